@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QtGlobal>
+
+struct CategoryNode {
+    qint16 Parent = -1;
+    QString Filter;
+    QString Name;
+};
+
+// Where EEP lists a model: the editor (0..8), the category names from the top
+// level down, and the model's display name. Empty (editor -1) when no
+// category uses the section.
+struct CategoryPlace {
+    qint16 editor = -1;
+    QStringList categories;
+    QString modelName;
+    bool isEmpty() const { return editor < 0; }
+    // categories followed by the model name: what the detail view indents.
+    QStringList PathItems() const { return categories + QStringList{modelName}; }
+};
+
+// The nine editors' category trees, read from gMod.gtCategoriesDir in the
+// language gMod.gtNameKey.
+class CCategories {
+public:
+    CCategories();
+    // (Re)loads all nine trees. Throws KluniError on a 16-bit overflow or a
+    // parent-stack index below 0.
+    bool Init();
+    // German display name of an editor; KluniError (subscript) outside 0..8.
+    QString CatName(qint16 piIdx) const;
+    CategoryPlace FindModel(const QString& ptFilter, const QString& ptGsb) const;
+
+    static constexpr qint16 kEditorCount = 9;
+    QString EditorDir(qint16 i) const;
+    const QVector<CategoryNode>& Nodes(qint16 editor) const { return m_trees[editor]; }
+
+private:
+    void LoadEditor(qint16 i);
+    void LoadCategoryFile(qint16 i, const QString& path);
+    void AddNode(qint16 i);
+    void PushParent(qint16 node);
+
+    QStringList m_editorTable;          // 18 strings: directory, display name
+    QVector<QVector<CategoryNode>> m_trees;
+    QVector<qint16> m_parentStack;
+    qint16 m_depth = 0;
+};

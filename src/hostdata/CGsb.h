@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+#include <QtGlobal>
+
+// A model file (.gsb) and the mod2 files it names, found by scanning its bytes
+// for length-prefixed relative paths.
+class CGsb {
+public:
+    // Loads and scans the file (Windows-form path). True only when it exists,
+    // is not empty and could be read.
+    bool Init(const QString& ptGsb);
+    qint32 Count() const;
+    QString Mod2Name(qint32 plIndex) const;      // 1-based
+    bool Mod2Exists(qint32 plIndex) const;       // 1-based
+    qint32 CountMissing() const;
+    QString GsbName() const { return m_gsbPath; }
+    bool GsbExists() const { return m_gsbExists; }
+
+    // Scans bytes already in memory (tests, fuzzing); the existence of each
+    // name is tested below gMod.gtModelsDir as usual.
+    void ScanBytes(const QByteArray& contents);
+
+    static bool IsMod2Name(const QString& name);
+
+private:
+    void Clear();
+    qsizetype ScanAt(qsizetype p);   // 0-based position of a backslash
+    void AddMod2(const QString& name);
+
+    QStringList m_names;
+    QVector<bool> m_states;
+    QString m_gsbPath;
+    QByteArray m_contents;
+    qint16 m_missing = 0;
+    bool m_gsbExists = false;
+    bool m_scanned = false;
+};

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QtGlobal>
+
+class CModels;
+
+// Walks directories for model files and stores them in a catalogue under the
+// placeholder section: the scan behind the date search, dropped files and
+// start parameters. A directory's own files come before its subdirectories;
+// a directory already being walked (a link loop) is not walked again.
+class ModelScanner {
+public:
+    explicit ModelScanner(CModels& models);
+
+    // Only files whose creation day lies in [from, to] are taken (date search).
+    void SetDateRange(const QDate& from, const QDate& to);
+
+    void ScanDirectory(const QString& ptDir);
+    void ScanFileList(const QStringList& names);
+
+    // The name when it ends in ".gsb" (exact, lower case), else empty.
+    static QString IsGsbName(const QString& name);
+    // The path in lower case, with gMod.gtResBase cut off when it begins with it.
+    static QString RelativeModelPath(const QString& path);
+
+private:
+    CModels& m_models;
+    bool m_dateTest = false;
+    QDate m_from;
+    QDate m_to;
+    QStringList m_walking;   // directories being walked, for the loop guard
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <vector>
+
+// File-system queries on Windows-form paths (see HostPath.h).
+namespace FileSystem {
+
+// True when an entry of any kind (file or directory) matches the path; '*' and
+// '?' in the last component are wildcards.
+bool AnyEntryExists(const QString& windowsPath);
+
+// True when the path names an ordinary file: not a directory, not hidden (a
+// name beginning with '.' outside Windows), not a device, FIFO or socket.
+bool PlainFileExists(const QString& windowsPath);
+
+struct DirEntry {
+    QString name;            // the entry's name as the host writes it
+    bool isDir = false;
+    qint64 birthUtcMs = 0;   // creation time (status-change time where the host keeps none), ms since epoch UTC
+    qint64 writeUtcMs = 0;   // last write, ms since epoch UTC
+};
+
+// Lists the entries of a directory that match a name pattern ("*.*" = all),
+// in NTFS order (by upper-cased name), "." and ".." first. Returns false when
+// the directory cannot be listed. Symbolic links are reported as what they
+// point to.
+bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out);
+
+// The size in bytes of an ordinary file, -1 when it cannot be read.
+qint64 FileSize(const QString& windowsPath);
+
+} // namespace FileSystem

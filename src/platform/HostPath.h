@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+#include <QVector>
+
+// Translation between the Windows form of a path that the whole program works
+// with ("C:\EEP6\Resourcen\Immobilien", backslashes, drive letters) and the
+// native form of the host system. On Windows both forms are the same.
+//
+// Elsewhere a drive table maps drive letters to native directories: the drives
+// of the Wine prefix ($WINEPREFIX, else ~/.wine: dosdevices/c: -> drive_c, ...)
+// and Z: -> "/" when the prefix does not define Z: itself.
+namespace HostPath {
+
+struct DriveMapping {
+    QChar drive;        // upper-case letter
+    QString nativeRoot; // absolute native directory, no trailing '/' (except "/")
+};
+
+// The drive table in use; built from the environment on first use.
+QVector<DriveMapping> DriveTable();
+// Replaces the drive table (tests); an empty table rebuilds it from the environment.
+void SetDriveTable(const QVector<DriveMapping>& table);
+
+// Windows form -> native form, ready for file access. '\' becomes '/', the
+// drive maps through the table, "." and ".." are resolved, and every component
+// that does not exist as written is looked up case-insensitively. Components
+// that cannot be found stay as written. A relative Windows path stays relative.
+// A network path ("\\server\share\...") maps to nothing: returns an empty string.
+QString ToNative(const QString& windowsPath);
+
+// Native form -> Windows form through the drive table (longest matching root
+// wins). A relative native path is taken against the current directory.
+QString ToWindows(const QString& nativePath);
+
+} // namespace HostPath
+
+// While an object of this class lives, directory listings read for the
+// case-insensitive lookup are kept and reused: one user operation (a search,
+// a scan) creates one. Nested scopes share the outermost cache.
+class LookupCacheScope {
+public:
+    LookupCacheScope();
+    ~LookupCacheScope();
+    LookupCacheScope(const LookupCacheScope&) = delete;
+    LookupCacheScope& operator=(const LookupCacheScope&) = delete;
+};
