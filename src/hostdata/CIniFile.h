@@ -24,11 +24,12 @@ public:
     const QString& EntryValue() const { return m_entryValue; }
 
     // Opens the file (Windows-form path); false when it cannot be opened as a
-    // file (missing, a directory, unreadable). No message.
+    // file (missing, a directory, a device or pipe, unreadable). No message.
     bool Init(const QString& ptFile);
     // Reads from memory instead of a file (tests, fuzzing).
     bool InitFromBytes(const QByteArray& bytes);
     // Reads on to the next section header or entry, or to the end of the file.
+    // A read error after a successful Init is thrown as KluniError.
     bool NextEntry();
 
     static QString MyLTrim(const QString& ptString);
@@ -36,11 +37,20 @@ public:
 private:
     enum Kind { KindSection = 0, KindEntry = 1, KindEof = 2, KindNothing = 3 };
 
-    bool ReadLine(QByteArray& line);
-    void ParseLine(const QString& line);
+    bool Open(std::unique_ptr<QIODevice> device);
+    bool FillBuffer();
+    bool ReadLine();
+    void ParseLine(const char* line, qsizetype length);
+    void Close();
     static QString MyRTrim(const QString& text);
 
     std::unique_ptr<QIODevice> m_device;
+    QByteArray m_buffer;          // bytes read ahead of the current line
+    qsizetype m_bufferPos = 0;    // next unread byte in m_buffer
+    qsizetype m_bufferEnd = 0;    // end of the valid bytes in m_buffer
+    bool m_skipLineFeed = false;  // the last line ended at a CR at the end of the buffer
+    bool m_atEnd = false;         // the device has no more bytes
+    QByteArray m_line;            // the current line, without its terminator
     int m_kind = KindSection;
     QString m_section;
     QString m_entryName;
@@ -49,5 +59,5 @@ private:
 
 // The display name of a model from its own ini file under gMod.gtNameKey:
 // the path unchanged when it does not end in ".gsb"; empty when the ini file
-// cannot be opened; "<?>" when it has no non-blank name entry.
+// cannot be opened; "<?>" when the first name entry is blank or there is none.
 QString IniModelName(const QString& path);
