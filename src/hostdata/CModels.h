@@ -4,16 +4,22 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 #include <QtGlobal>
 #include <vector>
+
+class CIniFile;
+class LikePattern;
 
 // The result list in data form: records numbered from 0, in list order.
 class CModels {
 public:
     // Name search over "Models.ini" (operator 0..4 as in the operator box).
     // Empties the catalogue first unless gMod.gbExtend. False only when
-    // "Models.ini" cannot be opened (after its message).
+    // "Models.ini" cannot be opened (after its message). An unreadable "wie
+    // Muster" pattern is thrown as KluniError 93 at the first model entry.
     bool FilterModels(qint16 piOper, const QString& ptModel, NameSource source);
+    // Appends (plPos -1 or Count()) or inserts the record at plPos.
     void StoreFile(const QString& ptFile, const QString& ptSection, qint32 plPos = -1);
     qint32 Count() const;
     QString Section(qint32 plIndex) const;
@@ -21,8 +27,12 @@ public:
     QString Gsb(qint32 plIndex) const;
     QString Path(qint32 plIndex) const;
     // Gives the records from plStart on their "Models.ini" sections; False only
-    // when "Models.ini" cannot be opened (after its message).
+    // when "Models.ini" cannot be opened (after its message). A further
+    // section of a file gets a record of its own right after the file's first
+    // record from plStart on, so later sections come first.
     bool SetSection(qint32 plStart);
+    // Drops the records from plLimit on that repeat (File and Section) a
+    // record before plLimit.
     void RemoveDups(qint32 plLimit);
     QString FilenamePur(qint32 plIndex) const;
 
@@ -30,9 +40,17 @@ public:
 
     static QString BuildPattern(qint16 piOper, const QString& ptModel);
     static QString GsbFromPath(const QString& path);
+    // The parts of a File that Path and FilenamePur give, without copying.
+    static QStringView PathPart(QStringView file);
+    static QStringView FilenamePart(QStringView file);
 
 private:
     void ClearAll();
+    // The model file of one "Models.ini" entry (name and value in lower case)
+    // when its name matches, else an empty string.
+    QString MatchEntry(const QString& name, const QString& value, const LikePattern& pattern,
+                       NameSource source) const;
+    bool OpenModelsIni(CIniFile& ini) const;
 
     QString m_currentSection;
     std::vector<ModelRecord> m_records;

@@ -1,0 +1,338 @@
+#include "hostdata/CModels.h"
+
+#include "hostdata/CIniFile.h"
+#include "hostdata/LikePattern.h"
+#include "platform/HostPath.h"
+#include "startup/KluniError.h"
+#include "startup/ModuleState.h"
+#include "startup/modTools.h"
+
+#include <QHash>
+#include <QSet>
+#include <limits>
+#include <unordered_map>
+#include <utility>
+
+namespace {
+
+const QLatin1String kGsbExtension(".gsb");
+
+// True when the entry name begins with "file" in any case. The names come
+// from Windows-1252 text, where only the ASCII letters lower-case to f, i, l
+// and e, so comparing the ASCII letters equals comparing the lower-cased name.
+bool IsModelEntryName(const QString& name)
+{
+    static const char kFile[] = "file";
+    if (name.size() < 4)
+        return false;
+    for (int i = 0; i < 4; ++i) {
+        const char16_t c = name.at(i).unicode();
+        const char16_t lower = c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+        if (lower != char16_t(kFile[i]))
+            return false;
+    }
+    return true;
+}
+
+// The gsb name of a path without copying: the text after the last '\' less
+// ".gsb" when that text is longer than 4 characters and ends in ".gsb".
+QStringView GsbPart(QStringView path)
+{
+    const qsizetype slash = path.lastIndexOf(u'\\');
+    if (slash < 0)
+        return {};
+    const QStringView name = path.mid(slash + 1);
+    if (name.size() > 4 && name.endsWith(kGsbExtension))
+        return name.chopped(4);
+    return {};
+}
+
+QString ModelsIniMessage()
+{
+    return FormatMsg(QStringLiteral("Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
+                                    "finden.%mDas Programm wird somit beendet."),
+                     {gMod.gtModelsIni});
+}
+
+const ModelRecord& At(const std::vector<ModelRecord>& records, qint32 index)
+{
+    if (index < 0 || size_t(index) >= records.size())
+        throw KluniError::SubscriptOutOfRange();
+    return records[size_t(index)];
+}
+
+} // namespace
+
+bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource source)
+{
+    if (!gMod.gbExtend)
+        ClearAll();
+    const QString pattern = BuildPattern(piOper, ptModel);
+
+    CIniFile ini;
+    if (!OpenModelsIni(ini))
+        return false;
+    const LookupCacheScope lookupCache;
+    const LikePattern compiled(pattern.toLower());
+    for (;;) {
+        ini.NextEntry();
+        if (ini.IsEof())
+            break;
+        if (ini.IsSection()) {
+            m_currentSection = ini.Section();
+        } else if (ini.IsEntry() && IsModelEntryName(ini.EntryName())) {
+            const QString value = ini.EntryValue().toLower();
+            const QString file = MatchEntry(ini.EntryName(), value, compiled, source);
+            if (!file.isEmpty())
+                StoreFile(file, m_currentSection);
+        }
+    }
+    return true;
+}
+
+QString CModels::MatchEntry(const QString& name, const QString& value, const LikePattern& pattern,
+                            NameSource source) const
+{
+    if (!IsModelEntryName(name))
+        return QString();
+    bool matched = false;
+    if (source == NameSource::Gsb || source == NameSource::Both)
+        matched = pattern.Matches(GsbPart(value));
+    if (source == NameSource::Ini || source == NameSource::Both) {
+        QString iniName = IniModelName(JoinPath(gMod.gtResBase, value));
+        if (iniName.isEmpty()) {
+            NoteMissingIni(value);
+        } else if (iniName == QLatin1String("<?>")) {
+            NoteNoNameIni(value);
+            iniName.clear();
+        }
+        matched = pattern.Matches(iniName.toLower()) || matched;
+    }
+    return matched ? value : QString();
+}
+
+bool CModels::OpenModelsIni(CIniFile& ini) const
+{
+    if (ini.Init(gMod.gtModelsIni))
+        return true;
+    MsgError(ModelsIniMessage());
+    return false;
+}
+
+void CModels::StoreFile(const QString& ptFile, const QString& ptSection, qint32 plPos)
+{
+    const qint32 count = Count();
+    if (count == std::numeric_limits<qint32>::max())
+        throw KluniError::Overflow();
+    if (plPos < -1 || plPos > count)
+        throw KluniError::SubscriptOutOfRange();
+    ModelRecord record{ptSection, ptFile};
+    if (plPos == -1 || plPos == count)
+        m_records.push_back(std::move(record));
+    else
+        m_records.insert(m_records.begin() + plPos, std::move(record));
+}
+
+qint32 CModels::Count() const
+{
+    return qint32(m_records.size());
+}
+
+QString CModels::Section(qint32 plIndex) const
+{
+    return At(m_records, plIndex).Section;
+}
+
+QString CModels::Filename(qint32 plIndex) const
+{
+    return At(m_records, plIndex).File;
+}
+
+QString CModels::Gsb(qint32 plIndex) const
+{
+    return GsbFromPath(At(m_records, plIndex).File);
+}
+
+QString CModels::Path(qint32 plIndex) const
+{
+    return PathPart(At(m_records, plIndex).File).toString();
+}
+
+QString CModels::FilenamePur(qint32 plIndex) const
+{
+    return FilenamePart(At(m_records, plIndex).File).toString();
+}
+
+QStringView CModels::PathPart(QStringView file)
+{
+    const qsizetype slash = file.lastIndexOf(u'\\');
+    return slash < 0 ? file : file.left(slash + 1);
+}
+
+QStringView CModels::FilenamePart(QStringView file)
+{
+    return file.mid(file.lastIndexOf(u'\\') + 1);
+}
+
+// Looking each entry up by a linear scan would make this quadratic; an index
+// by file gives the same result in one pass. The first record of a file from
+// plStart on stays the first one for the whole walk (records are only ever
+// inserted right after it), so it is the one that every entry for that file
+// finds. Its further sections are collected and inserted after it at the end,
+// the latest first, as inserting each right after the found record would.
+bool CModels::SetSection(qint32 plStart)
+{
+    CIniFile ini;
+    if (!OpenModelsIni(ini))
+        return false;
+
+    const qint32 count = Count();
+    const qint32 start = qBound(0, plStart, count);
+    QHash<QString, qint32> firstRecord;
+    firstRecord.reserve(count - start);
+    // Backwards, so that the first record of a file is the one left in the index.
+    for (qint32 i = count - 1; i >= start; --i)
+        firstRecord.insert(m_records[size_t(i)].File, i);
+
+    std::unordered_map<qint32, std::vector<QString>> furtherSections;
+    size_t furtherCount = 0;
+    for (;;) {
+        ini.NextEntry();
+        if (ini.IsEof())
+            break;
+        if (ini.IsSection()) {
+            m_currentSection = ini.Section();
+            continue;
+        }
+        if (!ini.IsEntry() || !IsModelEntryName(ini.EntryName()))
+            continue;
+        const auto found = firstRecord.constFind(ini.EntryValue().toLower());
+        if (found == firstRecord.constEnd())
+            continue;
+        ModelRecord& record = m_records[size_t(found.value())];
+        if (record.Section == DroppedSection()) {
+            record.Section = m_currentSection;
+        } else {
+            furtherSections[found.value()].push_back(m_currentSection);
+            ++furtherCount;
+        }
+    }
+    if (furtherCount == 0)
+        return true;
+
+    std::vector<ModelRecord> rebuilt;
+    rebuilt.reserve(m_records.size() + furtherCount);
+    for (qint32 i = 0; i < count; ++i) {
+        rebuilt.push_back(std::move(m_records[size_t(i)]));
+        const auto further = furtherSections.find(i);
+        if (further == furtherSections.end())
+            continue;
+        const QString& file = rebuilt.back().File;
+        for (auto section = further->second.rbegin(); section != further->second.rend(); ++section)
+            rebuilt.push_back(ModelRecord{*section, file});
+    }
+    if (rebuilt.size() > size_t(std::numeric_limits<qint32>::max()))
+        throw KluniError::Overflow();
+    m_records = std::move(rebuilt);
+    return true;
+}
+
+// A record from plLimit on is dropped when a record before plLimit has the same
+// File and Section. As in marking by emptying the File, records from plLimit on
+// with an empty File go too, but only when anything was dropped at all.
+void CModels::RemoveDups(qint32 plLimit)
+{
+    const qint32 count = Count();
+    const qint32 limit = qBound(0, plLimit, count);
+    if (limit == 0 || limit == count)
+        return;
+
+    QSet<std::pair<QString, QString>> before;
+    before.reserve(limit);
+    for (qint32 i = 0; i < limit; ++i)
+        before.insert({m_records[size_t(i)].File, m_records[size_t(i)].Section});
+
+    std::vector<bool> repeated(size_t(count - limit), false);
+    bool anyRepeated = false;
+    for (qint32 i = limit; i < count; ++i) {
+        const ModelRecord& record = m_records[size_t(i)];
+        if (before.contains({record.File, record.Section})) {
+            repeated[size_t(i - limit)] = true;
+            anyRepeated = true;
+        }
+    }
+    if (!anyRepeated)
+        return;
+
+    size_t kept = size_t(limit);
+    for (qint32 i = limit; i < count; ++i) {
+        ModelRecord& record = m_records[size_t(i)];
+        if (repeated[size_t(i - limit)] || record.File.isEmpty())
+            continue;
+        if (kept != size_t(i))
+            m_records[kept] = std::move(record);
+        ++kept;
+    }
+    m_records.resize(kept);
+}
+
+QString CModels::BuildPattern(qint16 piOper, const QString& ptModel)
+{
+    if (piOper == 4)
+        return ptModel;
+    QString text = ptModel;
+    text.replace(QLatin1String("["), QLatin1String("[[]"));
+    text.replace(QLatin1String("?"), QLatin1String("[?]"));
+    text.replace(QLatin1String("#"), QLatin1String("[#]"));
+    text.replace(QLatin1String("*"), QLatin1String("[*]"));
+    switch (piOper) {
+    case 0:
+        return FormatMsg(QStringLiteral("*%1*"), {text});
+    case 2:
+        return FormatMsg(QStringLiteral("%1*"), {text});
+    case 3:
+        return FormatMsg(QStringLiteral("*%1"), {text});
+    default:
+        return text;
+    }
+}
+
+QString CModels::GsbFromPath(const QString& path)
+{
+    return GsbPart(path).toString();
+}
+
+void CModels::ClearAll()
+{
+    std::vector<ModelRecord>().swap(m_records);
+}
+
+void NoteMissingIni(const QString& path)
+{
+    ++gMod.glMissingIni;
+    AddIniToList(gMod.gcolMissingIni, path);
+}
+
+void NoteNoNameIni(const QString& path)
+{
+    ++gMod.glNoNameIni;
+    AddIniToList(gMod.gcolNoNameIni, path);
+}
+
+void AddIniToList(QStringList& list, const QString& path)
+{
+    if (list.size() >= 100)
+        return;
+    if (path.endsWith(kGsbExtension))
+        list.append(path.left(path.size() - 4) + QLatin1String(".ini"));
+    else
+        list.append(path);
+}
+
+void ResetIniProblems()
+{
+    gMod.gcolMissingIni.clear();
+    gMod.glMissingIni = 0;
+    gMod.gcolNoNameIni.clear();
+    gMod.glNoNameIni = 0;
+}

@@ -1,0 +1,62 @@
+#include "hostdata/ResultTexts.h"
+
+#include "hostdata/CModels.h"
+#include "startup/modTools.h"
+
+namespace ResultTexts {
+
+QString CountText(qint32 count)
+{
+    const QString suffix = count >= 2 ? QStringLiteral("e") : QString();
+    return FormatMsg(QStringLiteral("%1 Modell%2"), {QString::number(count), suffix});
+}
+
+QString NothingFoundText(qint32 listSource)
+{
+    switch (ListSource(listSource)) {
+    case ListSource::StartParams:
+        return FormatMsg(QStringLiteral("%mUnter den übergebenen Dateien%nbefand sich keine Modell Datei."));
+    case ListSource::Dropped:
+        return FormatMsg(QStringLiteral("%mUnter den verschobenen Dateien%nbefand sich keine Modell Datei."));
+    case ListSource::Name:
+        return FormatMsg(QStringLiteral("%mSorry, aber in EEP%nist kein passendes Modell bekannt!"));
+    case ListSource::Date:
+        return FormatMsg(
+            QStringLiteral("%mIm angegebenen Zeitraum sind keine Modelle%nzum ersten Mal installiert worden."));
+    }
+    return QString();
+}
+
+// The same text as FormatMsg("%1%2%3", gsb, " -- ", path), without a
+// template pass per row (the list can have 65,535 rows).
+QString RowText(const CModels& models, qint32 index)
+{
+    return models.Gsb(index) + QLatin1String(" -- ") + models.Path(index);
+}
+
+QString ClipboardText(const CModels& models)
+{
+    const QString heading = FormatMsg(QStringLiteral("gsb-Datei%tPfad"));
+    const qint32 count = models.Count();
+
+    // Every record gives CR LF, its file name, a tab and its directory.
+    qsizetype length = heading.size();
+    for (qint32 i = 0; i < count; ++i) {
+        const QString& file = models.Record(i).File;
+        length += 3 + CModels::FilenamePart(file).size() + CModels::PathPart(file).size();
+    }
+
+    QString text;
+    text.reserve(length);
+    text.append(heading);
+    for (qint32 i = 0; i < count; ++i) {
+        const QString& file = models.Record(i).File;
+        text.append(QLatin1String("\r\n"));
+        text.append(CModels::FilenamePart(file));
+        text.append(QLatin1Char('\t'));
+        text.append(CModels::PathPart(file));
+    }
+    return text;
+}
+
+} // namespace ResultTexts
