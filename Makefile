@@ -24,3 +24,29 @@ run: build
 
 clean:
 	rm -rf $(BUILD)
+
+# Fuzzing: clang + libFuzzer with ASan/UBSan in its own build directory; builds
+# every target and runs each one for FUZZ_SECONDS.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 30
+FUZZ_CXXFLAGS = -fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer
+
+fuzz:
+	@scripts/install-deps fuzz
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLUNI_FUZZ=ON \
+	    -DKLUNI_BENCH=OFF "-DCMAKE_CXX_FLAGS=$(FUZZ_CXXFLAGS)" >/dev/null
+	@cmake --build $(FUZZ_BUILD) -j $(JOBS) --target kluni_fuzzers
+	@fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
+
+# The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+ASAN_BUILD ?= build-asan
+
+sanitize:
+	@scripts/install-deps sanitize
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLUNI_SANITIZE=ON -DKLUNI_BENCH=OFF >/dev/null
+	@cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
+	    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	    ctest --output-on-failure -j $(JOBS)
