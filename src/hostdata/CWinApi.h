@@ -1,14 +1,22 @@
 #pragma once
 
 #include "hostdata/CFile.h"
+#include "platform/FileSystem.h"
 
 #include <QString>
 #include <QtGlobal>
+#include <vector>
 
 // Directory searches with a handle, as the scans use them. Paths are in
 // Windows form; entries come in NTFS order, "." and ".." included.
+//
+// A handle is an index into a table of open listings: FindFirstFile reads the
+// whole listing once, FindNextFile hands out its entries, FindClose frees it.
+// Whatever is still open when the object ends is freed with it.
 class CWinApi {
 public:
+    static constexpr qint32 kInvalidHandle = -1;
+
     bool isDirectory(const QString& ptFile) const;
     bool FindFirstFile(qint32& plHandle, const QString& ptDir, const QString& ptFileTemplate, CFile& pFile);
     bool FindNextFile(qint32 plHandle, const QString& ptDir, CFile& pFile);
@@ -21,6 +29,23 @@ public:
     // The local calendar day of a UTC time, converted with the UTC offset in
     // force now (daylight saving included), as the file dates are.
     static QDate LocalDayOf(qint64 utcMs);
+    // The same with a given UTC offset in seconds.
+    static QDate LocalDayOf(qint64 utcMs, int offsetSeconds);
+
+    // Number of searches not yet closed (tests).
+    qint32 OpenSearchCount() const;
+
+private:
+    struct Listing {
+        std::vector<FileSystem::DirEntry> entries;
+        size_t next = 0;
+        bool open = false;
+    };
+
+    static void FillFile(const QString& ptDir, const FileSystem::DirEntry& entry, CFile& pFile);
+    Listing* OpenListing(qint32 plHandle);
+
+    std::vector<Listing> m_listings;
 };
 
 // The one shared instance, created on first use.

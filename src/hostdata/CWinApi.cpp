@@ -1,0 +1,121 @@
+#include "hostdata/CWinApi.h"
+
+#include <QDateTime>
+#include <atomic>
+
+namespace {
+
+std::atomic<qint32> gWinTitleHeight{23};
+
+// Splits "dir\name" at its last backslash; no backslash: the name alone.
+void SplitLast(const QString& path, QString& dir, QString& name)
+{
+    const qsizetype cut = path.lastIndexOf(QLatin1Char('\\'));
+    dir = cut < 0 ? QString() : path.left(cut);
+    name = path.mid(cut + 1);
+}
+
+} // namespace
+
+bool CWinApi::isDirectory(const QString& ptFile) const
+{
+    QString dir;
+    QString name;
+    SplitLast(ptFile, dir, name);
+    if (name.isEmpty())
+        return false;
+    std::vector<FileSystem::DirEntry> entries;
+    if (!FileSystem::ListDirectory(dir, name, entries) || entries.empty())
+        return false;
+    return entries.front().isDir;
+}
+
+bool CWinApi::FindFirstFile(qint32& plHandle, const QString& ptDir, const QString& ptFileTemplate, CFile& pFile)
+{
+    plHandle = kInvalidHandle;
+    std::vector<FileSystem::DirEntry> entries;
+    if (!FileSystem::ListDirectory(ptDir, ptFileTemplate, entries) || entries.empty())
+        return false;
+
+    size_t slot = 0;
+    while (slot < m_listings.size() && m_listings[slot].open)
+        ++slot;
+    if (slot == m_listings.size())
+        m_listings.emplace_back();
+    Listing& listing = m_listings[slot];
+    listing.entries = std::move(entries);
+    listing.next = 1;
+    listing.open = true;
+    plHandle = qint32(slot);
+    FillFile(ptDir, listing.entries.front(), pFile);
+    return true;
+}
+
+bool CWinApi::FindNextFile(qint32 plHandle, const QString& ptDir, CFile& pFile)
+{
+    Listing* listing = OpenListing(plHandle);
+    if (!listing || listing->next >= listing->entries.size())
+        return false;
+    FillFile(ptDir, listing->entries[listing->next++], pFile);
+    return true;
+}
+
+bool CWinApi::FindClose(qint32 plHandle)
+{
+    Listing* listing = OpenListing(plHandle);
+    if (!listing)
+        return false;
+    *listing = Listing();
+    return true;
+}
+
+qint32 CWinApi::GetWinTitleHeight() const
+{
+    return gWinTitleHeight.load();
+}
+
+void CWinApi::SetWinTitleHeight(qint32 pixels)
+{
+    gWinTitleHeight.store(pixels);
+}
+
+QDate CWinApi::LocalDayOf(qint64 utcMs)
+{
+    return LocalDayOf(utcMs, QDateTime::currentDateTime().offsetFromUtc());
+}
+
+QDate CWinApi::LocalDayOf(qint64 utcMs, int offsetSeconds)
+{
+    return QDateTime::fromMSecsSinceEpoch(utcMs + qint64(offsetSeconds) * 1000, Qt::UTC).date();
+}
+
+qint32 CWinApi::OpenSearchCount() const
+{
+    qint32 open = 0;
+    for (const Listing& listing : m_listings)
+        open += listing.open ? 1 : 0;
+    return open;
+}
+
+void CWinApi::FillFile(const QString& ptDir, const FileSystem::DirEntry& entry, CFile& pFile)
+{
+    const qsizetype nul = entry.name.indexOf(QChar(0));
+    const QString name = nul < 0 ? entry.name : entry.name.left(nul);
+    pFile.SetFilename(ptDir + QLatin1Char('\\') + name);
+    pFile.SetCreationDate(LocalDayOf(entry.birthUtcMs));
+    pFile.SetChangeDate(LocalDayOf(entry.writeUtcMs));
+    pFile.SetIsDir(entry.isDir);
+}
+
+CWinApi::Listing* CWinApi::OpenListing(qint32 plHandle)
+{
+    if (plHandle < 0 || size_t(plHandle) >= m_listings.size() || !m_listings[size_t(plHandle)].open)
+        return nullptr;
+    return &m_listings[size_t(plHandle)];
+}
+
+CWinApi& goWinApi()
+{
+    static CWinApi instance;
+    return instance;
+}
