@@ -44,6 +44,10 @@ private:
     void LoadCategoryFile(qint16 i, const QString& path);
     void AddNode(qint16 i);
     void PushParent(qint16 node);
+    void PopParent();
+    qint16 StackTop() const;
+    // Category names from node j up to its top-level category, top first.
+    QStringList ChainUpFrom(qint16 editor, qint16 j) const;
 
     QStringList m_editorTable;          // 18 strings: directory, display name
     QVector<QVector<CategoryNode>> m_trees;
