@@ -6,6 +6,8 @@
 #include <QVector>
 #include <QtGlobal>
 
+class QCollator;
+
 // A model file (.gsb) and the mod2 files it names, found by scanning its bytes
 // for length-prefixed relative paths.
 class CGsb {
@@ -28,8 +30,11 @@ public:
 
 private:
     void Clear();
-    qsizetype ScanAt(qsizetype p);   // 0-based position of a backslash
-    void AddMod2(const QString& name);
+    bool ReadAll(qint64 length);
+    void ScanAll(const QCollator& collator);
+    qsizetype ScanAt(qsizetype p, const QCollator& collator);   // 0-based position of a backslash
+    qsizetype NearestZeroBefore(qsizetype p);
+    void AddMod2(const QString& name, const QCollator& collator);
 
     QStringList m_names;
     QVector<bool> m_states;
@@ -38,4 +43,10 @@ private:
     qint16 m_missing = 0;
     bool m_gsbExists = false;
     bool m_scanned = false;
+
+    // Scan state: the nearest zero byte is found incrementally, so a long
+    // run without zero bytes is searched backwards only once.
+    qsizetype m_zeroSearchedUpTo = 0;   // positions below this are known
+    qsizetype m_lastZero = -1;          // last zero byte (index >= 3) below it
+    qsizetype m_lastCandidate = -1;     // zero byte whose candidate was tried last
 };
