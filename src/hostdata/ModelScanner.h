@@ -27,6 +27,9 @@ public:
     static QString RelativeModelPath(const QString& path);
 
 private:
+    void Walk(const QString& ptDir);
+    bool Takes(const QString& filename, const QDate& created) const;
+
     CModels& m_models;
     bool m_dateTest = false;
     QDate m_from;

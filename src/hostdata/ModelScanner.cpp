@@ -1,0 +1,117 @@
+#include "hostdata/ModelScanner.h"
+
+#include "hostdata/CModels.h"
+#include "hostdata/CWinApi.h"
+#include "platform/HostPath.h"
+#include "startup/ModuleState.h"
+
+#include <QFileInfo>
+
+namespace {
+
+// The directory's identity on disk: links resolved, so that a link back to a
+// directory above is recognised. Empty when it cannot be resolved.
+QString CanonicalDir(const QString& windowsDir)
+{
+    const QString native = HostPath::ToNative(windowsDir);
+    return native.isEmpty() ? QString() : QFileInfo(native).canonicalFilePath();
+}
+
+bool IsSelfOrParentEntry(const QString& filename)
+{
+    return filename.endsWith(QLatin1String("\\.")) || filename.endsWith(QLatin1String("\\.."));
+}
+
+// Closes a directory search however the scope is left.
+class SearchGuard {
+public:
+    explicit SearchGuard(qint32& handle) : m_handle(handle) {}
+    ~SearchGuard() { goWinApi().FindClose(m_handle); }
+    SearchGuard(const SearchGuard&) = delete;
+    SearchGuard& operator=(const SearchGuard&) = delete;
+
+private:
+    qint32& m_handle;
+};
+
+} // namespace
+
+ModelScanner::ModelScanner(CModels& models) : m_models(models) {}
+
+void ModelScanner::SetDateRange(const QDate& from, const QDate& to)
+{
+    m_dateTest = true;
+    m_from = from;
+    m_to = to;
+}
+
+void ModelScanner::ScanDirectory(const QString& ptDir)
+{
+    LookupCacheScope cache;
+    Walk(ptDir);
+}
+
+void ModelScanner::ScanFileList(const QStringList& names)
+{
+    LookupCacheScope cache;
+    QStringList directories;
+    for (const QString& name : names) {
+        if (goWinApi().isDirectory(name))
+            directories.append(name);
+        else if (!IsGsbName(name).isEmpty())
+            m_models.StoreFile(RelativeModelPath(name), DroppedSection());
+    }
+    for (const QString& dir : directories)
+        Walk(dir);
+}
+
+QString ModelScanner::IsGsbName(const QString& name)
+{
+    return name.endsWith(QLatin1String(".gsb")) ? name : QString();
+}
+
+QString ModelScanner::RelativeModelPath(const QString& path)
+{
+    const QString lower = path.toLower();
+    const QString base = gMod.gtResBase.toLower();
+    return lower.startsWith(base) ? lower.mid(base.size()) : lower;
+}
+
+void ModelScanner::Walk(const QString& ptDir)
+{
+    const QString identity = CanonicalDir(ptDir);
+    if (!identity.isEmpty() && m_walking.contains(identity))
+        return;
+
+    QStringList subdirectories;
+    {
+        CFile file;
+        qint32 handle = CWinApi::kInvalidHandle;
+        SearchGuard guard(handle);
+        bool found = goWinApi().FindFirstFile(handle, ptDir, QStringLiteral("*.*"), file);
+        while (found) {
+            const QString& filename = file.Filename();
+            if (file.isDir()) {
+                if (!IsSelfOrParentEntry(filename))
+                    subdirectories.append(filename);
+            } else if (Takes(filename, file.CreationDate())) {
+                m_models.StoreFile(RelativeModelPath(filename), DroppedSection());
+            }
+            found = goWinApi().FindNextFile(handle, ptDir, file);
+        }
+    }
+
+    if (subdirectories.isEmpty())
+        return;
+    m_walking.append(identity);
+    for (const QString& sub : subdirectories)
+        Walk(sub);
+    m_walking.removeLast();
+}
+
+bool ModelScanner::Takes(const QString& filename, const QDate& created) const
+{
+    if (filename.right(4).toLower() != QLatin1String(".gsb"))
+        return false;
+    return !m_dateTest || (m_from <= created && created <= m_to);
+}
