@@ -1,0 +1,77 @@
+#include "hostdata/ModelDetail.h"
+
+#include "hostdata/CGsb.h"
+#include "hostdata/CModels.h"
+#include "platform/HostPath.h"
+#include "startup/ModuleState.h"
+#include "startup/modTools.h"
+
+namespace {
+
+QString FileStateText(const CGsb& gsb)
+{
+    if (!gsb.GsbExists())
+        return QStringLiteral("gsb-Datei existiert nicht");
+    if (gsb.CountMissing() > 0)
+        return QStringLiteral("mod2-Dateien unvollständig");
+    return QString();
+}
+
+} // namespace
+
+ModelDetail ModelDetail::Of(const CModels& models, qint32 index, const CCategories& categories, CGsb& gsb)
+{
+    LookupCacheScope cache;
+    ModelDetail detail;
+    detail.file = models.Filename(index);
+    detail.place = categories.FindModel(models.Section(index), detail.file);
+    gsb.Init(IsAbsolutePath(detail.file) ? detail.file : JoinPath(gMod.gtResBase, detail.file));
+    detail.fileState = FileStateText(gsb);
+
+    detail.known = !detail.place.isEmpty();
+    if (detail.known) {
+        detail.editor = detail.place.editor;
+        detail.resultSentence = QStringLiteral("finden Sie in EEP im Editor");
+        detail.editorName = categories.CatName(detail.editor);
+        detail.placeText = CategoryPathText(detail.place.PathItems());
+    } else {
+        detail.resultSentence = QStringLiteral("ist im EEP nicht bekannt");
+    }
+    return detail;
+}
+
+QString CategoryPathText(const QStringList& place)
+{
+    if (place.isEmpty())
+        return QString();
+    QString text = place.first();
+    static const QString blankName = QStringLiteral("? ? ?");
+    for (qsizetype k = 1; k < place.size(); ++k) {
+        const QString& item = place.at(k);
+        // Line k + 1 is indented by k copies of "-- ".
+        text += FormatMsg(QStringLiteral("%n%1%2"), {RepeatText(QStringLiteral("-- "), qint16(k)),
+                                                       item.isEmpty() ? blankName : item});
+    }
+    return text;
+}
+
+QString IniProblemsNoticeText()
+{
+    const qint64 missing = gMod.glMissingIni;
+    const qint64 noName = gMod.glNoNameIni;
+    if (gMod.gtSearchNameKey != gMod.gtNameKey || missing + noName == 0)
+        return QString();
+
+    QString text;
+    if (missing > 0) {
+        const QString suffix = missing == 1 ? QStringLiteral(" wird") : QStringLiteral("en werden");
+        text = FormatMsg(QStringLiteral("%1 ini-Datei%2 vermisst%n"), {QString::number(missing), suffix});
+    }
+    if (noName > 0) {
+        const QString tpl = noName == 1
+                                ? QStringLiteral("%n%1 Namens-Eintrag (%2) in ini-Dateien fehlt oder ist leer")
+                                : QStringLiteral("%n%1 Namens-Einträge (%2) in ini-Dateien fehlen oder sind leer");
+        text += FormatMsg(tpl, {QString::number(noName), gMod.gtSearchNameKey});
+    }
+    return text;
+}
