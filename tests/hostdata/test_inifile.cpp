@@ -1,0 +1,162 @@
+#include "hostdata/CIniFile.h"
+
+#include <gtest/gtest.h>
+
+#include <QRandomGenerator>
+#include <QStringList>
+
+namespace {
+
+// Everything a reader delivers, one item per section ("[name]") or entry
+// ("name=value"), until the end of the file.
+QStringList ReadAll(CIniFile& ini)
+{
+    QStringList items;
+    for (int guard = 0; guard < 1000000; ++guard) {
+        ini.NextEntry();
+        if (ini.IsEof())
+            return items;
+        if (ini.IsSection())
+            items << QLatin1Char('[') + ini.Section() + QLatin1Char(']');
+        else if (ini.IsEntry())
+            items << ini.EntryName() + QLatin1Char('=') + ini.EntryValue();
+        else
+            items << QStringLiteral("?unexpected kind");
+    }
+    items << QStringLiteral("?no end of file");
+    return items;
+}
+
+QStringList ReadBytes(const QByteArray& bytes)
+{
+    CIniFile ini;
+    if (!ini.InitFromBytes(bytes))
+        return {QStringLiteral("?init failed")};
+    return ReadAll(ini);
+}
+
+} // namespace
+
+TEST(CIniFile, EmptyAndBlankFilesEndAtOnce)
+{
+    EXPECT_EQ(ReadBytes(QByteArray()), QStringList());
+    EXPECT_EQ(ReadBytes("\r\n  \r\r\n; comment\r\nno equals sign\r\n"), QStringList());
+}
+
+TEST(CIniFile, LineEnds)
+{
+    // CR LF and lone CR end lines; a lone LF stays inside the line; the last
+    // line needs no terminator.
+    EXPECT_EQ(ReadBytes("[S]\r\na=1\rb=2\nc=3\r\nd=4"),
+              (QStringList{"[S]", "a=1", "b=2\nc=3", "d=4"}));
+    // CR CR LF: an empty line between.
+    EXPECT_EQ(ReadBytes("a=1\r\r\nb=2\r"), (QStringList{"a=1", "b=2"}));
+}
+
+TEST(CIniFile, TrimmingAndQuotes)
+{
+    const QByteArray text =
+        "  key  =  value  \r\n"         // blanks around everything
+        "k \t = \t v\r\n"               // blanks and tabs around '='
+        "q = \" inner  \" \r\n"         // quotes keep inner blanks
+        "one = \"\r\n"                  // a single quote stays
+        "empty = \"\"\r\n"              // two quotes give an empty value
+        "mid = \"a\"b\"\r\n"            // one pair removed, inner quote stays
+        "half = \"abc\r\n"              // no closing quote: unchanged
+        "tail = v\t\r\n"                // trailing tab of a value stays
+        "tabs = \t \tv\r\n"             // MyLTrim: blanks, tab, blanks, tab
+        "name \t \t= x\r\n"             // MyRTrim on the name
+        "a=b=c\r\n";                    // the first '=' splits
+    EXPECT_EQ(ReadBytes(text), (QStringList{"key=value", "k=v", "q= inner  ", "one=\"", "empty=",
+                                            "mid=a\"b", "half=\"abc", "tail=v\t", "tabs=v", "name=x",
+                                            "a=b=c"}));
+}
+
+TEST(CIniFile, CommentsAndLeadingTabs)
+{
+    // Blanks before ';' still make a comment; a tab does not, so a tab line
+    // with '=' is an entry whose name begins with the tab, and "\t[x]" is no section.
+    EXPECT_EQ(ReadBytes("   ;k=v\r\n\t;k=v\r\n\t[x]=1\r\n\tplain\r\n"),
+              (QStringList{"\t;k=v", "\t[x]=1"}));
+}
+
+TEST(CIniFile, SectionsAndTheirEntries)
+{
+    CIniFile ini;
+    ASSERT_TRUE(ini.InitFromBytes("a=1\r\n[ Eins ]\r\nb=2\r\n[Abc\r\n[\r\n[x]y\r\n"));
+    ini.NextEntry();
+    EXPECT_TRUE(ini.IsEntry());
+    EXPECT_EQ(ini.Section(), QString());   // nothing before the first header
+
+    ini.NextEntry();
+    ASSERT_TRUE(ini.IsSection());
+    EXPECT_EQ(ini.Section(), QStringLiteral(" Eins "));   // not trimmed inside
+    EXPECT_TRUE(ini.EntryName().isEmpty());                // a header empties the entry
+    EXPECT_TRUE(ini.EntryValue().isEmpty());
+
+    ini.NextEntry();
+    ASSERT_TRUE(ini.IsEntry());
+    EXPECT_EQ(ini.Section(), QStringLiteral(" Eins "));   // entries keep their section
+    EXPECT_EQ(ini.EntryName(), QStringLiteral("b"));
+
+    ini.NextEntry();
+    EXPECT_EQ(ini.Section(), QStringLiteral("Ab"));   // no ']': the last character goes anyway
+    ini.NextEntry();
+    EXPECT_TRUE(ini.IsSection());
+    EXPECT_EQ(ini.Section(), QString());              // "[" alone
+    ini.NextEntry();
+    EXPECT_EQ(ini.Section(), QStringLiteral("x]"));
+    ini.NextEntry();
+    EXPECT_TRUE(ini.IsEof());
+}
+
+TEST(CIniFile, DecodesWindows1252)
+{
+    const QByteArray text = "[H\xE4user]\r\nName_GER=Stra\xDF" "e \x80 \x84" "x\x93 \x9A\r\n";
+    EXPECT_EQ(ReadBytes(text), (QStringList{QString::fromUtf8("[Häuser]"),
+                                            QString::fromUtf8("Name_GER=Straße € „x“ š")}));
+}
+
+TEST(CIniFile, LongLinesAcrossReadBuffers)
+{
+    // A 10 MB value, then a CR LF split by the end of a read buffer (256 KiB):
+    // the LF must not begin the next line.
+    QByteArray text = "big=" + QByteArray(10 * 1024 * 1024, 'x') + "\r\n";
+    const qsizetype pad = (256 * 1024 - 1) - (text.size() % (256 * 1024)) - 4;
+    ASSERT_GT(pad, 0);
+    text += "pad=" + QByteArray(pad, 'p');
+    ASSERT_EQ(text.size() % (256 * 1024), 256 * 1024 - 1);
+    text += "\r\nnext=1";
+
+    CIniFile ini;
+    ASSERT_TRUE(ini.InitFromBytes(text));
+    ini.NextEntry();
+    EXPECT_EQ(ini.EntryValue().size(), 10 * 1024 * 1024);
+    ini.NextEntry();
+    EXPECT_EQ(ini.EntryValue().size(), pad);
+    ini.NextEntry();
+    EXPECT_EQ(ini.EntryName(), QStringLiteral("next"));
+    ini.NextEntry();
+    EXPECT_TRUE(ini.IsEof());
+}
+
+TEST(CIniFile, NulBytesAndGarbage)
+{
+    EXPECT_EQ(ReadBytes(QByteArray("a\0b=c\0d", 7)),
+              QStringList{QString(QStringLiteral("a")) + QChar(0) + QStringLiteral("b=c") + QChar(0) + u'd'});
+
+    QRandomGenerator random(99);
+    for (int round = 0; round < 200; ++round) {
+        QByteArray bytes(random.bounded(4000), Qt::Uninitialized);
+        for (char& b : bytes)
+            b = char(random.bounded(256));
+        const QStringList items = ReadBytes(bytes);
+        ASSERT_FALSE(items.contains(QStringLiteral("?no end of file")));
+    }
+}
+
+TEST(CIniFile, MyLTrim)
+{
+    EXPECT_EQ(CIniFile::MyLTrim(QStringLiteral("  \t \t x \t")), QStringLiteral("x \t"));
+    EXPECT_EQ(CIniFile::MyLTrim(QStringLiteral(" \t ")), QString());
+}
