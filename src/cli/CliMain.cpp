@@ -1,0 +1,39 @@
+#include "cli/CliMain.h"
+
+#include "cli/CliCommands.h"
+#include "cli/CliOutput.h"
+#include "platform/HostPath.h"
+
+#include <QIODevice>
+
+namespace {
+
+void WriteText(QIODevice& device, const QString& text)
+{
+    device.write(text.toUtf8());
+}
+
+} // namespace
+
+int RunKluniCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
+{
+    const CliParseResult parsed = ParseCliArguments(arguments);
+    if (!parsed.ok()) {
+        WriteText(err, QStringLiteral("kluni-cli: %1\n\"kluni-cli --help\" zeigt die Hilfe.\n").arg(parsed.error));
+        return kExitError;
+    }
+    const CliOptions& options = parsed.options;
+    if (options.help) {
+        WriteText(out, CliHelpText());
+        return kExitFound;
+    }
+    if (options.version) {
+        WriteText(out, QStringLiteral("kluni-cli " KLUNI_VERSION "\n"));
+        return kExitFound;
+    }
+    // One command is one user operation: directory listings may be reused
+    // for its length.
+    LookupCacheScope lookupCache;
+    const std::unique_ptr<CliOutput> output = MakeCliOutput(options.json, options.brief, out);
+    return CliCommands(options, *output).Run();
+}

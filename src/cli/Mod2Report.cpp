@@ -1,0 +1,45 @@
+#include "cli/Mod2Report.h"
+
+#include "hostdata/CGsb.h"
+#include "hostdata/CIniFile.h"
+#include "startup/modTools.h"
+
+namespace {
+
+QString TitleOf(const QString& gsbPath)
+{
+    QString name = IniModelName(gsbPath);
+    if (name == QLatin1String("<?>"))
+        name.clear();
+    return name.isEmpty() ? LastPathPart(gsbPath) : name;
+}
+
+} // namespace
+
+Mod2Report Mod2Report::Of(const CGsb& gsb)
+{
+    Mod2Report report;
+    report.gsb = gsb.GsbName();
+    report.title = TitleOf(report.gsb);
+    report.gsbExists = gsb.GsbExists();
+    if (report.gsbExists) {
+        for (qint32 i = 1; i <= gsb.Count(); ++i) {
+            const bool exists = gsb.Mod2Exists(i);
+            report.mod2.append({gsb.Mod2Name(i), exists});
+            if (!exists)
+                ++report.missing;
+        }
+    }
+    report.note = NoteText(report.gsbExists, report.missing);
+    return report;
+}
+
+QString Mod2Report::NoteText(bool gsbExists, qint32 missing)
+{
+    if (!gsbExists)
+        return FormatMsg(QStringLiteral("Keine Anzeige möglich ohne die gsb-Datei."));
+    if (missing <= 0)
+        return QString();
+    const QString suffix = missing == 1 ? QStringLiteral(" ist") : QStringLiteral("en sind");
+    return FormatMsg(QStringLiteral("%1 mod2-Datei%2 nicht vorhanden."), {QString::number(missing), suffix});
+}

@@ -1,0 +1,28 @@
+#include "cli/CliMain.h"
+#include "platform/StderrMessageSink.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication app(argc, argv);
+    StderrMessageSink messages;
+    MessageSink::Install(&messages);
+
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered);
+
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    const int status = RunKluniCli(arguments, out, err);
+
+    out.flush();
+    std::fflush(stdout);
+    MessageSink::Install(nullptr);
+    return status;
+}
