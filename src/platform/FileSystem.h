@@ -22,8 +22,13 @@ struct DirEntry {
     qint64 writeUtcMs = 0;   // last write, ms since epoch UTC
 };
 
+// Windows-style wildcard match of a name: '*' any run of characters, '?' one
+// character, case-insensitive; "*.*" matches every name.
+bool MatchesWildcard(const QString& name, const QString& pattern);
+
 // Lists the entries of a directory that match a name pattern ("*.*" = all),
-// in NTFS order (by upper-cased name), "." and ".." first. Returns false when
+// in NTFS order (by upper-cased name), "." and ".." first (not in a drive's
+// root). Only directories and ordinary files are listed. Returns false when
 // the directory cannot be listed. Symbolic links are reported as what they
 // point to.
 bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out);

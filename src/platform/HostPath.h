@@ -18,6 +18,9 @@ struct DriveMapping {
     QString nativeRoot; // absolute native directory, no trailing '/' (except "/")
 };
 
+// The Wine prefix whose drives and registry are used: $WINEPREFIX, else ~/.wine.
+QString WinePrefixDir();
+
 // The drive table in use; built from the environment on first use.
 QVector<DriveMapping> DriveTable();
 // Replaces the drive table (tests); an empty table rebuilds it from the environment.
@@ -26,8 +29,10 @@ void SetDriveTable(const QVector<DriveMapping>& table);
 // Windows form -> native form, ready for file access. '\' becomes '/', the
 // drive maps through the table, "." and ".." are resolved, and every component
 // that does not exist as written is looked up case-insensitively. Components
-// that cannot be found stay as written. A relative Windows path stays relative.
-// A network path ("\\server\share\...") maps to nothing: returns an empty string.
+// that cannot be found stay as written. A relative Windows path stays relative;
+// a rooted one without drive ("\dir") takes the drive of the current directory.
+// A network path ("\\server\share\...") and a drive missing from the table
+// map to nothing: the result is an empty string.
 QString ToNative(const QString& windowsPath);
 
 // Native form -> Windows form through the drive table (longest matching root

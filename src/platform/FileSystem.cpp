@@ -1,0 +1,201 @@
+#include "platform/FileSystem.h"
+
+#include "platform/HostPath.h"
+#include "platform/NativeDirectory.h"
+
+#include <algorithm>
+
+namespace {
+
+bool HasWildcards(const QString& text)
+{
+    return text.contains(QLatin1Char('*')) || text.contains(QLatin1Char('?'));
+}
+
+bool IsSeparator(QChar c)
+{
+    return c == QLatin1Char('\\') || c == QLatin1Char('/');
+}
+
+// A Windows path cut before its last component; the directory part keeps its
+// trailing separator ("C:\", "dir\") or is a bare drive or empty.
+struct LastComponent {
+    QString dir;
+    QString name;
+};
+
+LastComponent SplitLast(const QString& path)
+{
+    int cut = path.size();
+    while (cut > 0 && !IsSeparator(path.at(cut - 1)))
+        --cut;
+    if (cut == 0 && path.size() >= 2 && path.at(1) == QLatin1Char(':'))
+        cut = 2;
+    return {path.left(cut), path.mid(cut)};
+}
+
+bool IsHiddenName(const QString& name)
+{
+    return name.startsWith(QLatin1Char('.'));
+}
+
+// True for "X:", "X:\", "\" and the like: a directory without "." and "..".
+bool IsDriveRoot(const QString& windowsDir)
+{
+    QString rest = windowsDir;
+    if (rest.size() >= 2 && rest.at(1) == QLatin1Char(':'))
+        rest.remove(0, 2);
+    return std::all_of(rest.cbegin(), rest.cend(), IsSeparator);
+}
+
+bool MatchFolded(const QString& name, const QString& pattern)
+{
+    // Iterative match that remembers only the latest '*': linear for the
+    // patterns a directory search gets, never exponential.
+    qsizetype n = 0, p = 0, starP = -1, starN = 0;
+    while (n < name.size()) {
+        if (p < pattern.size() && (pattern.at(p) == QLatin1Char('?') || pattern.at(p) == name.at(n))) {
+            ++n;
+            ++p;
+        } else if (p < pattern.size() && pattern.at(p) == QLatin1Char('*')) {
+            starP = p++;
+            starN = n;
+        } else if (starP >= 0) {
+            p = starP + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (p < pattern.size() && pattern.at(p) == QLatin1Char('*'))
+        ++p;
+    return p == pattern.size();
+}
+
+bool MatchesAll(const QString& pattern)
+{
+    return pattern.isEmpty() || pattern == QLatin1String("*") || pattern == QLatin1String("*.*");
+}
+
+FileSystem::DirEntry ToDirEntry(NativeDirectory::Entry&& entry)
+{
+    FileSystem::DirEntry out;
+    out.name = std::move(entry.name);
+    out.isDir = entry.isDir;
+    out.birthUtcMs = entry.birthUtcMs;
+    out.writeUtcMs = entry.writeUtcMs;
+    return out;
+}
+
+void SortNtfsOrder(std::vector<FileSystem::DirEntry>& entries)
+{
+    std::vector<std::pair<QString, size_t>> keys;
+    keys.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        keys.emplace_back(entries[i].name.toUpper(), i);
+    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
+        if (a.first != b.first)
+            return a.first < b.first;
+        return entries[a.second].name < entries[b.second].name;
+    });
+    std::vector<FileSystem::DirEntry> sorted;
+    sorted.reserve(entries.size());
+    for (const auto& key : keys)
+        sorted.push_back(std::move(entries[key.second]));
+    entries.swap(sorted);
+}
+
+void AddDotEntry(const QString& name, const QString& nativePath, std::vector<FileSystem::DirEntry>& out)
+{
+    NativeDirectory::Entry entry;
+    if (!NativeDirectory::Stat(nativePath, entry))
+        return;
+    entry.name = name;
+    out.push_back(ToDirEntry(std::move(entry)));
+}
+
+// Entries of the directory part that match the wildcard name.
+std::vector<FileSystem::DirEntry> MatchingEntries(const LastComponent& parts)
+{
+    std::vector<FileSystem::DirEntry> entries;
+    FileSystem::ListDirectory(parts.dir, parts.name, entries);
+    return entries;
+}
+
+} // namespace
+
+namespace FileSystem {
+
+bool MatchesWildcard(const QString& name, const QString& pattern)
+{
+    if (MatchesAll(pattern))
+        return true;
+    return MatchFolded(name.toUpper(), pattern.toUpper());
+}
+
+bool AnyEntryExists(const QString& windowsPath)
+{
+    if (windowsPath.trimmed().isEmpty())
+        return false;
+    const LastComponent parts = SplitLast(windowsPath);
+    if (HasWildcards(parts.name))
+        return !MatchingEntries(parts).empty();
+    NativeDirectory::Entry entry;
+    return NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry);
+}
+
+bool PlainFileExists(const QString& windowsPath)
+{
+    if (windowsPath.trimmed().isEmpty())
+        return false;
+    const LastComponent parts = SplitLast(windowsPath);
+    if (HasWildcards(parts.name)) {
+        const std::vector<DirEntry> entries = MatchingEntries(parts);
+        return std::any_of(entries.cbegin(), entries.cend(),
+                           [](const DirEntry& e) { return !e.isDir && !IsHiddenName(e.name); });
+    }
+    NativeDirectory::Entry entry;
+    return NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry) && entry.isRegular
+        && !IsHiddenName(entry.name);
+}
+
+bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out)
+{
+    out.clear();
+    const QString dir = windowsDir.isEmpty() ? QStringLiteral(".") : windowsDir;
+    const QString nativeDir = HostPath::ToNative(dir);
+    std::vector<NativeDirectory::Entry> raw;
+    if (nativeDir.isEmpty() || !NativeDirectory::ReadEntries(nativeDir, raw))
+        return false;
+
+    const bool all = MatchesAll(pattern);
+    const QString foldedPattern = pattern.toUpper();
+    std::vector<DirEntry> found;
+    found.reserve(raw.size());
+    for (NativeDirectory::Entry& entry : raw) {
+        if (!entry.isDir && !entry.isRegular)
+            continue;
+        if (all || MatchFolded(entry.name.toUpper(), foldedPattern))
+            found.push_back(ToDirEntry(std::move(entry)));
+    }
+    SortNtfsOrder(found);
+
+    if (!IsDriveRoot(dir)) {
+        if (MatchesWildcard(QStringLiteral("."), pattern))
+            AddDotEntry(QStringLiteral("."), nativeDir, out);
+        if (MatchesWildcard(QStringLiteral(".."), pattern))
+            AddDotEntry(QStringLiteral(".."), nativeDir + QStringLiteral("/.."), out);
+    }
+    out.insert(out.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
+    return true;
+}
+
+qint64 FileSize(const QString& windowsPath)
+{
+    NativeDirectory::Entry entry;
+    if (!NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry) || !entry.isRegular)
+        return -1;
+    return entry.size;
+}
+
+} // namespace FileSystem

@@ -1,0 +1,8 @@
+#include "startup/ModuleState.h"
+
+ModuleState gMod;
+
+void ResetModuleState()
+{
+    gMod = ModuleState();
+}

@@ -1,0 +1,107 @@
+#include "TestInstallation.h"
+
+#include "platform/HostPath.h"
+#include "platform/SettingsStore.h"
+#include "platform/TextCodec.h"
+#include "startup/ModuleState.h"
+#include "startup/modTools.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <stdexcept>
+
+namespace {
+
+// The drive table that was in force before the first living TestInstallation.
+QVector<HostPath::DriveMapping>& SavedDriveTable()
+{
+    static QVector<HostPath::DriveMapping> table;
+    return table;
+}
+
+QString LfToCrLf(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\n') && (i == 0 || text.at(i - 1) != QLatin1Char('\r')))
+            out += QLatin1Char('\r');
+        out += text.at(i);
+    }
+    return out;
+}
+
+} // namespace
+
+TestInstallation::TestInstallation()
+{
+    if (!m_dir.isValid() || !m_settingsDir.isValid())
+        throw std::runtime_error("cannot create a temporary directory");
+    ResetModuleState();
+    SavedDriveTable() = HostPath::DriveTable();
+    // Independent of the user's Wine prefix: the whole file system is Z:.
+    HostPath::SetDriveTable({{QLatin1Char('Z'), QStringLiteral("/")}});
+    SettingsStore::RedirectTo(m_settingsDir.filePath(QStringLiteral("Kluni.ini")));
+    QDir().mkpath(NativeRoot());
+}
+
+TestInstallation::~TestInstallation()
+{
+    SettingsStore::RedirectTo(QString());
+    HostPath::SetDriveTable(SavedDriveTable());
+    ResetModuleState();
+}
+
+QString TestInstallation::NativeRoot() const
+{
+    return m_dir.filePath(QStringLiteral("EEP/Resourcen"));
+}
+
+QString TestInstallation::ResBase() const
+{
+    return HostPath::ToWindows(NativeRoot());
+}
+
+QString TestInstallation::NativePath(const QString& relPath) const
+{
+    QString rel = relPath;
+    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return QDir::cleanPath(NativeRoot() + QLatin1Char('/') + rel);
+}
+
+QString TestInstallation::WindowsPath(const QString& relPath) const
+{
+    QString rel = relPath;
+    rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    return rel.isEmpty() ? ResBase() : JoinPath(ResBase(), rel);
+}
+
+void TestInstallation::WriteText(const QString& relPath, const QString& text)
+{
+    WriteBytes(relPath, TextCodec::EncodeCp1252(LfToCrLf(text)));
+}
+
+void TestInstallation::WriteBytes(const QString& relPath, const QByteArray& bytes)
+{
+    const QString path = NativePath(relPath);
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
+        throw std::runtime_error("cannot write test file " + path.toStdString());
+}
+
+void TestInstallation::MakeDir(const QString& relPath)
+{
+    QDir().mkpath(NativePath(relPath));
+}
+
+void TestInstallation::Activate()
+{
+    gMod.gtResBase = ResBase();
+    gMod.gtCategoriesDir = JoinPath(gMod.gtResBase, QStringLiteral("Categories"));
+    gMod.gtModelsDir = JoinPath(gMod.gtResBase, QStringLiteral("Modelle"));
+    gMod.gbModelsDirOk = DirExists(gMod.gtModelsDir);
+    gMod.gtModelsIni = JoinPath(gMod.gtCategoriesDir, QStringLiteral("Models.ini"));
+    gMod.gtNameKey = QStringLiteral("Name_GER");
+}
