@@ -160,3 +160,55 @@ TEST(CIniFile, MyLTrim)
     EXPECT_EQ(CIniFile::MyLTrim(QStringLiteral("  \t \t x \t")), QStringLiteral("x \t"));
     EXPECT_EQ(CIniFile::MyLTrim(QStringLiteral(" \t ")), QString());
 }
+
+// Reading real files through Windows-form paths ----------------------------------
+
+#include "TestInstallation.h"
+#include "startup/ModuleState.h"
+
+#include <QFile>
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
+
+TEST(CIniFileOnDisk, OpensOnlyOrdinaryFiles)
+{
+    TestInstallation inst;
+    inst.WriteBytes(QStringLiteral("Dir/File.ini"), "[S]\r\na=\xE4");
+    CIniFile ini;
+    // The lookup ignores the case of every component.
+    ASSERT_TRUE(ini.Init(inst.WindowsPath(QStringLiteral("dir\\file.ini"))));
+    EXPECT_EQ(ReadAll(ini), (QStringList{"[S]", QString::fromUtf8("a=ä")}));
+
+    EXPECT_FALSE(CIniFile().Init(inst.WindowsPath(QStringLiteral("Dir\\Missing.ini"))));
+    EXPECT_FALSE(CIniFile().Init(inst.WindowsPath(QStringLiteral("Dir"))));
+    EXPECT_FALSE(CIniFile().Init(QString()));
+#ifndef Q_OS_WIN
+    // A FIFO without a writer would block a reader forever.
+    ASSERT_EQ(mkfifo(QFile::encodeName(inst.NativePath(QStringLiteral("Dir/Fifo.ini"))).constData(), 0600), 0);
+    EXPECT_FALSE(CIniFile().Init(inst.WindowsPath(QStringLiteral("Dir\\Fifo.ini"))));
+#endif
+}
+
+TEST(CIniFileOnDisk, IniModelName)
+{
+    TestInstallation inst;
+    inst.Activate();   // gtNameKey = "Name_GER"
+    ASSERT_EQ(gMod.gtNameKey, QStringLiteral("Name_GER"));
+    inst.WriteText(QStringLiteral("M/Haus.ini"),
+                   QStringLiteral("[A]\nName_ENG=House\nname_ger=klein\n[B]\nName_GER = \" Villa \t\" \nName_GER=Zweiter\n"));
+    inst.WriteText(QStringLiteral("M/Blank.ini"), QStringLiteral("[A]\nName_GER=\"  \"\nName_GER=Später\n"));
+    inst.WriteText(QStringLiteral("M/NoKey.ini"), QStringLiteral("[A]\nName_ENG=House\n"));
+    const auto name = [&inst](const char* rel) { return IniModelName(inst.WindowsPath(QString::fromLatin1(rel))); };
+
+    // First exact key in any section, trimmed of blanks (not of tabs).
+    EXPECT_EQ(name("m\\haus.gsb"), QStringLiteral("Villa \t"));
+    // The first name entry ends the search even when it is blank.
+    EXPECT_EQ(name("M\\Blank.gsb"), QStringLiteral("<?>"));
+    EXPECT_EQ(name("M\\NoKey.gsb"), QStringLiteral("<?>"));
+    EXPECT_EQ(name("M\\Missing.gsb"), QString());
+    // Only a lower-case ".gsb" counts as a model file; anything else comes back as it is.
+    const QString upper = inst.WindowsPath(QStringLiteral("M\\Haus.GSB"));
+    EXPECT_EQ(IniModelName(upper), upper);
+    EXPECT_EQ(IniModelName(QStringLiteral("x.bmp")), QStringLiteral("x.bmp"));
+}
