@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QRandomGenerator>
 
 namespace {
@@ -37,7 +38,13 @@ class ModelsTest : public ::testing::Test {
 protected:
     void SetUp() override { m_inst.Activate(); }
 
-    void WriteModelsIni(const QString& text) { m_inst.WriteText(QStringLiteral("Categories/Models.ini"), text); }
+    void WriteModelsIni(const QString& text)
+    {
+        // Removed first: overwriting a file in place makes some file systems flush it at once.
+        const QString relPath = QStringLiteral("Categories/Models.ini");
+        QFile::remove(m_inst.NativePath(relPath));
+        m_inst.WriteText(relPath, text);
+    }
 
     QStringList Search(qint16 oper, const QString& text, NameSource source = NameSource::Gsb)
     {
@@ -344,7 +351,7 @@ TEST_F(ModelsTest, IndexedSectionLookupEqualsPlainScans)
         return r < 6 ? pick(files) : r < 9 ? pick(files).toUpper() : QString();
     };
 
-    for (int round = 0; round < 200; ++round) {
+    for (int round = 0; round < 500; ++round) {
         QString ini;
         for (int n = random.bounded(25); n > 0; --n) {
             const int kind = random.bounded(10);
