@@ -50,3 +50,14 @@ sanitize:
 	    LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
 	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	    ctest --output-on-failure -j $(JOBS)
+
+# Benchmarks: a Release build of its own, a generated installation of
+# 100,000 models (cached in the build tree) and a Markdown table of medians,
+# baselines and ratios. BENCH_ARGS passes options on, e.g. "--runs 11".
+BENCH_BUILD ?= build-release
+
+bench:
+	@scripts/install-deps bench
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DKLUNI_BENCH=ON >/dev/null
+	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target kluni-cli kluni-bench kluni-demogen
+	@scripts/bench $(BENCH_BUILD) $(BENCH_ARGS)

@@ -1,0 +1,34 @@
+#include "Measure.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+
+double Measurement::Median() const
+{
+    if (ms.empty())
+        return 0;
+    std::vector<double> sorted = ms;
+    std::sort(sorted.begin(), sorted.end());
+    const size_t mid = sorted.size() / 2;
+    return sorted.size() % 2 ? sorted[mid] : (sorted[mid - 1] + sorted[mid]) / 2;
+}
+
+Measurement Measure(const QString& row, const MeasurePolicy& policy, const std::function<void()>& setup,
+                    const std::function<void()>& body)
+{
+    Measurement m;
+    m.row = row;
+    setup();
+    body();
+    double spent = 0;
+    while (int(m.ms.size()) < policy.maxRuns && (int(m.ms.size()) < policy.minRuns || spent < policy.budgetMs)) {
+        setup();
+        QElapsedTimer timer;
+        timer.start();
+        body();
+        const double elapsed = double(timer.nsecsElapsed()) / 1e6;
+        m.ms.push_back(elapsed);
+        spent += elapsed;
+    }
+    return m;
+}
