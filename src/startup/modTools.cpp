@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 #include "startup/KluniError.h"
 
+#include <charconv>
 #include <cmath>
 #include <exception>
 #include <limits>
@@ -119,6 +120,23 @@ QByteArray LeadingNumberText(const QString& text)
     return out;
 }
 
+// Converts the text made by LeadingNumberText, independent of the locale; a
+// value out of range becomes infinite (or 0 when it is too small).
+double ParseDouble(const QByteArray& number)
+{
+    double value = 0;
+    const char* begin = number.constData();
+    const char* end = begin + number.size();
+    if (*begin == '+')
+        ++begin;
+    const std::from_chars_result result = std::from_chars(begin, end, value);
+    if (result.ec != std::errc::result_out_of_range)
+        return value;
+    if (number.contains("e-"))
+        return 0.0;
+    return number.startsWith('-') ? -HUGE_VAL : HUGE_VAL;
+}
+
 } // namespace
 
 // Messages ----------------------------------------------------------------
@@ -212,7 +230,7 @@ QString LoadSetting(const QString& section, const QString& key, const QString& d
 
 qint32 LeadingNumberRounded(const QString& text)
 {
-    const double value = LeadingNumberText(text).toDouble();  // C locale, whatever the user's
+    const double value = ParseDouble(LeadingNumberText(text));
     // Round half to even (the default rounding mode); out-of-range values clamp.
     const double rounded = std::nearbyint(value);
     if (!(rounded >= std::numeric_limits<qint32>::min()))
