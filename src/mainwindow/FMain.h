@@ -1,0 +1,174 @@
+#pragma once
+
+#include "hostdata/CCategories.h"
+#include "hostdata/CGsb.h"
+#include "hostdata/CModels.h"
+
+#include <QDate>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class FMod2;
+class FVorschau;
+class NoticeArea;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListView;
+class QMenu;
+class QAction;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class ResultListModel;
+
+// What the main window hands to the host: its two modal dialogs and the
+// clipboard. Tests replace them so that nothing waits on a modal window.
+struct FMainHooks {
+    std::function<void(QWidget* owner)> showAbout;
+    std::function<void(QWidget* owner)> showIniProblems;
+    std::function<void(const QString& text)> setClipboardText;
+
+    static FMainHooks Defaults();
+};
+
+// "Kluni - Such mal eben...": the search input for both search styles, the
+// result list, the detail of the selected model, the notice area and the
+// buttons that open the side windows. A fixed layout; every control carries
+// its program name as objectName (indexed ones as "name_index").
+class FMain : public QWidget {
+    Q_OBJECT
+public:
+    explicit FMain(QWidget* parent = nullptr);
+    ~FMain() override;
+
+    // Prepares the search once the installation check passed; false when the
+    // category tree could not be loaded.
+    bool Init();
+    bool Vorschau() const { return mbVorschau; }
+    void SetVorschau(bool pNewValue);
+    bool Mod2() const { return mbMod2; }
+    void SetMod2(bool pNewValue);
+    // Shows the model files and directories named on the command line.
+    void StartParams(const QString& commandLine);
+
+    // The notice area (text, dark red background, "Ini- Probleme..." button).
+    void ShowNotice(const QString& text, bool showIniButton);
+    void HideNotice();
+
+    void SetHooks(FMainHooks hooks) { m_hooks = std::move(hooks); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    // Layout and lifecycle (FMain.cpp, FMainLayout.cpp)
+    void CreateControls();
+    void CreateSearchStyleBand();
+    void CreateNameFrame();
+    void CreateDateFrame();
+    void CreateOptionsRow();
+    void CreateResultArea();
+    void CreateDetailArea();
+    void CreateButtons();
+    void ConnectControls();
+    void Form_Load();
+    void SizeWindowFromNoticeArea();
+    void RestorePosition();
+    void StorePosition() const;
+    bool IsNormalState() const;
+    void rbSearchStyle_Click();
+    void cmdMod2_Click();
+    void cmdVorschau_Click();
+    void cmdInfo_Click();
+    void cmdIni_Click();
+    template <class Window>
+    void ToggleSideWindow(QPointer<Window>& window, bool isOpen, void (FMain::*setOpen)(bool));
+
+    // Name search (FMainSearch.cpp)
+    void cmdSearch_Click();
+    void UpdateSearchButton();
+    void cbModel_Change();
+    void cbModel_Click();
+    void FilelistFromName();
+    void AddToModelHistory();
+    NameSource SelectedNameSource() const;
+
+    // Date search (FMainDate.cpp)
+    void cmdTimeSpan_Click(int index);
+    void txDate_Change();
+    bool CheckDateRange();
+    void FilelistFromDate();
+
+    // Result list (FMainResults.cpp)
+    void fillLbModels(CModels& models);
+    void ClearResults();
+    void ShowNothingFound(bool pbShow);
+    void lbModels_MouseDown(const QPoint& globalPos);
+    void mnuPopClipbrd_Click();
+
+    // Model detail (FMainDetail.cpp)
+    void lbModels_Click();
+    void lbModels_SelectionChanged();
+    void cbLang_Click();
+    void IniProblemsText();
+    void ShowFileInSideWindows();
+
+    // Controls, named as in the program's documentation.
+    QLabel* Label5 = nullptr;
+    QLabel* Label1 = nullptr;
+    QRadioButton* rbSearchStyle[2] = {};
+    QFrame* fraSearchStyle[2] = {};
+    QLabel* lblModelName = nullptr;
+    QComboBox* cbOper = nullptr;
+    QComboBox* cbModel = nullptr;
+    QGroupBox* fraModelName = nullptr;
+    QRadioButton* rbModelName[3] = {};
+    QLabel* lblSuchHinweis[2] = {};
+    QLabel* lblFromTo = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLineEdit* txDate[2] = {};
+    QPushButton* cmdTimeSpan[4] = {};
+    QLabel* Label2 = nullptr;
+    QComboBox* cbLang = nullptr;
+    QCheckBox* chkExtend = nullptr;
+    QPushButton* cmdSearch = nullptr;
+    QLabel* lblListboxTitle = nullptr;
+    QLabel* lblCount = nullptr;
+    QListView* lbModels = nullptr;
+    QLabel* lblNothingFound = nullptr;
+    QLabel* lblResult[3] = {};
+    QPlainTextEdit* txEepPlace = nullptr;
+    QLabel* lblMissingFile = nullptr;
+    QPushButton* cmdMod2 = nullptr;
+    QPushButton* cmdVorschau = nullptr;
+    QPushButton* cmdInfo = nullptr;
+    QPushButton* cmdEnd = nullptr;
+    QMenu* mnuPop = nullptr;
+    QAction* mnuPopClipbrd = nullptr;
+    std::unique_ptr<NoticeArea> m_notice;   // lblErrBG, lblError, cmdIni
+    ResultListModel* m_listModel = nullptr;
+
+    // State
+    CModels moModels;
+    CCategories moCategories;
+    CGsb moGsb;
+    bool mbVorschau = false;
+    bool mbMod2 = false;
+    qint32 mlListSource = 0;
+    QDate mdDateFrom;
+    QDate mdDateTo;
+    QPointer<FMod2> m_mod2;
+    QPointer<FVorschau> m_vorschau;
+    FMainHooks m_hooks;
+    bool m_sessionEnding = false;
+    bool m_fillingList = false;
+};
