@@ -52,9 +52,37 @@ void RTrimBlanksAndTabs(const Char* begin, const Char*& end)
     }
 }
 
-QString Decode(const char* begin, const char* end)
+// Each byte as a character, and that character in lower case: one table
+// look-up per byte instead of a decode pass and a case-mapping pass.
+struct CodeTables {
+    char16_t decoded[256];
+    char16_t lower[256];
+};
+
+const CodeTables& Tables()
 {
-    return TextCodec::DecodeCp1252(begin, end - begin);
+    static const CodeTables tables = [] {
+        CodeTables t{};
+        for (int b = 0; b < 256; ++b) {
+            const char byte = char(b);
+            const QString c = TextCodec::DecodeCp1252(&byte, 1);
+            const QString lower = c.toLower();
+            t.decoded[b] = c.at(0).unicode();
+            // No Windows-1252 character lower-cases to more than one.
+            t.lower[b] = lower.size() == 1 ? lower.at(0).unicode() : t.decoded[b];
+        }
+        return t;
+    }();
+    return tables;
+}
+
+// Decodes into an existing string, reusing its storage when nobody shares it.
+void DecodeInto(QString& out, const char* begin, const char* end, const char16_t* table)
+{
+    out.resize(end - begin);
+    QChar* to = out.data();
+    for (; begin != end; ++begin, ++to)
+        *to = QChar(table[static_cast<unsigned char>(*begin)]);
 }
 
 } // namespace
@@ -99,7 +127,7 @@ bool CIniFile::Open(std::unique_ptr<QIODevice> device)
     m_kind = KindSection;
     m_section.clear();
     m_entryName.clear();
-    m_entryValue.clear();
+    SetValue(nullptr, nullptr);
     m_device = std::move(device);
     return true;
 }
@@ -193,9 +221,12 @@ void CIniFile::ParseLine(const char* line, qsizetype length)
     if (*begin == '[') {
         // Without the first and the last character, whatever the last one is.
         m_kind = KindSection;
-        m_section = end - begin >= 2 ? Decode(begin + 1, end - 1) : QString();
+        if (end - begin >= 2)
+            DecodeInto(m_section, begin + 1, end - 1, Tables().decoded);
+        else
+            m_section.clear();
         m_entryName.clear();
-        m_entryValue.clear();
+        SetValue(nullptr, nullptr);
         return;
     }
     const auto* equals = static_cast<const char*>(std::memchr(begin, '=', size_t(end - begin)));
@@ -207,7 +238,7 @@ void CIniFile::ParseLine(const char* line, qsizetype length)
 
     const char* nameEnd = equals;
     RTrimBlanksAndTabs(begin, nameEnd);
-    m_entryName = Decode(begin, nameEnd);
+    DecodeInto(m_entryName, begin, nameEnd, Tables().decoded);
 
     const char* valueBegin = equals + 1;
     LTrimBlanksAndTabs(valueBegin, end);
@@ -215,7 +246,36 @@ void CIniFile::ParseLine(const char* line, qsizetype length)
         ++valueBegin;
         --end;
     }
-    m_entryValue = Decode(valueBegin, end);
+    SetValue(valueBegin, end);
+}
+
+void CIniFile::SetValue(const char* begin, const char* end)
+{
+    m_valueBytes.resize(end - begin);
+    if (begin != end)
+        std::memcpy(m_valueBytes.data(), begin, size_t(end - begin));
+    m_valueDecoded = false;
+    m_lowerDecoded = false;
+}
+
+const QString& CIniFile::EntryValue() const
+{
+    if (!m_valueDecoded) {
+        const char* bytes = m_valueBytes.constData();
+        DecodeInto(m_entryValue, bytes, bytes + m_valueBytes.size(), Tables().decoded);
+        m_valueDecoded = true;
+    }
+    return m_entryValue;
+}
+
+const QString& CIniFile::EntryValueLower() const
+{
+    if (!m_lowerDecoded) {
+        const char* bytes = m_valueBytes.constData();
+        DecodeInto(m_entryValueLower, bytes, bytes + m_valueBytes.size(), Tables().lower);
+        m_lowerDecoded = true;
+    }
+    return m_entryValueLower;
 }
 
 QString CIniFile::MyLTrim(const QString& ptString)

@@ -21,7 +21,10 @@ public:
     bool IsEof() const { return m_kind == KindEof; }
     const QString& Section() const { return m_section; }
     const QString& EntryName() const { return m_entryName; }
-    const QString& EntryValue() const { return m_entryValue; }
+    const QString& EntryValue() const;
+    // EntryValue in lower case (QString::toLower), decoded straight from the
+    // line: the name search needs nothing else of most entries.
+    const QString& EntryValueLower() const;
 
     // Opens the file (Windows-form path); false when it cannot be opened as a
     // file (missing, a directory, a device or pipe, unreadable). No message.
@@ -41,6 +44,7 @@ private:
     bool FillBuffer();
     bool ReadLine();
     void ParseLine(const char* line, qsizetype length);
+    void SetValue(const char* begin, const char* end);
     void Close();
     static QString MyRTrim(const QString& text);
 
@@ -54,7 +58,12 @@ private:
     int m_kind = KindSection;
     QString m_section;
     QString m_entryName;
-    QString m_entryValue;
+    // The value is decoded when it is asked for, from its bytes.
+    QByteArray m_valueBytes;
+    mutable bool m_valueDecoded = true;
+    mutable bool m_lowerDecoded = true;
+    mutable QString m_entryValue;
+    mutable QString m_entryValueLower;
 };
 
 // The display name of a model from its own ini file under gMod.gtNameKey:

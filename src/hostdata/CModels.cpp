@@ -38,12 +38,17 @@ bool IsModelEntryName(const QString& name)
 // ".gsb" when that text is longer than 4 characters and ends in ".gsb".
 QStringView GsbPart(QStringView path)
 {
-    const qsizetype slash = path.lastIndexOf(u'\\');
-    if (slash < 0)
+    // Hand-written scans: this runs for every entry of "Models.ini".
+    const QChar* begin = path.data();
+    const QChar* end = begin + path.size();
+    const QChar* name = end;
+    while (name != begin && name[-1] != u'\\')
+        --name;
+    if (name == begin)
         return {};
-    const QStringView name = path.mid(slash + 1);
-    if (name.size() > 4 && name.endsWith(kGsbExtension))
-        return name.chopped(4);
+    const qsizetype length = end - name;
+    if (length > 4 && end[-4] == u'.' && end[-3] == u'g' && end[-2] == u's' && end[-1] == u'b')
+        return QStringView(name, length - 4);
     return {};
 }
 
@@ -81,8 +86,7 @@ bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource sou
         if (ini.IsSection()) {
             m_currentSection = ini.Section();
         } else if (ini.IsEntry() && IsModelEntryName(ini.EntryName())) {
-            const QString value = ini.EntryValue().toLower();
-            const QString file = MatchEntry(ini.EntryName(), value, compiled, source);
+            const QString file = MatchEntry(ini.EntryName(), ini.EntryValueLower(), compiled, source);
             if (!file.isEmpty())
                 StoreFile(file, m_currentSection);
         }
@@ -206,7 +210,7 @@ bool CModels::SetSection(qint32 plStart)
         }
         if (!ini.IsEntry() || !IsModelEntryName(ini.EntryName()))
             continue;
-        const auto found = firstRecord.constFind(ini.EntryValue().toLower());
+        const auto found = firstRecord.constFind(ini.EntryValueLower());
         if (found == firstRecord.constEnd())
             continue;
         ModelRecord& record = m_records[size_t(found.value())];

@@ -24,6 +24,8 @@ void ThrowInvalidPattern()
 LikePattern::LikePattern(const QString& pattern)
 {
     Compile(pattern);
+    if (m_valid)
+        BuildSegments();
 }
 
 LikePattern::~LikePattern() = default;
@@ -136,38 +138,79 @@ bool LikePattern::TokenMatches(const Token& token, QChar qc) const
     return false;
 }
 
-// Every token but the star takes exactly one character, so the classic
-// two-pointer walk is exact: on a mismatch, let the latest star take one more
-// character and go on from there. At most length * tokens steps.
+void LikePattern::BuildSegments()
+{
+    Segment segment;
+    for (qsizetype i = 0; i <= m_tokens.size(); ++i) {
+        if (i == m_tokens.size() || m_tokens[i].kind == Token::Star) {
+            m_segments.append(segment);
+            segment = Segment();
+            segment.begin = i + 1;
+            continue;
+        }
+        ++segment.length;
+        if (m_tokens[i].kind == Token::Literal)
+            segment.literal.append(QChar(m_tokens[i].ch));
+        else
+            segment.isLiteral = false;
+    }
+}
+
+bool LikePattern::SegmentMatchesAt(const Segment& segment, const QChar* text) const
+{
+    const Token* token = m_tokens.constData() + segment.begin;
+    for (qsizetype i = 0; i < segment.length; ++i, ++token) {
+        if (!TokenMatches(*token, text[i]))
+            return false;
+    }
+    return true;
+}
+
+// The leftmost position p with from <= p and p + length <= to where the segment
+// matches, or -1.
+qsizetype LikePattern::FindSegment(const Segment& segment, const QChar* text, qsizetype from, qsizetype to) const
+{
+    if (segment.isLiteral)
+        return QStringView(text, to).indexOf(segment.literal, from);
+    for (qsizetype p = from; p + segment.length <= to; ++p) {
+        if (SegmentMatchesAt(segment, text + p))
+            return p;
+    }
+    return -1;
+}
+
+// The stars cut the pattern into segments of fixed length. The first must
+// match at the start of the text and the last at its end; each one between
+// is taken at its leftmost place after the one before, which can only leave
+// more room for the rest. At most length * tokens steps, and literal segments
+// are found with a plain substring search.
 bool LikePattern::Matches(const QChar* text, qsizetype length) const
 {
     if (!m_valid)
         ThrowInvalidPattern();
 
-    const Token* tokens = m_tokens.constData();
-    const qsizetype tokenCount = m_tokens.size();
-    qsizetype t = 0;               // next text position
-    qsizetype p = 0;               // next token
-    qsizetype starToken = -1;      // token after the latest star
-    qsizetype starText = 0;        // text position that star's run ends at
+    const Segment& first = m_segments.constFirst();
+    if (m_segments.size() == 1)
+        return length == first.length && SegmentMatchesAt(first, text);
 
-    while (t < length) {
-        if (p < tokenCount && tokens[p].kind == Token::Star) {
-            starToken = ++p;
-            starText = t;
-        } else if (p < tokenCount && TokenMatches(tokens[p], text[t])) {
-            ++p;
-            ++t;
-        } else if (starToken >= 0) {
-            p = starToken;
-            t = ++starText;
-        } else {
+    const Segment& last = m_segments.constLast();
+    if (length < first.length + last.length)
+        return false;
+    if (!SegmentMatchesAt(first, text) || !SegmentMatchesAt(last, text + length - last.length))
+        return false;
+
+    qsizetype from = first.length;
+    const qsizetype to = length - last.length;
+    for (qsizetype s = 1; s + 1 < m_segments.size(); ++s) {
+        const Segment& segment = m_segments[s];
+        if (segment.length == 0)
+            continue;
+        const qsizetype found = FindSegment(segment, text, from, to);
+        if (found < 0)
             return false;
-        }
+        from = found + segment.length;
     }
-    while (p < tokenCount && tokens[p].kind == Token::Star)
-        ++p;
-    return p == tokenCount;
+    return true;
 }
 
 bool Like(const QString& text, const QString& pattern)

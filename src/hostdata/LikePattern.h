@@ -31,13 +31,25 @@ public:
 private:
     struct Token;
     struct Range;
+    // A run of tokens between two stars (or an end of the pattern). Each token
+    // takes one character, so a segment has a fixed length.
+    struct Segment {
+        qsizetype begin = 0;    // its tokens in m_tokens
+        qsizetype length = 0;
+        QString literal;        // the segment's text when it has literal tokens only
+        bool isLiteral = true;
+    };
 
     void Compile(const QString& pattern);
     bool CompileList(const QString& pattern, qsizetype& pos);
+    void BuildSegments();
     bool TokenMatches(const Token& token, QChar c) const;
+    bool SegmentMatchesAt(const Segment& segment, const QChar* text) const;
+    qsizetype FindSegment(const Segment& segment, const QChar* text, qsizetype from, qsizetype to) const;
 
     QVector<Token> m_tokens;   // defined in the .cpp
     QVector<Range> m_ranges;   // the character ranges of all lists, referred to by the tokens
+    QVector<Segment> m_segments;   // one more than there are stars
     bool m_valid = true;
 };
 

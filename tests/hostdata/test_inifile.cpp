@@ -117,6 +117,21 @@ TEST(CIniFile, DecodesWindows1252)
                                             QString::fromUtf8("Name_GER=Straße € „x“ š")}));
 }
 
+TEST(CIniFile, LowerCaseValueEqualsToLowerForEveryByte)
+{
+    QByteArray line = "k=x";
+    for (int b = 0; b < 256; ++b) {
+        if (b != '\r')
+            line += char(b);
+    }
+    CIniFile ini;
+    ASSERT_TRUE(ini.InitFromBytes(line));
+    ini.NextEntry();
+    ASSERT_EQ(ini.EntryValue().size(), 256);
+    EXPECT_EQ(ini.EntryValueLower(), ini.EntryValue().toLower());
+    EXPECT_EQ(ini.EntryValueLower().at(0xC4), QChar(0xE4));   // Ä (one place up for the x, one down for the CR)
+}
+
 TEST(CIniFile, LongLinesAcrossReadBuffers)
 {
     // A 10 MB value, then a CR LF split by the end of a read buffer (256 KiB):
