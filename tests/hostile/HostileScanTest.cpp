@@ -1,0 +1,91 @@
+// Directory scans over trees that loop, nest absurdly deep, exceed the
+// system's path length or carry names that are not UTF-8.
+#include "HostileFixture.h"
+
+#include "hostdata/CGsb.h"
+#include "hostdata/CIniFile.h"
+#include "hostdata/CModels.h"
+#include "hostdata/ModelScanner.h"
+#include "hostdata/Searches.h"
+#include "startup/ModuleState.h"
+#include "startup/modTools.h"
+
+#include <QDate>
+#include <QFile>
+
+#include <sys/stat.h>
+
+namespace {
+
+std::string ScanText(const QString& windowsDir)
+{
+    CModels models;
+    ModelScanner(models).ScanDirectory(windowsDir);
+    QStringList files;
+    for (qint32 i = 0; i < models.Count(); ++i)
+        files << models.Filename(i);
+    return files.join(QLatin1Char('|')).toStdString();
+}
+
+} // namespace
+
+TEST_F(HostileTest, LinkLoopsBelowAScanRootAreWalkedOnce)
+{
+    m_inst.WriteText(QStringLiteral("Immobilien/a/haus.gsb"), QStringLiteral("x"));
+    m_inst.MakeDir(QStringLiteral("Immobilien/b"));
+    // Two links back to the root: an unguarded walk branches at every level
+    // until the system's link limit, which is far too many paths.
+    Hostile::MakeSymlink(QStringLiteral(".."), m_inst.NativePath(QStringLiteral("Immobilien/a/loop")));
+    Hostile::MakeSymlink(QStringLiteral("../../Immobilien"), m_inst.NativePath(QStringLiteral("Immobilien/b/up")));
+    Hostile::MakeSymlink(QStringLiteral("../.."), m_inst.NativePath(QStringLiteral("Immobilien/b/top")));
+    Hostile::MakeSymlink(QStringLiteral("self"), m_inst.NativePath(QStringLiteral("Immobilien/b/self")));
+    // A link to a sibling is no loop: its models are found under its own name.
+    Hostile::MakeSymlink(QStringLiteral("a"), m_inst.NativePath(QStringLiteral("Immobilien/c")));
+    m_inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[S]\nFile1=\\Immobilien\\a\\haus.gsb\n"));
+    m_inst.Activate();
+
+    EXPECT_ISOLATED_EQ(Hostile::RunIsolated([&] { return ScanText(m_inst.WindowsPath(QStringLiteral("Immobilien"))); }),
+                       "\\immobilien\\a\\haus.gsb|\\immobilien\\c\\haus.gsb");
+
+    EXPECT_ISOLATED_EQ(Hostile::RunIsolated([&] {
+                           CModels models;
+                           const QDate today = QDate::currentDate();
+                           Searches::ByDate(models, today.addDays(-1), today.addDays(1));
+                           return Files(models) + " " + models.Section(0).toStdString() + " " + Messages();
+                       }),
+                       "\\immobilien\\a\\haus.gsb|\\immobilien\\c\\haus.gsb S ");
+}
+
+TEST_F(HostileTest, PathsLongerThanTheSystemAllowsAreSkippedQuietly)
+{
+    m_inst.MakeDir(QStringLiteral("Immobilien"));
+    const QByteArray component(200, 'p');
+    // 25 levels of 200 characters: the bottom lies beyond 4,096 bytes.
+    Hostile::MakeNestedChain(m_inst.NativePath(QStringLiteral("Immobilien")), component, 25, [](int dirFd, int level) {
+        if (level == 3 || level == 25)
+            Hostile::WriteFileAt(dirFd, "m" + QByteArray::number(level) + ".gsb", "\\");
+    });
+    m_inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[S]\n"));
+    m_inst.Activate();
+
+    const Hostile::Outcome outcome = Hostile::RunIsolated([&] {
+        CModels models;
+        ModelScanner(models).ScanDirectory(m_inst.WindowsPath(QStringLiteral("Immobilien")));
+        std::string text;
+        for (qint32 i = 0; i < models.Count(); ++i) {
+            const QString file = models.Filename(i);
+            CGsb gsb;
+            gsb.Init(JoinPath(gMod.gtResBase, file));
+            CIniFile ini;
+            ini.Init(JoinPath(gMod.gtResBase, file));
+            text += Text(LastPathPart(file)) + (gsb.GsbExists() ? "+" : "-") + " ";
+        }
+        return text + Messages();
+    });
+    ASSERT_TRUE(outcome.finished) << Hostile::Describe(outcome);
+    // The reachable model is found and readable; the one beyond the limit may
+    // or may not be listed, but nothing is reported or crashes.
+    EXPECT_EQ(outcome.text.rfind("\\m3.gsb+ ", 0), 0u) << outcome.text;
+    EXPECT_EQ(outcome.text.find("Fehler"), std::string::npos) << outcome.text;
+}
+
