@@ -1,0 +1,23 @@
+// Kluni: where in EEP do I find this model?
+
+#include "hostdata/CommandLine.h"
+#include "mainwindow/FMain.h"
+#include "mainwindow/Startup.h"
+#include "platform/MessageSink.h"
+#include "platformui/QtMessageSink.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ApplicationTitle());
+
+    QtMessageSink messages;
+    MessageSink::Install(&messages);
+
+    const std::unique_ptr<FMain> window = RunStartup(CommandLine::JoinArguments(app.arguments().mid(1)));
+    const int status = window ? app.exec() : 1;
+    MessageSink::Install(nullptr);
+    return status;
+}
