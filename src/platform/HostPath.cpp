@@ -1,27 +1,17 @@
 #include "platform/HostPath.h"
 
-#include "platform/NativeDirectory.h"
+#include "platform/CaseInsensitiveLookup.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QHash>
 #include <QRegularExpression>
-#include <QSet>
 #include <algorithm>
 
 namespace {
 
-// A directory's names, for finding a component whatever its case.
-struct Listing {
-    QSet<QString> names;
-    QHash<QString, QString> byLowerName;  // lower-cased name -> name on disk
-};
-
 struct PathState {
     bool tableBuilt = false;
     QVector<HostPath::DriveMapping> table;
-    int cacheDepth = 0;
-    QHash<QString, Listing> cache;  // native directory -> its listing
 };
 
 PathState& State()
@@ -50,48 +40,6 @@ QString HostToWindows(const QString& nativePath)
 
 #else
 
-Listing ReadListing(const QString& nativeDir)
-{
-    QStringList names;
-    NativeDirectory::ReadNames(nativeDir, names);
-    // Sorted, and filled from the back, so that of several names that differ
-    // only in case the same one wins every time.
-    std::sort(names.begin(), names.end());
-    Listing listing;
-    listing.names = QSet<QString>(names.cbegin(), names.cend());
-    for (auto it = names.crbegin(); it != names.crend(); ++it)
-        listing.byLowerName.insert(it->toLower(), *it);
-    return listing;
-}
-
-QString JoinNative(const QString& dir, const QString& name)
-{
-    if (dir.isEmpty())
-        return name;
-    if (dir.endsWith(QLatin1Char('/')))
-        return dir + name;
-    return dir + QLatin1Char('/') + name;
-}
-
-// The name on disk of a component of nativeDir, matched exactly or else
-// case-insensitively; a null string when there is none.
-QString FindComponent(const QString& nativeDir, const QString& component)
-{
-    PathState& state = State();
-    const QString dirKey = nativeDir.isEmpty() ? QStringLiteral(".") : nativeDir;
-    if (state.cacheDepth > 0) {
-        auto it = state.cache.find(dirKey);
-        if (it == state.cache.end())
-            it = state.cache.insert(dirKey, ReadListing(dirKey));
-        if (it->names.contains(component))
-            return component;
-        return it->byLowerName.value(component.toLower());
-    }
-    if (NativeDirectory::EntryExists(JoinNative(nativeDir, component)))
-        return component;
-    return ReadListing(dirKey).byLowerName.value(component.toLower());
-}
-
 // Resolves "." and ".." without touching the disk, as Windows does: ".." at
 // the root stays at the root; in a relative path leading ".." are kept.
 QStringList NormalizeComponents(const QString& rest, bool rooted)
@@ -113,27 +61,11 @@ QStringList NormalizeComponents(const QString& rest, bool rooted)
     return out;
 }
 
-QString ResolveBelow(const QString& nativeRoot, const QStringList& components)
-{
-    QString current = nativeRoot;
-    bool found = true;
-    for (const QString& component : components) {
-        QString name = component;
-        if (found && component != QLatin1String("..")) {
-            const QString onDisk = FindComponent(current, component);
-            found = !onDisk.isNull();
-            if (found)
-                name = onDisk;
-        }
-        current = JoinNative(current, name);
-    }
-    return current;
-}
-
 QString NativeRootOf(QChar drive)
 {
     const QChar upper = drive.toUpper();
-    for (const HostPath::DriveMapping& mapping : HostPath::DriveTable()) {
+    HostPath::DriveTable();  // builds the table on first use
+    for (const HostPath::DriveMapping& mapping : State().table) {
         if (mapping.drive == upper)
             return mapping.nativeRoot;
     }
@@ -194,11 +126,11 @@ QString HostToNative(const QString& windowsPath)
         const QString root = NativeRootOf(path.at(0));
         if (root.isEmpty())
             return QString();
-        return ResolveBelow(root, NormalizeComponents(path.mid(2), true));
+        return CaseInsensitiveLookup::Resolve(root, NormalizeComponents(path.mid(2), true));
     }
     if (path.startsWith(QLatin1Char('\\')))
-        return ResolveBelow(CurrentDriveRoot(), NormalizeComponents(path, true));
-    return ResolveBelow(QString(), NormalizeComponents(path, false));
+        return CaseInsensitiveLookup::Resolve(CurrentDriveRoot(), NormalizeComponents(path, true));
+    return CaseInsensitiveLookup::Resolve(QString(), NormalizeComponents(path, false));
 }
 
 // The drive mapping whose root is the longest prefix of path; -1 for none.
@@ -215,23 +147,29 @@ int BestMapping(const QVector<HostPath::DriveMapping>& table, const QString& pat
     return best;
 }
 
+bool HasDeeperRootThanSlash(const QVector<HostPath::DriveMapping>& table)
+{
+    return std::any_of(table.cbegin(), table.cend(),
+                       [](const HostPath::DriveMapping& m) { return m.nativeRoot != QLatin1String("/"); });
+}
+
 QString HostToWindows(const QString& nativePath)
 {
-    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(nativePath));
-    QStringList candidates{absolute};
-    const QString canonical = QFileInfo(absolute).canonicalFilePath();
-    if (!canonical.isEmpty() && canonical != absolute)
-        candidates.push_back(canonical);
-
     const QVector<HostPath::DriveMapping> table = HostPath::DriveTable();
-    int rootLength = -1;
-    int best = -1;
+    const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(nativePath));
     QString chosen = absolute;
-    for (const QString& candidate : candidates) {
-        const int found = BestMapping(table, candidate, &rootLength);
-        if (found >= 0) {
-            best = found;
-            chosen = candidate;
+    int rootLength = -1;
+    int best = BestMapping(table, absolute, &rootLength);
+    // Only "/" (or nothing) matched: the path may reach a drive through a
+    // symbolic link (~/.wine/dosdevices/c:/...), so try its resolved form too.
+    if (rootLength <= 1 && HasDeeperRootThanSlash(table)) {
+        const QString canonical = QFileInfo(absolute).canonicalFilePath();
+        if (!canonical.isEmpty() && canonical != absolute) {
+            const int found = BestMapping(table, canonical, &rootLength);
+            if (found >= 0) {
+                best = found;
+                chosen = canonical;
+            }
         }
     }
     if (best < 0)
@@ -281,7 +219,6 @@ void SetDriveTable(const QVector<DriveMapping>& table)
     for (DriveMapping& mapping : state.table)
         mapping.drive = mapping.drive.toUpper();
     state.tableBuilt = !table.isEmpty();
-    state.cache.clear();
 }
 
 QString ToNative(const QString& windowsPath)
@@ -299,15 +236,3 @@ QString ToWindows(const QString& nativePath)
 }
 
 } // namespace HostPath
-
-LookupCacheScope::LookupCacheScope()
-{
-    ++State().cacheDepth;
-}
-
-LookupCacheScope::~LookupCacheScope()
-{
-    PathState& state = State();
-    if (--state.cacheDepth == 0)
-        state.cache.clear();
-}

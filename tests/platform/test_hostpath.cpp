@@ -29,6 +29,22 @@ TEST_F(HostPathTest, LowerCasedWindowsPathFindsMixedCaseFile)
     EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("immobilien//häuser/haus1.ini"))), expected);
 }
 
+TEST_F(HostPathTest, NamesDifferingOnlyInCaseResolveTheSameWithAndWithoutCache)
+{
+    for (const char* name : {"haus.ini", "Haus.ini", "HAUS.ini"})
+        inst.WriteText(QStringLiteral("Dir/") + QLatin1String(name), QString());
+    const auto check = [this] {
+        EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("dir\\haus.ini"))), Native(QStringLiteral("Dir/haus.ini")));
+        EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("dir\\Haus.ini"))), Native(QStringLiteral("Dir/Haus.ini")));
+        EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("dir\\HAUS.ini"))), Native(QStringLiteral("Dir/HAUS.ini")));
+        // Any other spelling finds the smallest name, whatever order the directory lists them in.
+        EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("dir\\hAUS.INI"))), Native(QStringLiteral("Dir/HAUS.ini")));
+    };
+    check();
+    LookupCacheScope scope;
+    check();
+}
+
 TEST_F(HostPathTest, MissingComponentsStayAsWritten)
 {
     inst.MakeDir(QStringLiteral("Immobilien"));
