@@ -119,6 +119,21 @@ void DrawAxes(QPainter& painter, const Camera& camera)
     }
 }
 
+// A caption on a light box at the top or bottom edge, so that the grid
+// lines do not run through the text.
+void DrawCaption(QPainter& painter, const QRectF& area, Qt::Alignment edge, const QFont& font, const QString& text)
+{
+    painter.setFont(font);
+    const QRectF room = area.adjusted(8, 6, -8, -6);
+    const int flags = int(Qt::AlignHCenter | edge) | Qt::TextWordWrap;
+    const QRectF used = painter.boundingRect(room, flags, text);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(255, 255, 255, 215));
+    painter.drawRoundedRect(used.adjusted(-5, -3, 5, 3), 4, 4);
+    painter.setPen(QColor(50, 50, 50));
+    painter.drawText(room, flags, text);
+}
+
 QString DisplayName(const QString& windowsPath)
 {
     return windowsPath.mid(windowsPath.lastIndexOf(QLatin1Char('\\')) + 1);
@@ -184,20 +199,18 @@ void PreviewComponent::paintEvent(QPaintEvent*)
     DrawAxes(painter, camera);
 
     const QLocale german(QLocale::German, QLocale::Germany);
-    painter.setPen(QColor(60, 60, 60));
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
-    const QRectF textArea = area.adjusted(6, 4, -6, -4);
-    painter.drawText(textArea, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap,
-                     m_modelName.isEmpty() ? QStringLiteral("(kein Modell)") : m_modelName);
-    painter.setFont(font());
     const QString view = QStringLiteral("Drehen %1°, Kippen %2°, Abstand %3")
                              .arg(german.toString(qRadiansToDegrees(m_phi), 'f', 0),
                                   german.toString(qRadiansToDegrees(m_theta), 'f', 0),
                                   german.toString(m_distance, 'f', 2));
-    painter.drawText(textArea, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap,
-                     QStringLiteral("Die 3D-Vorschau von EEP ist auf diesem System nicht verfügbar;\n"
-                                    "gezeigt wird nur die Blickrichtung.\n")
-                         + view);
+    QFont bold = font();
+    bold.setBold(true);
+    DrawCaption(painter, area, Qt::AlignTop, bold,
+                m_modelName.isEmpty() ? QStringLiteral("(kein Modell)") : m_modelName);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    DrawCaption(painter, area, Qt::AlignBottom, small,
+                QStringLiteral("Die Vorschau-Komponente von EEP ist auf diesem System nicht verfügbar. "
+                               "Gezeigt wird nur die Blickrichtung:\n")
+                    + view);
 }

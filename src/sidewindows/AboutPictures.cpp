@@ -171,7 +171,7 @@ QPixmap AboutPictures::ZirboPicture()
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRectF(6, 6, 40, 20), Qt::AlignLeft | Qt::AlignTop, QStringLiteral("Servus!"));
+    painter.drawText(QRectF(60, 86, 64, 20), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Servus!"));
     painter.end();
     return pixmap;
 }
