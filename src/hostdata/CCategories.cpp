@@ -1,6 +1,7 @@
 #include "hostdata/CCategories.h"
 
 #include "hostdata/CIniFile.h"
+#include "platform/HostPath.h"
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
@@ -49,6 +50,7 @@ CCategories::CCategories()
 
 bool CCategories::Init()
 {
+    LookupCacheScope cache;
     for (qint16 i = 0; i < kEditorCount; ++i)
         LoadEditor(i);
     return true;

@@ -148,6 +148,7 @@ void CGsb::Clear()
     m_names.clear();
     m_states.clear();
     m_gsbPath.clear();
+    m_seen.clear();
     m_contents.clear();
     m_missing = 0;
     m_gsbExists = false;
@@ -184,7 +185,7 @@ void CGsb::ScanAll(const QCollator& collator)
     m_scanned = true;
     m_zeroSearchedUpTo = 0;
     m_lastZero = -1;
-    m_lastCandidate = -1;
+    m_seen.clear();
 
     const char* data = m_contents.constData();
     const qsizetype length = m_contents.size();
@@ -193,9 +194,17 @@ void CGsb::ScanAll(const QCollator& collator)
         const void* hit = std::memchr(data + start, '\\', size_t(length - start));
         if (!hit)
             break;
-        start = ScanAt(static_cast<const char*>(hit) - data, collator);
+        const qsizetype p = static_cast<const char*>(hit) - data;
+        const qsizetype next = ScanAt(p, collator);
+        // Every further backslash before the next zero byte has the same
+        // nearest zero byte, so the same candidate, already dealt with.
+        const void* zero = std::memchr(data + p + 1, 0, size_t(length - p - 1));
+        if (!zero)
+            break;
+        start = std::max(next, qsizetype(static_cast<const char*>(zero) - data));
     }
     // Only the names are needed from here on; a large file need not stay in memory.
+    m_seen = std::unordered_set<std::string_view>();
     m_contents = QByteArray();
 }
 
@@ -203,12 +212,9 @@ qsizetype CGsb::ScanAt(qsizetype p, const QCollator& collator)
 {
     const qsizetype next = p + 1;
     const qsizetype zero = NearestZeroBefore(p);
-    // The length prefix needs three bytes before its zero high byte. A
-    // candidate depends only on its zero byte: once tried, trying it again
-    // from a later backslash gives the same answer (or a duplicate name).
-    if (zero < 3 || zero == m_lastCandidate)
+    // The length prefix needs three bytes before its zero high byte.
+    if (zero < 3)
         return next;
-    m_lastCandidate = zero;
 
     const auto* bytes = reinterpret_cast<const uchar*>(m_contents.constData());
     const qsizetype nameLength = qsizetype(bytes[zero - 3]) + 256 * qsizetype(bytes[zero - 2])
@@ -219,7 +225,9 @@ qsizetype CGsb::ScanAt(qsizetype p, const QCollator& collator)
     const char* name = m_contents.constData() + s;
     if (!IsMod2Bytes(name, nameLength))
         return next;
-    AddMod2(TextCodec::DecodeCp1252(name, nameLength), collator);
+    // A name seen before byte for byte is a duplicate: no need to collate it.
+    if (m_seen.insert(std::string_view(name, size_t(nameLength))).second)
+        AddMod2(TextCodec::DecodeCp1252(name, nameLength), collator);
     return std::max(next, s + nameLength);
 }
 

@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <QVector>
 #include <QtGlobal>
+#include <string_view>
+#include <unordered_set>
 
 class QCollator;
 
@@ -48,5 +50,5 @@ private:
     // run without zero bytes is searched backwards only once.
     qsizetype m_zeroSearchedUpTo = 0;   // positions below this are known
     qsizetype m_lastZero = -1;          // last zero byte (index >= 3) below it
-    qsizetype m_lastCandidate = -1;     // zero byte whose candidate was tried last
+    std::unordered_set<std::string_view> m_seen;   // names taken so far, as bytes of m_contents
 };
