@@ -8,7 +8,9 @@
 #include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace {
 
@@ -57,6 +59,8 @@ void RTrimBlanksAndTabs(const Char* begin, const Char*& end)
 struct CodeTables {
     char16_t decoded[256];
     char16_t lower[256];
+    unsigned char lowerByte[256];   // the byte of lower[b]
+    bool lowerBytesExact = true;    // every lower[b] has a byte
 };
 
 const CodeTables& Tables()
@@ -70,6 +74,11 @@ const CodeTables& Tables()
             t.decoded[b] = c.at(0).unicode();
             // No Windows-1252 character lower-cases to more than one.
             t.lower[b] = lower.size() == 1 ? lower.at(0).unicode() : t.decoded[b];
+        }
+        for (int b = 0; b < 256; ++b) {
+            const auto* byte = std::find(std::begin(t.decoded), std::end(t.decoded), t.lower[b]);
+            t.lowerBytesExact = t.lowerBytesExact && byte != std::end(t.decoded);
+            t.lowerByte[b] = static_cast<unsigned char>(byte - std::begin(t.decoded));
         }
         return t;
     }();
@@ -124,6 +133,10 @@ bool CIniFile::Open(std::unique_ptr<QIODevice> device)
     m_skipLineFeed = false;
     m_atEnd = false;
     m_line.clear();
+    m_linePtr = nullptr;
+    m_lineLength = 0;
+    m_lineOffset = -1;
+    m_filter = FilterNone;
     m_kind = KindSection;
     m_section.clear();
     m_entryName.clear();
@@ -136,7 +149,10 @@ void CIniFile::Close()
 {
     m_device.reset();
     m_buffer = QByteArray();
+    m_lowerBuffer = QByteArray();
     m_line = QByteArray();
+    m_linePtr = nullptr;
+    m_lineLength = 0;
     m_bufferPos = m_bufferEnd = 0;
     m_atEnd = true;
 }
@@ -152,19 +168,98 @@ bool CIniFile::FillBuffer()
     m_bufferEnd = qsizetype(n);
     if (n == 0)
         m_atEnd = true;
+    if (m_filter == FilterNeedle)
+        LowerBuffer();
     return n > 0;
 }
 
-// Reads the next line into m_line; false at the end of the file. The line ends
-// at CR (a LF right after it belongs to the terminator) or at the end of the
-// file; a lone LF stays in the line.
+// Eight bytes at a time while they are ASCII (A-Z get 0x20 added, the
+// classic bit trick); through the table otherwise.
+void CIniFile::LowerBuffer()
+{
+    const auto* from = reinterpret_cast<const unsigned char*>(m_buffer.constData());
+    auto* to = reinterpret_cast<unsigned char*>(m_lowerBuffer.data());
+    const unsigned char* table = Tables().lowerByte;
+    constexpr quint64 kHigh = 0x8080808080808080ULL;
+    qsizetype i = 0;
+    for (; i + 8 <= m_bufferEnd; i += 8) {
+        quint64 word;
+        std::memcpy(&word, from + i, 8);
+        if (word & kHigh) {
+            for (int k = 0; k < 8; ++k)
+                to[i + k] = table[from[i + k]];
+            continue;
+        }
+        const quint64 aboveZ = word + 0x2525252525252525ULL;     // high bit set for bytes > 'Z'
+        const quint64 fromA = word + 0x3F3F3F3F3F3F3F3FULL;      // high bit set for bytes >= 'A'
+        word |= ((fromA & ~aboveZ) & kHigh) >> 2;
+        std::memcpy(to + i, &word, 8);
+    }
+    for (; i < m_bufferEnd; ++i)
+        to[i] = table[from[i]];
+    m_nextHit = -1;
+}
+
+namespace {
+
+// First place of needle in [data, data + size), or -1.
+qsizetype FindBytes(const char* data, qsizetype size, const QByteArray& needle)
+{
+    const qsizetype k = needle.size();
+    if (size < k)
+        return -1;
+    const char first = needle.at(0);
+    const char* p = data;
+    const char* const last = data + size - k;   // the last place a match can start
+    while (p <= last) {
+        p = static_cast<const char*>(std::memchr(p, first, size_t(last - p + 1)));
+        if (!p)
+            return -1;
+        if (std::memcmp(p + 1, needle.constData() + 1, size_t(k - 1)) == 0)
+            return p - data;
+        ++p;
+    }
+    return -1;
+}
+
+} // namespace
+
+void CIniFile::SkipEntriesWithout(const QString& lowerText)
+{
+    const CodeTables& tables = Tables();
+    if (lowerText.isEmpty() || !tables.lowerBytesExact || !m_device)
+        return;
+    QByteArray needle;
+    for (const QChar c : lowerText) {
+        const auto* byte = std::find(std::begin(tables.decoded), std::end(tables.decoded), c.unicode());
+        const auto b = static_cast<unsigned char>(byte - std::begin(tables.decoded));
+        // A character that no byte gives, or that is not its own lower case,
+        // never appears in a lower-cased value.
+        if (byte == std::end(tables.decoded) || tables.lowerByte[b] != b) {
+            m_filter = FilterAllEntries;
+            return;
+        }
+        needle += char(b);
+    }
+    m_needle = needle;
+    m_filter = FilterNeedle;
+    m_lowerBuffer.resize(m_buffer.size());
+    LowerBuffer();
+}
+
+// Reads the next line; false at the end of the file. The line ends at CR (a
+// LF right after it belongs to the terminator) or at the end of the file; a
+// lone LF stays in the line. A line within one buffer fill is not copied.
 bool CIniFile::ReadLine()
 {
     m_line.resize(0);
-    bool any = false;
+    bool partial = false;   // the line's start is already in m_line
     for (;;) {
-        if (m_bufferPos == m_bufferEnd && !FillBuffer())
-            return any;
+        if (m_bufferPos == m_bufferEnd && !FillBuffer()) {
+            if (!partial)
+                return false;
+            break;
+        }
         const char* data = m_buffer.constData();
         if (m_skipLineFeed) {
             m_skipLineFeed = false;
@@ -179,19 +274,54 @@ bool CIniFile::ReadLine()
         if (!cr) {
             m_line.append(start, available);
             m_bufferPos = m_bufferEnd;
-            any = true;
+            partial = true;
             continue;
         }
-        m_line.append(start, cr - start);
-        m_bufferPos += (cr - start) + 1;
+        const qsizetype length = cr - start;
+        if (partial) {
+            m_line.append(start, length);
+        } else {
+            m_linePtr = start;
+            m_lineLength = length;
+            m_lineOffset = m_bufferPos;
+        }
+        m_bufferPos += length + 1;
         if (m_bufferPos < m_bufferEnd) {
             if (data[m_bufferPos] == '\n')
                 ++m_bufferPos;
         } else {
             m_skipLineFeed = true;
         }
-        return true;
+        if (!partial)
+            return true;
+        break;
     }
+    m_linePtr = m_line.constData();
+    m_lineLength = m_line.size();
+    m_lineOffset = -1;
+    return true;
+}
+
+// False when the current line is no section header and cannot hold the
+// filter's needle. Lines that were put together from two fills are always kept.
+bool CIniFile::LineMayHoldNeedle()
+{
+    if (m_filter == FilterNone || m_lineOffset < 0)
+        return true;
+    const char* begin = m_linePtr;
+    const char* end = m_linePtr + m_lineLength;
+    TrimLeftBlanks(begin, end);
+    if (begin != end && *begin == '[')
+        return true;
+    if (m_filter == FilterAllEntries)
+        return false;
+    // The leftmost needle from the line's start on serves all lines up to it.
+    if (m_nextHit < m_lineOffset) {
+        const qsizetype hit =
+            FindBytes(m_lowerBuffer.constData() + m_lineOffset, m_bufferEnd - m_lineOffset, m_needle);
+        m_nextHit = hit < 0 ? m_bufferEnd : m_lineOffset + hit;
+    }
+    return m_nextHit + m_needle.size() <= m_lineOffset + m_lineLength;
 }
 
 bool CIniFile::NextEntry()
@@ -202,7 +332,11 @@ bool CIniFile::NextEntry()
             Close();
             break;
         }
-        ParseLine(m_line.constData(), m_line.size());
+        if (!LineMayHoldNeedle()) {
+            m_kind = KindNothing;
+            continue;
+        }
+        ParseLine(m_linePtr, m_lineLength);
     } while (m_kind == KindNothing);
     return true;
 }

@@ -35,14 +35,23 @@ public:
     // A read error after a successful Init is thrown as KluniError.
     bool NextEntry();
 
+    // For a reader that wants only the entries whose value, in lower case,
+    // contains a text (a text in lower case): entry lines that cannot contain
+    // it are passed over as if they were comments, without decoding them.
+    // Section headers are delivered as always. Call it after Init.
+    void SkipEntriesWithout(const QString& lowerText);
+
     static QString MyLTrim(const QString& ptString);
 
 private:
     enum Kind { KindSection = 0, KindEntry = 1, KindEof = 2, KindNothing = 3 };
+    enum Filter { FilterNone, FilterNeedle, FilterAllEntries };
 
     bool Open(std::unique_ptr<QIODevice> device);
     bool FillBuffer();
+    void LowerBuffer();
     bool ReadLine();
+    bool LineMayHoldNeedle();
     void ParseLine(const char* line, qsizetype length);
     void SetValue(const char* begin, const char* end);
     void Close();
@@ -54,7 +63,14 @@ private:
     qsizetype m_bufferEnd = 0;    // end of the valid bytes in m_buffer
     bool m_skipLineFeed = false;  // the last line ended at a CR at the end of the buffer
     bool m_atEnd = false;         // the device has no more bytes
-    QByteArray m_line;            // the current line, without its terminator
+    QByteArray m_line;            // a line that did not lie within one buffer fill
+    const char* m_linePtr = nullptr;  // the current line, without its terminator
+    qsizetype m_lineLength = 0;
+    qsizetype m_lineOffset = -1;  // its place in m_buffer; -1 when it is in m_line
+    Filter m_filter = FilterNone;
+    QByteArray m_needle;          // Windows-1252 bytes of the filter text
+    QByteArray m_lowerBuffer;     // m_buffer in lower case, while a needle filter is set
+    qsizetype m_nextHit = -1;     // first needle place in m_lowerBuffer from the current line on
     int m_kind = KindSection;
     QString m_section;
     QString m_entryName;

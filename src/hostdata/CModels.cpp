@@ -79,6 +79,10 @@ bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource sou
         return false;
     const LookupCacheScope lookupCache;
     const LikePattern compiled(pattern.toLower());
+    // Matching gsb names only, an entry without the pattern's plain text can
+    // never match: the reader passes over such lines without decoding them.
+    if (source == NameSource::Gsb && compiled.IsValid())
+        ini.SkipEntriesWithout(compiled.RequiredText());
     for (;;) {
         ini.NextEntry();
         if (ini.IsEof())

@@ -213,6 +213,25 @@ bool LikePattern::Matches(const QChar* text, qsizetype length) const
     return true;
 }
 
+QString LikePattern::RequiredText() const
+{
+    QString longest;
+    for (const Segment& segment : m_segments) {
+        QString run;
+        const Token* token = m_tokens.constData() + segment.begin;
+        for (qsizetype i = 0; i <= segment.length; ++i, ++token) {
+            if (i < segment.length && token->kind == Token::Literal) {
+                run.append(QChar(token->ch));
+                continue;
+            }
+            if (run.size() > longest.size())
+                longest = run;
+            run.clear();
+        }
+    }
+    return longest;
+}
+
 bool Like(const QString& text, const QString& pattern)
 {
     return LikePattern(pattern).Matches(text);

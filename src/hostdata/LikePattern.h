@@ -27,6 +27,9 @@ public:
     bool Matches(const QString& text) const { return Matches(text.constData(), text.size()); }
     bool Matches(QStringView text) const { return Matches(text.data(), text.size()); }
     bool Matches(const QChar* text, qsizetype length) const;
+    // The longest run of plain characters of the pattern: every matching text
+    // contains it. Empty when there is none or the pattern cannot be read.
+    QString RequiredText() const;
 
 private:
     struct Token;

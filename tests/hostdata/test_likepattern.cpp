@@ -94,6 +94,14 @@ TEST(LikePattern, CharacterLists)
     });
 }
 
+TEST(LikePattern, RequiredText)
+{
+    EXPECT_EQ(LikePattern(QStringLiteral("*ab?cde*f")).RequiredText(), QStringLiteral("cde"));
+    EXPECT_EQ(LikePattern(QStringLiteral("x[[]y[*]z")).RequiredText(), QStringLiteral("x"));
+    EXPECT_EQ(LikePattern(QStringLiteral("*?#*")).RequiredText(), QString());
+    EXPECT_EQ(LikePattern(QStringLiteral("[ab")).RequiredText(), QString());
+}
+
 TEST(LikePattern, UnreadablePatternThrowsOnMatchOnly)
 {
     for (const char* bad : {"[abc", "a[", "[!", "[z-a]"}) {
@@ -129,7 +137,12 @@ TEST(LikePattern, AgreesWithRecursiveMatcherOnRandomInput)
         QString text;
         for (int n = random.bounded(9); n > 0; --n)
             text += QLatin1Char(textChars[random.bounded(4)]);
-        ASSERT_EQ(LikePattern(pattern).Matches(text), ReferenceLike(text, pattern))
-            << qPrintable(text) << " Like " << qPrintable(pattern);
+        const LikePattern compiled(pattern);
+        const bool matches = compiled.Matches(text);
+        ASSERT_EQ(matches, ReferenceLike(text, pattern)) << qPrintable(text) << " Like " << qPrintable(pattern);
+        // The plain text that a search may look for first is in every match.
+        if (matches) {
+            ASSERT_TRUE(text.contains(compiled.RequiredText())) << qPrintable(pattern);
+        }
     }
 }
