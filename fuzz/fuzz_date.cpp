@@ -23,6 +23,8 @@ QDate PlainForm(const QString& text)
     int year = m.captured(3).toInt();
     if (m.capturedLength(3) == 2)
         year += year < 30 ? 2000 : 1900;
+    else if (year < 100)
+        return {};   // "0024": no year anyone installs a model in; either reading is fine
     return QDate(year, m.captured(2).toInt(), m.captured(1).toInt());
 }
 
