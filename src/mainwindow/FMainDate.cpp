@@ -2,7 +2,6 @@
 
 #include "mainwindow/FMain.h"
 
-#include "hostdata/CModels.h"
 #include "hostdata/DateText.h"
 #include "hostdata/Searches.h"
 #include "mainwindow/BusyCursor.h"
@@ -60,12 +59,9 @@ void FMain::FilelistFromDate()
             return;
         BusyCursor busy;
         mlListSource = 3;
-        ResetIniProblems();
-        if (!gMod.gbExtend) {
+        if (!gMod.gbExtend)
             ClearResults();
-            moModels = CModels();
-        }
-        gMod.glPrevCount = moModels.Count();
+        // Resets the problem lists and starts a fresh catalogue unless extending.
         Searches::ByDate(moModels, mdDateFrom, mdDateTo);
         fillLbModels(moModels);
     } catch (...) {

@@ -57,11 +57,9 @@ void FMain::FilelistFromName()
         BusyCursor busy;
         mlListSource = 2;
         AddToModelHistory();
-        if (!gMod.gbExtend) {
+        if (!gMod.gbExtend)
             ClearResults();
-            moModels = CModels();
-        }
-        gMod.glPrevCount = moModels.Count();
+        // Starts a fresh catalogue unless extending, and drops repeated records.
         ok = Searches::ByName(moModels, qint16(cbOper->currentIndex()), cbModel->currentText(),
                               SelectedNameSource());
         if (ok)
