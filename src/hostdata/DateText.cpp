@@ -19,7 +19,7 @@ namespace DateText {
 
 QDate Parse(const QString& text)
 {
-    static const QRegularExpression form(QStringLiteral("^(\\d{1,2})\\.(\\d{1,2})(?:\\.(\\d{1,4}))?$"));
+    static const QRegularExpression form(QStringLiteral("^([0-9]{1,2})\\.([0-9]{1,2})(?:\\.([0-9]{1,4}))?$"));
     const QRegularExpressionMatch match = form.match(text.trimmed());
     if (!match.hasMatch())
         return QDate();
