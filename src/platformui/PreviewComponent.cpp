@@ -152,8 +152,10 @@ void PreviewComponent::SetModelFile(const QString& windowsPath)
 {
     m_modelFile = windowsPath;
     m_modelName = DisplayName(windowsPath);
-    if (!windowsPath.isEmpty())
+    if (!windowsPath.isEmpty()) {
         m_distance = DistanceForSize(FileSystem::FileSize(windowsPath));
+        m_sceneScale = m_distance / kStartDistance;
+    }
     update();
 }
 
@@ -192,9 +194,10 @@ void PreviewComponent::paintEvent(QPaintEvent*)
     sky.setColorAt(1.0, QColor(245, 245, 238));
     painter.fillRect(area, sky);
 
-    // Distances too small for the camera to stay outside the look-at point
-    // still give a picture.
-    const Camera camera(m_phi, m_theta, std::max(m_distance, 0.2), area);
+    // Every model starts with the same picture; zooming moves the camera
+    // relative to that. Distances too small for the camera to stay outside
+    // the look-at point still give a picture.
+    const Camera camera(m_phi, m_theta, std::max(m_distance / m_sceneScale, 0.2), area);
     DrawGround(painter, camera);
     DrawAxes(painter, camera);
 

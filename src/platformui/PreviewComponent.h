@@ -49,4 +49,7 @@ private:
     double m_phi = kStartPhi;
     double m_theta = kStartTheta;
     double m_distance = kStartDistance;
+    // The distance chosen for the loaded model as a multiple of the start
+    // distance: the scene is drawn in that scale.
+    double m_sceneScale = 1.0;
 };
