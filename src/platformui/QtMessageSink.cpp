@@ -3,30 +3,33 @@
 #include <QApplication>
 #include <QMessageBox>
 
-namespace {
-
-QMessageBox::StandardButton ShowBox(QMessageBox::Icon icon, const QString& text,
-                                    QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton)
+std::unique_ptr<QMessageBox> QtMessageSink::MakeBox(BoxKind kind, const QString& text)
 {
-    QMessageBox box(icon, ApplicationTitle(), text, buttons, QApplication::activeWindow());
-    box.setDefaultButton(defaultButton);
-    return static_cast<QMessageBox::StandardButton>(box.exec());
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    if (kind == BoxKind::Critical) {
+        icon = QMessageBox::Critical;
+    } else if (kind == BoxKind::Question) {
+        icon = QMessageBox::Question;
+        buttons = QMessageBox::Yes | QMessageBox::No;
+    }
+    auto box = std::make_unique<QMessageBox>(icon, ApplicationTitle(), text, buttons, QApplication::activeWindow());
+    box->setDefaultButton(kind == BoxKind::Question ? QMessageBox::Yes : QMessageBox::Ok);
+    return box;
 }
-
-} // namespace
 
 void QtMessageSink::Critical(const QString& text)
 {
-    ShowBox(QMessageBox::Critical, text, QMessageBox::Ok, QMessageBox::Ok);
+    MakeBox(BoxKind::Critical, text)->exec();
 }
 
 bool QtMessageSink::AskYesNo(const QString& text)
 {
-    return ShowBox(QMessageBox::Question, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes)
-        == QMessageBox::Yes;
+    // Closing the box any other way than with Yes counts as No.
+    return MakeBox(BoxKind::Question, text)->exec() == QMessageBox::Yes;
 }
 
 void QtMessageSink::Plain(const QString& text)
 {
-    ShowBox(QMessageBox::NoIcon, text, QMessageBox::Ok, QMessageBox::Ok);
+    MakeBox(BoxKind::Plain, text)->exec();
 }
