@@ -128,6 +128,19 @@ private Q_SLOTS:
         QCOMPARE(Bar("scrTheta")->value(), 157);  // 1.571
     }
 
+    void distanceTooLargeForTheZoomBarIsReported()
+    {
+        // The component settles on a distance while the window lets it load
+        // (one pass of the event loop); 156.04 x 2.1 x 100 no longer fits 16 bits.
+        QMetaObject::invokeMethod(
+            Component(), [this] { Component()->SetDistance(156.04); }, Qt::QueuedConnection);
+        Show(WriteModel(*inst, "riese.gsb", {}, "Riese"));
+        const auto& entries = inst->Messages().Entries();
+        QCOMPARE(entries.size(), 1);
+        QCOMPARE(entries.first().text,
+                 ErrorReportText("FVorschau.ShowFile", 6, KluniError::Overflow().Description()));
+    }
+
     void barsWriteTheComponentWhileDragged()
     {
         Show(WriteModel(*inst, "haus.gsb", {}, "Haus", kDistanceFiveSize));
