@@ -3,6 +3,8 @@
 #include <QFile>
 
 #ifdef Q_OS_WIN
+#include <memory>
+#include <type_traits>
 #include <windows.h>
 #else
 #include "platform/HostPath.h"
