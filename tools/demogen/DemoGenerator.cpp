@@ -22,13 +22,20 @@ int CategoryTarget(int models)
     return models / 5;
 }
 
-// Removes an earlier demo, refuses to touch anything else.
+bool IsEmptyDir(const QString& path)
+{
+    const QDir dir(path);
+    return dir.exists() && dir.isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+}
+
+// Removes an earlier demo, refuses to touch anything else (an empty
+// "Resourcen" directory is taken as it is).
 void PrepareOutput(const QString& outDir)
 {
     QDir dir(outDir);
     const bool ours = dir.exists(DemoGenerator::MarkerName());
     const QString resourcen = DemoGenerator::ResourcenDir(outDir);
-    if (QFileInfo::exists(resourcen)) {
+    if (QFileInfo::exists(resourcen) && !IsEmptyDir(resourcen)) {
         if (!ours)
             throw DemoError(QStringLiteral("%1 already exists and was not written by kluni-demogen").arg(resourcen));
         if (!QDir(resourcen).removeRecursively())

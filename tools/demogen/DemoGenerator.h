@@ -28,8 +28,9 @@ namespace DemoGenerator {
 DemoPlan MakePlan(const DemoOptions& options);
 
 // Writes the planned installation below options.outDir. An earlier demo
-// there (recognised by its marker file) is replaced; anything else in the way
-// is left alone and refused with DemoError.
+// there (recognised by its marker file) is replaced; an empty "Resourcen"
+// directory is used; any other "Resourcen" is left alone and refused with
+// DemoError.
 DemoSummary Write(const DemoOptions& options, const DemoPlan& plan);
 
 // Native path of the "Resourcen" directory below an output directory.
