@@ -8,7 +8,7 @@
 QString ModelsIniWriter::EntryValue(const PlannedModel& model)
 {
     const QString dir = model.lowerCaseEntry ? model.dir.toLower() : model.dir;
-    return dir + QLatin1Char('\\') + model.stem + model.extension;
+    return QLatin1Char('\\') + dir + QLatin1Char('\\') + model.stem + model.extension;
 }
 
 void ModelsIniWriter::Write(const DemoPlan& plan, OutputTree& out)
