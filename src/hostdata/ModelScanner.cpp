@@ -10,11 +10,19 @@
 namespace {
 
 // The directory's identity on disk: links resolved, so that a link back to a
-// directory above is recognised. Empty when it cannot be resolved.
-QString CanonicalDir(const QString& windowsDir)
+// directory above is recognised. Resolving costs a look at every component of
+// the path, so below a known parent only a link is resolved; a plain
+// subdirectory is its parent's identity and its name. Empty when it cannot be
+// resolved.
+QString DirIdentity(const QString& windowsDir, const QString& parentIdentity)
 {
     const QString native = HostPath::ToNative(windowsDir);
-    return native.isEmpty() ? QString() : QFileInfo(native).canonicalFilePath();
+    if (native.isEmpty())
+        return QString();
+    const QFileInfo info(native);
+    if (parentIdentity.isEmpty() || info.isSymLink())
+        return info.canonicalFilePath();
+    return parentIdentity + QLatin1Char('/') + info.fileName();
 }
 
 bool IsSelfOrParentEntry(const QString& filename)
@@ -77,9 +85,9 @@ QString ModelScanner::RelativeModelPath(const QString& path)
     return lower.startsWith(base) ? lower.mid(base.size()) : lower;
 }
 
-void ModelScanner::Walk(const QString& ptDir)
+void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
 {
-    const QString identity = CanonicalDir(ptDir);
+    const QString identity = DirIdentity(ptDir, parentIdentity);
     if (!identity.isEmpty() && m_walking.contains(identity))
         return;
 
@@ -105,7 +113,7 @@ void ModelScanner::Walk(const QString& ptDir)
         return;
     m_walking.append(identity);
     for (const QString& sub : subdirectories)
-        Walk(sub);
+        Walk(sub, identity);
     m_walking.removeLast();
 }
 

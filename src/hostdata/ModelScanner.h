@@ -27,7 +27,7 @@ public:
     static QString RelativeModelPath(const QString& path);
 
 private:
-    void Walk(const QString& ptDir);
+    void Walk(const QString& ptDir, const QString& parentIdentity = QString());
     bool Takes(const QString& filename, const QDate& created) const;
 
     CModels& m_models;

@@ -89,3 +89,25 @@ TEST_F(HostileTest, PathsLongerThanTheSystemAllowsAreSkippedQuietly)
     EXPECT_EQ(outcome.text.find("Fehler"), std::string::npos) << outcome.text;
 }
 
+TEST_F(HostileTest, TenThousandNestedDirectoriesAreScannedWithoutRunningOutOfStack)
+{
+    m_inst.MakeDir(QStringLiteral("Immobilien"));
+    Hostile::MakeNestedChain(m_inst.NativePath(QStringLiteral("Immobilien")), "d", 10000, [](int dirFd, int level) {
+        if (level == 10 || level == 1000 || level == 10000)
+            Hostile::WriteFileAt(dirFd, "m" + QByteArray::number(level) + ".gsb", "\\");
+    });
+    m_inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[S]\n"));
+    m_inst.Activate();
+
+    const Hostile::Outcome outcome = Hostile::RunIsolated([&] {
+        CModels models;
+        ModelScanner(models).ScanDirectory(m_inst.WindowsPath(QStringLiteral("Immobilien")));
+        std::string text;
+        for (qint32 i = 0; i < models.Count(); ++i)
+            text += Text(LastPathPart(models.Filename(i))) + " ";
+        return text + Messages();
+    });
+    ASSERT_TRUE(outcome.finished) << Hostile::Describe(outcome);
+    // Level 1000 lies within the system's path length; level 10,000 does not.
+    EXPECT_EQ(outcome.text.rfind("\\m10.gsb \\m1000.gsb ", 0), 0u) << outcome.text;
+}
