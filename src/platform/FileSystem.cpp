@@ -122,6 +122,23 @@ std::vector<FileSystem::DirEntry> MatchingEntries(const LastComponent& parts)
     return entries;
 }
 
+// For a wildcard existence test the names suffice; no entry's status is read.
+bool AnyNameMatches(const LastComponent& parts)
+{
+    const QString dir = parts.dir.isEmpty() ? QStringLiteral(".") : parts.dir;
+    const QString nativeDir = HostPath::ToNative(dir);
+    QStringList names;
+    if (nativeDir.isEmpty() || !NativeDirectory::ReadNames(nativeDir, names))
+        return false;
+    if (!IsDriveRoot(dir))
+        names << QStringLiteral(".") << QStringLiteral("..");
+    if (MatchesAll(parts.name))
+        return !names.isEmpty();
+    const QString folded = parts.name.toUpper();
+    return std::any_of(names.cbegin(), names.cend(),
+                       [&folded](const QString& name) { return MatchFolded(name.toUpper(), folded); });
+}
+
 } // namespace
 
 namespace FileSystem {
@@ -139,7 +156,7 @@ bool AnyEntryExists(const QString& windowsPath)
         return false;
     const LastComponent parts = SplitLast(windowsPath);
     if (HasWildcards(parts.name))
-        return !MatchingEntries(parts).empty();
+        return AnyNameMatches(parts);
     NativeDirectory::Entry entry;
     return NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry);
 }

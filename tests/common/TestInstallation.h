@@ -8,7 +8,10 @@
 
 // A small EEP installation written by a test into a temporary directory, with
 // the program-wide state pointed at it. Resets the module state, installs a
-// message recorder and redirects the settings store for its lifetime.
+// message recorder, redirects the settings store and sets the drive table to
+// Z: = "/" alone (independent of the user's Wine prefix) for its lifetime.
+// The resource directory is <temporary>/EEP/Resourcen, so that files beside it
+// (Resourcen.Pak) can be written with "../".
 class TestInstallation {
 public:
     TestInstallation();
