@@ -84,16 +84,4 @@ TEST(Settings, LoadSettingLongTakesTheLeadingNumberRoundedHalfToEven)
     EXPECT_EQ(LoadSetting(section, QStringLiteral("x"), QStringLiteral("def")), QStringLiteral("##NoEntry##"));
 }
 
-TEST(TextAndNumbers, SmallHelpers)
-{
-    EXPECT_EQ(RepeatText(QStringLiteral("ab"), 3), QStringLiteral("ababab"));
-    EXPECT_EQ(RepeatText(QStringLiteral("ab"), 0), QString());
-    EXPECT_EQ(RepeatText(QStringLiteral("ab"), -1), QString());
-    EXPECT_EQ(MinLong(-3, 2), -3);
-    EXPECT_EQ(MinLong(5, 5), 5);
-    EXPECT_EQ(UnsignedInt(-1), 65535);
-    EXPECT_EQ(UnsignedInt(-32768), 32768);
-    EXPECT_EQ(UnsignedInt(32767), 32767);
-}
-
 } // namespace
