@@ -13,6 +13,7 @@
 #include <QDate>
 #include <QFile>
 
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -110,4 +111,38 @@ TEST_F(HostileTest, TenThousandNestedDirectoriesAreScannedWithoutRunningOutOfSta
     ASSERT_TRUE(outcome.finished) << Hostile::Describe(outcome);
     // Level 1000 lies within the system's path length; level 10,000 does not.
     EXPECT_EQ(outcome.text.rfind("\\m10.gsb \\m1000.gsb ", 0), 0u) << outcome.text;
+}
+
+TEST_F(HostileTest, NamesThatAreNotUtf8DoNotDisturbTheScan)
+{
+    const QByteArray model = QByteArray::fromRawData("\x0c\x00\x00\x00Haus\\Wand.ab", 16);
+    m_inst.WriteBytes(QStringLiteral("Immobilien/normal.gsb"), model);
+    m_inst.WriteBytes(QStringLiteral("Immobilien/zz/b.gsb"), model);
+    const QByteArray base = QFile::encodeName(m_inst.NativePath(QStringLiteral("Immobilien")));
+    Hostile::WriteRawName(base, "H\xe4us.gsb", model);
+    const QByteArray dir = base + "/gr\xfc\xff";
+    ASSERT_EQ(::mkdir(dir.constData(), 0755), 0);
+    Hostile::WriteRawName(dir, "Tor\x9f.gsb", model);
+    Hostile::WriteRawName(dir, "Tor\x9f.ini", "[x]\r\nName_GER=Tor\r\n");
+    m_inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[S]\nFile1=\\Immobilien\\normal.gsb\n"));
+    m_inst.Activate();
+
+    const Hostile::Outcome outcome = Hostile::RunIsolated([&] {
+        CModels models;
+        Searches::Dropped(models, {m_inst.WindowsPath(QStringLiteral("Immobilien"))});
+        std::string text;
+        for (qint32 i = 0; i < models.Count(); ++i) {
+            const QString file = models.Filename(i);
+            CGsb gsb;
+            const bool read = gsb.Init(JoinPath(gMod.gtResBase, file));
+            IniModelName(JoinPath(gMod.gtResBase, file));
+            // The others must not crash anything; how they read is another matter.
+            const bool ascii = std::all_of(file.cbegin(), file.cend(), [](QChar c) { return c.unicode() < 0x80; });
+            if (ascii)
+                text += Text(file) + (read ? "+ " : "- ");
+        }
+        return text + Messages();
+    });
+    // The other models are found and read as usual, with their sections.
+    EXPECT_ISOLATED_EQ(outcome, "\\immobilien\\normal.gsb+ \\immobilien\\zz\\b.gsb+ ");
 }
