@@ -54,6 +54,8 @@ FMainHooks FMainHooks::Defaults()
         clipboard->clear();
         clipboard->setText(text);
     };
+    hooks.beep = [] { QApplication::beep(); };
+    hooks.today = [] { return QDate::currentDate(); };
     return hooks;
 }
 
@@ -282,6 +284,13 @@ void FMain::keyPressEvent(QKeyEvent* event)
 
 bool FMain::eventFilter(QObject* watched, QEvent* event)
 {
+    const int dateBox = DateBoxIndex(watched);
+    if (dateBox >= 0)
+        return DateBoxEvent(dateBox, event) || QWidget::eventFilter(watched, event);
+    if (watched == lblNothingFound || watched == lbModels->viewport()) {
+        if (DropTargetEvent(watched == lblNothingFound, event))
+            return true;
+    }
     if (watched == lbModels->viewport() && event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         if (mouse->button() == Qt::RightButton) {

@@ -19,20 +19,25 @@ class QFrame;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QKeyEvent;
 class QListView;
 class QMenu;
+class QMimeData;
 class QAction;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
 class ResultListModel;
 
-// What the main window hands to the host: its two modal dialogs and the
-// clipboard. Tests replace them so that nothing waits on a modal window.
+// What the main window hands to the host: its two modal dialogs, the
+// clipboard, the beep and the calendar. Tests replace them so that nothing
+// waits on a modal window and the date presets see a day of their choice.
 struct FMainHooks {
     std::function<void(QWidget* owner)> showAbout;
     std::function<void(QWidget* owner)> showIniProblems;
     std::function<void(const QString& text)> setClipboardText;
+    std::function<void()> beep;
+    std::function<QDate()> today;
 
     static FMainHooks Defaults();
 };
@@ -103,9 +108,20 @@ private:
 
     // Date search (FMainDate.cpp)
     void cmdTimeSpan_Click(int index);
+    bool txDate_KeyPress(const QKeyEvent* event);
+    bool txDate_Validate(int index);
     void txDate_Change();
+    bool DateBoxEvent(int index, QEvent* event);
+    void KeepFocusOnInvalidDate(int index);
+    int DateBoxIndex(const QObject* watched) const;
     bool CheckDateRange();
     void FilelistFromDate();
+
+    // Dropped files (FMainDrop.cpp)
+    bool DropTargetEvent(bool onNotice, QEvent* event);
+    void lbModels_OLEDragDrop(const QMimeData* data, bool shift);
+    void lblNothingFound_OLEDragDrop(const QMimeData* data, bool shift);
+    void FilelistDropped(const QMimeData* data, bool shift);
 
     // Result list (FMainResults.cpp)
     void fillLbModels(CModels& models);
@@ -171,4 +187,5 @@ private:
     FMainHooks m_hooks;
     bool m_sessionEnding = false;
     bool m_fillingList = false;
+    bool m_keepingDateFocus = false;   // the focus goes back to an invalid date box
 };

@@ -147,6 +147,8 @@ void FMain::CreateDateFrame()
     txDate[0] = Place(new QLineEdit(frame), Indexed("txDate", 0), QRect(48, 46, 110, 26));
     Label4 = MakeLabel(frame, QStringLiteral("Label4"), QStringLiteral("bis:"), QRect(176, 48, 30, 22));
     txDate[1] = Place(new QLineEdit(frame), Indexed("txDate", 1), QRect(210, 46, 110, 26));
+    for (QLineEdit* box : txDate)
+        box->installEventFilter(this);   // key filter and validation on leaving
 
     const QString captions[4] = {QStringLiteral("Heute"), QStringLiteral("seit Gestern"),
                                  QStringLiteral("letzte Woche"), QStringLiteral("letzten Monat")};
@@ -187,12 +189,15 @@ void FMain::CreateResultArea()
     lbModels->setSelectionMode(QAbstractItemView::SingleSelection);
     lbModels->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lbModels->viewport()->installEventFilter(this);
+    lbModels->viewport()->setAcceptDrops(true);   // dropped files, handled in the filter
 
     lblNothingFound = MakeLabel(this, QStringLiteral("lblNothingFound"), QString(), kResultList);
     lblNothingFound->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblNothingFound->setFrameShape(QFrame::StyledPanel);
     MakeBold(lblNothingFound);
     lblNothingFound->setVisible(false);
+    lblNothingFound->setAcceptDrops(true);
+    lblNothingFound->installEventFilter(this);
 
     mnuPop = new QMenu(QStringLiteral("PopUp"), this);
     mnuPop->setObjectName(QStringLiteral("mnuPop"));

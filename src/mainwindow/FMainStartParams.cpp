@@ -3,16 +3,34 @@
 #include "mainwindow/FMain.h"
 
 #include "hostdata/CommandLine.h"
+#include "hostdata/InstallationPath.h"
 #include "hostdata/Searches.h"
 #include "mainwindow/BusyCursor.h"
+#include "startup/ModuleState.h"
 #include "startup/modTools.h"
+
+namespace {
+
+// The names of the command line; those that lead into the installation by
+// another route (a Wine drive, a link) in the installation's own spelling,
+// so that they find their sections.
+QStringList NamesOf(const QString& commandLine)
+{
+    QStringList names = CommandLine::SplitNames(commandLine);
+    const InstallationPath installation(gMod.gtResBase);
+    for (QString& name : names)
+        name = installation.Recognise(name);
+    return names;
+}
+
+} // namespace
 
 void FMain::StartParams(const QString& commandLine)
 {
     try {
         BusyCursor busy;
         mlListSource = 0;
-        Searches::StartParams(moModels, CommandLine::SplitNames(commandLine));
+        Searches::StartParams(moModels, NamesOf(commandLine));
         fillLbModels(moModels);
     } catch (...) {
         ReportError(QStringLiteral("FMain.StartParams"));
