@@ -1,6 +1,7 @@
 // The ini reader over arbitrary bytes: it must deliver exactly the sections
 // and entries that a straightforward reading of the lines gives, and reach the
-// end of the input.
+// end of the input; told to pass over entries without a text, it may leave
+// out only such entries.
 #include "FuzzSupport.h"
 
 #include "hostdata/CIniFile.h"
@@ -101,6 +102,58 @@ QVector<Line> ExpectedLines(const QByteArray& bytes)
     return expected;
 }
 
+// Reading with a needle may pass over entries whose lower-cased value lacks
+// it, but must deliver everything else exactly as the full reading does.
+bool Skippable(const Line& line, const QString& needle)
+{
+    return !line.section && !line.value.toLower().contains(needle);
+}
+
+bool Same(const CIniFile& ini, const Line& line)
+{
+    return ini.IsSection() == line.section && ini.Section() == line.section_ && ini.EntryName() == line.name
+           && ini.EntryValue() == line.value;
+}
+
+void CheckSkipping(const QByteArray& bytes, const QVector<Line>& expected, const QString& needle)
+{
+    CIniFile ini;
+    FUZZ_CHECK(ini.InitFromBytes(bytes));
+    ini.SkipEntriesWithout(needle);
+    qsizetype next = 0;
+    for (;;) {
+        ini.NextEntry();
+        if (ini.IsEof())
+            break;
+        for (; next < expected.size() && !Same(ini, expected[next]); ++next) {
+            if (!Skippable(expected[next], needle))
+                FuzzFail("line passed over", __FILE__, __LINE__,
+                         FuzzShow(expected[next].name) + QStringLiteral(" needle ") + FuzzShow(needle));
+        }
+        FUZZ_CHECK(next < expected.size());
+        if (ini.IsEntry())
+            FUZZ_CHECK_EQ(ini.EntryValueLower(), expected[next].value.toLower());
+        ++next;
+    }
+    for (; next < expected.size(); ++next)
+        FUZZ_CHECK(Skippable(expected[next], needle));
+}
+
+// A needle that occurs in some value (a piece of the first one), and one
+// taken from the input's first bytes, which mostly does not.
+QStringList Needles(const QByteArray& bytes, const QVector<Line>& expected)
+{
+    QStringList needles{TextCodec::DecodeCp1252(bytes.left(2)).toLower()};
+    for (const Line& line : expected) {
+        if (!line.section && !line.value.isEmpty()) {
+            const QString lower = line.value.toLower();
+            needles << lower.mid(lower.size() / 2, 3);
+            break;
+        }
+    }
+    return needles;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
@@ -124,6 +177,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         FUZZ_CHECK_EQ(ini.EntryValue(), want.value);
     }
     FUZZ_CHECK_EQ(qint64(delivered), qint64(expected.size()));
+
+    for (const QString& needle : Needles(bytes, expected))
+        CheckSkipping(bytes, expected, needle);
 
     const QString asText = TextCodec::DecodeCp1252(bytes);
     FUZZ_CHECK_EQ(CIniFile::MyLTrim(asText), LTrimBlanksTabs(asText));
