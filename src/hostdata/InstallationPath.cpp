@@ -91,37 +91,53 @@ QString InstallationPath::Rewrite(const QStringList& parts, const NativeOfPrefix
 {
     if (m_places.isEmpty())
         return QString();
-    const auto rewritten = [&](qsizetype count, int place) {
-        return JoinWindows(m_places.at(place).windows, parts.mid(count).join(kBackslash));
-    };
+    const Place& resources = m_places.first();
+    const auto rest = [&parts](qsizetype count) { return parts.mid(count).join(kBackslash); };
+
     // The usual case, cheaply: the path runs literally through the resource directory.
     for (qsizetype count = parts.size(); count >= 1; --count) {
-        if (nativeOf(count) == m_places.first().native)
-            return rewritten(count, 0);
+        if (nativeOf(count) == resources.native)
+            return JoinWindows(resources.windows, rest(count));
     }
-    // Deepest prefix first: the resource directory wins over the directories
-    // above it, even where the path passes literally through one of those.
+    // Through a link to the resource directory or into it. The shallowest such
+    // prefix keeps most of the path's own spelling.
+    for (qsizetype count = 1; count <= parts.size(); ++count) {
+        const std::optional<QString> below = Below(Canonical(nativeOf(count)), resources.canonical);
+        if (below)
+            return JoinWindows(JoinWindows(resources.windows, *below), rest(count));
+    }
+    // A directory above the resource directory, the deepest first.
     for (qsizetype count = parts.size(); count >= 1; --count) {
-        const int place = PlaceOf(nativeOf(count));
-        if (place >= 0)
-            return rewritten(count, place);
+        const int place = AncestorOf(nativeOf(count));
+        if (place > 0)
+            return JoinWindows(m_places.at(place).windows, rest(count));
     }
     return QString();
 }
 
-int InstallationPath::PlaceOf(const QString& native) const
+std::optional<QString> InstallationPath::Below(const QString& canonical, const QString& root)
+{
+    if (canonical.isEmpty() || root.isEmpty())
+        return std::nullopt;
+    if (canonical == root)
+        return QString();
+    const QString inside = root.endsWith(kSlash) ? root : root + kSlash;
+    if (!canonical.startsWith(inside))
+        return std::nullopt;
+    return canonical.mid(inside.size()).replace(kSlash, kBackslash);
+}
+
+int InstallationPath::AncestorOf(const QString& native) const
 {
     if (native.isEmpty())
         return -1;
-    for (int i = 0; i < m_places.size(); ++i) {
+    for (int i = 1; i < m_places.size(); ++i) {
         if (native == m_places.at(i).native)
             return i;
     }
     const QString canonical = Canonical(native);
-    if (canonical.isEmpty())
-        return -1;
-    for (int i = 0; i < m_places.size(); ++i) {
-        if (canonical == m_places.at(i).canonical)
+    for (int i = 1; i < m_places.size(); ++i) {
+        if (!canonical.isEmpty() && canonical == m_places.at(i).canonical)
             return i;
     }
     return -1;
@@ -129,6 +145,8 @@ int InstallationPath::PlaceOf(const QString& native) const
 
 QString InstallationPath::Canonical(const QString& native) const
 {
+    if (native.isEmpty())
+        return QString();
     const auto known = m_canonical.constFind(native);
     if (known != m_canonical.constEnd())
         return known.value();

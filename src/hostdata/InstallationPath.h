@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QVector>
 #include <functional>
+#include <optional>
 
 // Writes paths that lead into the installation in the installation's own
 // spelling (that of gtResBase), whatever route they took: through a Wine
@@ -36,11 +37,13 @@ private:
     };
     using NativeOfPrefix = std::function<QString(qsizetype)>;
 
-    // The deepest prefix of parts that is one of the places (as written or
-    // with links resolved), rewritten with the rest of parts appended; empty
-    // when no prefix is.
+    // The path given as parts rewritten from the prefix that leads into the
+    // resource directory, or else to a directory above it; empty when none does.
     QString Rewrite(const QStringList& parts, const NativeOfPrefix& nativeOf) const;
-    int PlaceOf(const QString& native) const;
+    // The part of a resolved path below a resolved root ("" for the root itself).
+    static std::optional<QString> Below(const QString& canonical, const QString& root);
+    // The index of the place above the resource directory that the path is; -1 for none.
+    int AncestorOf(const QString& native) const;
     QString Canonical(const QString& native) const;
 
     QVector<Place> m_places;

@@ -118,6 +118,11 @@ TEST_F(InstallationPathTest, InstallationOnZThroughALink)
     const InstallationPath paths(resBase);
     EXPECT_EQ(Std(paths.FromNative(Native("real/Resourcen/Goods/a.gsb"))), Std(resBase) + "\\Goods\\a.gsb");
     EXPECT_EQ(Std(paths.Recognise(OnZ("real/Resourcen/Goods/a.gsb"))), Std(resBase) + "\\Goods\\a.gsb");
+
+    // A link to a directory inside the installation.
+    ASSERT_TRUE(QFile::link(Native("real/Resourcen/Goods"), Native("waren")));
+    EXPECT_EQ(Std(paths.FromNative(Native("waren/a.gsb"))), Std(resBase) + "\\Goods\\a.gsb");
+    EXPECT_EQ(Std(paths.Recognise(OnZ("waren/A.GSB"))), Std(resBase) + "\\Goods\\A.GSB");
 }
 
 TEST_F(InstallationPathTest, RecognisedNamesKeepTheirOwnSpellingBelowTheInstallation)
