@@ -218,10 +218,9 @@ QString LikePattern::RequiredText() const
     QString longest;
     for (const Segment& segment : m_segments) {
         QString run;
-        const Token* token = m_tokens.constData() + segment.begin;
-        for (qsizetype i = 0; i <= segment.length; ++i, ++token) {
-            if (i < segment.length && token->kind == Token::Literal) {
-                run.append(QChar(token->ch));
+        for (qsizetype i = 0; i <= segment.length; ++i) {
+            if (i < segment.length && m_tokens[segment.begin + i].kind == Token::Literal) {
+                run.append(QChar(m_tokens[segment.begin + i].ch));
                 continue;
             }
             if (run.size() > longest.size())
