@@ -59,5 +59,5 @@ BENCH_BUILD ?= build-release
 bench:
 	@scripts/install-deps bench
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DKLUNI_BENCH=ON >/dev/null
-	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target kluni-cli kluni-bench kluni-demogen
+	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target kluni-cli kluni-bench kluni-bench-ui kluni-demogen
 	@scripts/bench $(BENCH_BUILD) $(BENCH_ARGS)

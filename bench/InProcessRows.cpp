@@ -8,11 +8,11 @@
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
+#include <QDate>
 #include <memory>
 
 namespace {
 
-constexpr qint32 kSetSectionRecords = 10000;
 constexpr qint32 kClipboardRecords = 100000;
 
 } // namespace
@@ -22,18 +22,22 @@ InProcessRows::InProcessRows(const MeasurePolicy& policy)
 {
 }
 
+QStringList InProcessRows::Names()
+{
+    return {QStringLiteral("categories"), QStringLiteral("clipboard"), QStringLiteral("date"),
+            QStringLiteral("scan")};
+}
+
 std::vector<Measurement> InProcessRows::Run(const QString& only)
 {
     using RowFn = Measurement (InProcessRows::*)();
-    const std::vector<std::pair<QString, RowFn>> rows{
-        {QStringLiteral("categories"), &InProcessRows::LoadCategoryTrees},
-        {QStringLiteral("setsection"), &InProcessRows::SetSectionOfScannedFiles},
-        {QStringLiteral("clipboard"), &InProcessRows::ClipboardText},
-    };
+    const RowFn rows[] = {&InProcessRows::LoadCategoryTrees, &InProcessRows::ClipboardText,
+                          &InProcessRows::DateSearch, &InProcessRows::DroppedRoots};
+    const QStringList names = Names();
     std::vector<Measurement> results;
-    for (const auto& [name, fn] : rows)
-        if (only.isEmpty() || only == name)
-            results.push_back((this->*fn)());
+    for (qsizetype i = 0; i < names.size(); ++i)
+        if (only.isEmpty() || only == names.at(i))
+            results.push_back((this->*rows[i])());
     return results;
 }
 
@@ -50,22 +54,6 @@ Measurement InProcessRows::LoadCategoryTrees()
     return m;
 }
 
-Measurement InProcessRows::SetSectionOfScannedFiles()
-{
-    const qint32 n = qMin(kSetSectionRecords, Scanned().Count());
-    const CModels base = DroppedCatalogue(n);
-    CModels models;
-    Measurement m = Measure(
-        QStringLiteral("setsection"), m_policy, [&] { models = base; }, [&] { models.SetSection(0); });
-    qint32 placed = 0;
-    for (qint32 i = 0; i < models.Count(); ++i)
-        if (models.Section(i) != DroppedSection())
-            ++placed;
-    m.note = QStringLiteral("%1 scanned files, %2 records afterwards, %3 with a section")
-                 .arg(n).arg(models.Count()).arg(placed);
-    return m;
-}
-
 Measurement InProcessRows::ClipboardText()
 {
     const CModels models = DroppedCatalogue(kClipboardRecords);
@@ -76,23 +64,56 @@ Measurement InProcessRows::ClipboardText()
     return m;
 }
 
-const CModels& InProcessRows::Scanned()
+// Every model file is new to this range, as on an installation set up today.
+Measurement InProcessRows::DateSearch()
 {
-    if (!m_haveScan) {
-        LookupCacheScope cache;
-        ModelScanner scanner(m_scanned);
-        for (const QString& root : Searches::DateSearchRoots())
-            scanner.ScanDirectory(JoinPath(gMod.gtResBase, root));
-        m_haveScan = true;
-    }
-    return m_scanned;
+    CModels models;
+    Measurement m = Measure(
+        QStringLiteral("date"), m_policy, [&] { models = CModels(); },
+        [&] { Searches::ByDate(models, QDate(1980, 1, 1), QDate::currentDate()); });
+    m.note = CatalogueNote(models);
+    return m;
+}
+
+Measurement InProcessRows::DroppedRoots()
+{
+    const QStringList roots = RootPaths();
+    CModels models;
+    Measurement m = Measure(
+        QStringLiteral("scan"), m_policy, [&] { models = CModels(); },
+        [&] { Searches::Dropped(models, roots); });
+    m.note = CatalogueNote(models);
+    return m;
+}
+
+QStringList InProcessRows::RootPaths()
+{
+    QStringList roots;
+    for (const QString& root : Searches::DateSearchRoots())
+        roots << JoinPath(gMod.gtResBase, root);
+    return roots;
 }
 
 CModels InProcessRows::DroppedCatalogue(qint32 n)
 {
-    const CModels& scanned = Scanned();
+    CModels scanned;
+    {
+        LookupCacheScope cache;
+        ModelScanner scanner(scanned);
+        for (const QString& root : RootPaths())
+            scanner.ScanDirectory(root);
+    }
     CModels models;
     for (qint32 i = 0; i < n && scanned.Count() > 0; ++i)
         models.StoreFile(scanned.Filename(i % scanned.Count()), DroppedSection());
     return models;
+}
+
+QString InProcessRows::CatalogueNote(const CModels& models)
+{
+    qint32 unknown = 0;
+    for (qint32 i = 0; i < models.Count(); ++i)
+        if (models.Record(i).Section == DroppedSection())
+            ++unknown;
+    return QStringLiteral("%1 records, %2 of them not in Models.ini").arg(models.Count()).arg(unknown);
 }

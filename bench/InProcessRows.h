@@ -4,6 +4,7 @@
 
 #include "hostdata/CModels.h"
 
+#include <QStringList>
 #include <vector>
 
 // The benchmark rows measured inside one process, on the installation that
@@ -12,20 +13,23 @@ class InProcessRows {
 public:
     explicit InProcessRows(const MeasurePolicy& policy);
 
+    // The row names, in table order.
+    static QStringList Names();
     // Every row, in table order; `only` (when not empty) picks one by name.
     std::vector<Measurement> Run(const QString& only);
 
     Measurement LoadCategoryTrees();
-    Measurement SetSectionOfScannedFiles();
     Measurement ClipboardText();
+    Measurement DateSearch();
+    Measurement DroppedRoots();
 
 private:
-    // The model files below the date search roots, as a scan finds them.
-    const CModels& Scanned();
-    // A catalogue of exactly n "\tDropped" records, the scanned files repeated as needed.
-    CModels DroppedCatalogue(qint32 n);
+    // The six date search roots as a user would drop them.
+    static QStringList RootPaths();
+    // A catalogue of exactly n "\tDropped" records, the model files below
+    // the roots repeated as needed.
+    static CModels DroppedCatalogue(qint32 n);
+    static QString CatalogueNote(const CModels& models);
 
     MeasurePolicy m_policy;
-    CModels m_scanned;
-    bool m_haveScan = false;
 };

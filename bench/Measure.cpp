@@ -1,7 +1,11 @@
 #include "Measure.h"
 
 #include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <algorithm>
+#include <cstdio>
 
 double Measurement::Median() const
 {
@@ -18,8 +22,10 @@ Measurement Measure(const QString& row, const MeasurePolicy& policy, const std::
 {
     Measurement m;
     m.row = row;
-    setup();
-    body();
+    if (policy.warmUp) {
+        setup();
+        body();
+    }
     double spent = 0;
     while (int(m.ms.size()) < policy.maxRuns && (int(m.ms.size()) < policy.minRuns || spent < policy.budgetMs)) {
         setup();
@@ -31,4 +37,15 @@ Measurement Measure(const QString& row, const MeasurePolicy& policy, const std::
         spent += elapsed;
     }
     return m;
+}
+
+void PrintMeasurement(const Measurement& m)
+{
+    QJsonArray runs;
+    for (double ms : m.ms)
+        runs.append(ms);
+    const QJsonObject row{{"row", m.row}, {"median_ms", m.Median()}, {"ms", runs}, {"note", m.note}};
+    std::fputs(QJsonDocument(row).toJson(QJsonDocument::Compact).constData(), stdout);
+    std::fputc('\n', stdout);
+    std::fflush(stdout);
 }

@@ -17,9 +17,17 @@ struct MeasurePolicy {
     int minRuns = 3;
     int maxRuns = 7;
     double budgetMs = 20000;  // no new run is started once this much time is spent
+    bool warmUp = true;       // one untimed run first
+
+    // One timed run and nothing else: the caller alternates whole runs of the
+    // program with a baseline command and takes the median itself.
+    static MeasurePolicy Once() { return MeasurePolicy{1, 1, 0, false}; }
 };
 
 // Runs setup (untimed) and body (timed) at least minRuns and at most maxRuns
-// times, after one untimed warm-up run of both.
+// times, after one untimed warm-up run of both when the policy asks for it.
 Measurement Measure(const QString& row, const MeasurePolicy& policy, const std::function<void()>& setup,
                     const std::function<void()>& body);
+
+// One row as a line of JSON on standard output: row, median_ms, ms, note.
+void PrintMeasurement(const Measurement& m);

@@ -6,26 +6,6 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-
-#include <cstdio>
-
-namespace {
-
-void Print(const Measurement& m)
-{
-    QJsonArray runs;
-    for (double ms : m.ms)
-        runs.append(ms);
-    const QJsonObject row{{"row", m.row}, {"median_ms", m.Median()}, {"ms", runs}, {"note", m.note}};
-    std::fputs(QJsonDocument(row).toJson(QJsonDocument::Compact).constData(), stdout);
-    std::fputc('\n', stdout);
-    std::fflush(stdout);
-}
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -37,16 +17,21 @@ int main(int argc, char* argv[])
                                      QStringLiteral("DIR"));
     const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Most runs per row (default 7)."),
                                   QStringLiteral("N"), QStringLiteral("7"));
-    const QCommandLineOption only(QStringLiteral("only"), QStringLiteral("Run only this row."),
+    const QCommandLineOption only(QStringLiteral("only"),
+                                  QStringLiteral("Run only this row (%1).").arg(InProcessRows::Names().join(", ")),
                                   QStringLiteral("ROW"));
-    parser.addOptions({resBase, runs, only});
+    const QCommandLineOption once(QStringLiteral("once"),
+                                  QStringLiteral("One timed run without warm-up (the caller repeats)."));
+    parser.addOptions({resBase, runs, only, once});
     parser.process(app);
 
     if (!CliCommands::OpenInstallation(parser.value(resBase), QStringLiteral("Name_GER")))
         return 2;
     MeasurePolicy policy;
     policy.maxRuns = qMax(policy.minRuns, parser.value(runs).toInt());
+    if (parser.isSet(once))
+        policy = MeasurePolicy::Once();
     for (const Measurement& m : InProcessRows(policy).Run(parser.value(only)))
-        Print(m);
+        PrintMeasurement(m);
     return 0;
 }

@@ -1,0 +1,55 @@
+// kluni-bench-ui: the window rows of the benchmarks, offscreen.
+//   kluni-bench-ui --resbase DIR fill    times filling the result list (JSON line)
+//   kluni-bench-ui --resbase DIR start   starts the window and ends as soon as
+//                                        it takes input (timed from outside)
+#include "WindowRows.h"
+
+#include "cli/CliCommands.h"
+#include "cli/CliPaths.h"
+#include "platform/MessageSink.h"
+#include "platform/StderrMessageSink.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(ApplicationTitle());
+    // Nothing may wait on a message box here.
+    StderrMessageSink messages;
+    MessageSink::Install(&messages);
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Window benchmark rows of Kluni (offscreen)."));
+    parser.addHelpOption();
+    const QCommandLineOption resBase(QStringLiteral("resbase"), QStringLiteral("The Resourcen directory."),
+                                     QStringLiteral("DIR"));
+    const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Most runs (default 7)."),
+                                  QStringLiteral("N"), QStringLiteral("7"));
+    parser.addOptions({resBase, runs});
+    parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("fill or start"));
+    parser.process(app);
+    const QString row = parser.positionalArguments().value(0);
+
+    int status = 2;
+    if (row == QLatin1String("start")) {
+        // The window finds its installation as the program does.
+        if (parser.isSet(resBase))
+            qputenv("KLUNI_RESBASE", CliPaths::ResBaseFromArgument(parser.value(resBase)).toLocal8Bit());
+        status = WindowRows::StartWindow();
+    } else if (row == QLatin1String("fill")) {
+        if (CliCommands::OpenInstallation(parser.value(resBase), QStringLiteral("Name_GER"))) {
+            MeasurePolicy policy;
+            policy.maxRuns = qMax(policy.minRuns, parser.value(runs).toInt());
+            PrintMeasurement(WindowRows::FillResultList(policy));
+            status = 0;
+        }
+    } else {
+        parser.showHelp(2);
+    }
+    MessageSink::Install(nullptr);
+    return status;
+}
