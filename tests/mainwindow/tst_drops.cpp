@@ -66,8 +66,7 @@ class TestDrops : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void oneFileGivesOneRowWithItsPlace();
-    void directoryWithoutModelsShowsNotice();
+    void replacesListWithWhatWasDropped();
     void sameFileTwiceWithShiftShowsOnce();
     void dropOnNoticeKeepsSearchText();
     void shiftAppendsBehindDateResult();
@@ -76,7 +75,7 @@ private Q_SLOTS:
     void wineDriveAndLinksLeadToTheInstallation();
 };
 
-void TestDrops::oneFileGivesOneRowWithItsPlace()
+void TestDrops::replacesListWithWhatWasDropped()
 {
     DropWindow ui;
     QWidget* w = ui.Window();
@@ -84,21 +83,16 @@ void TestDrops::oneFileGivesOneRowWithItsPlace()
     QCOMPARE(ListRows(w), QStringList{kHaus1});
     QCOMPARE(LabelText(w, "lblCount"), QStringLiteral("1 Modell"));
     QCOMPARE(LabelText(w, "lblResult_2"), QStringLiteral("Immobilien"));
-    QVERIFY(ui.Messages().Entries().isEmpty());
-}
 
-void TestDrops::directoryWithoutModelsShowsNotice()
-{
-    DropWindow ui;
-    QWidget* w = ui.Window();
-    DropFiles(ListTarget(w), {ui.Native("Immobilien/Stadt/haus1.gsb")});
+    // A directory without models: the notice, and the detail of the model
+    // shown before stays beside it.
     DropFiles(ListTarget(w), {ui.Native("Modelle")});
     QVERIFY(ListRows(w).isEmpty());
     QVERIFY(NoticeTarget(w)->isVisible());
     QCOMPARE(LabelText(w, "lblNothingFound"), kDroppedNotice);
     QVERIFY(!ChildOf<QListView>(w, "lbModels")->isVisible());
-    // The detail of the model shown before stays beside the notice.
     QCOMPARE(LabelText(w, "lblResult_0"), QStringLiteral("\\immobilien\\stadt\\haus1.gsb"));
+    QVERIFY(ui.Messages().Entries().isEmpty());
 }
 
 void TestDrops::sameFileTwiceWithShiftShowsOnce()
