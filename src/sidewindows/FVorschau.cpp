@@ -187,9 +187,9 @@ QString FVorschau::BlockedReason(bool gsbExists, qint32 countMissing, const QStr
     return QString();
 }
 
-qint16 FVorschau::Nearest(float x)
+qint16 FVorschau::Nearest(double x)
 {
-    const double rounded = std::nearbyint(double(x));   // ties to even in the default rounding mode
+    const double rounded = std::nearbyint(x);   // ties to even in the default rounding mode
     if (!(rounded >= std::numeric_limits<qint16>::min() && rounded <= std::numeric_limits<qint16>::max()))
         throw KluniError::Overflow();
     return qint16(rounded);
@@ -225,9 +225,11 @@ void FVorschau::LoadModel(const QString& gsbName)
     QCoreApplication::processEvents();
     if (!alive)
         return;
+    // d is single precision; the range is worked out from it in double, so
+    // that a product like 55 x 2.1 is the exact half it should be.
     const float d = float(ctModellSchau->Distance()) * 100.0f;
-    scrDistance->setMinimum(Nearest(d / 3.6f));
-    scrDistance->setMaximum(Nearest(d * 2.1f));
+    scrDistance->setMinimum(Nearest(double(d) / 3.6));
+    scrDistance->setMaximum(Nearest(double(d) * 2.1));
     scrDistance->setValue(Nearest(d));
     scrPhi->setValue(Nearest(float(ctModellSchau->Phi()) * 100.0f));
     scrTheta->setValue(Nearest(float(ctModellSchau->Theta()) * 100.0f));

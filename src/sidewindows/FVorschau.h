@@ -26,7 +26,7 @@ public:
     static QString BlockedReason(bool gsbExists, qint32 countMissing, const QString& gsbName);
     // x rounded to the nearest whole number, halves to the even neighbour, as
     // a 16-bit value; an overflow error (KluniError) when it does not fit.
-    static qint16 Nearest(float x);
+    static qint16 Nearest(double x);
 
 Q_SIGNALS:
     // The window was closed: the owner sets its Vorschau property back to false.

@@ -128,6 +128,19 @@ private Q_SLOTS:
         QCOMPARE(Bar("scrTheta")->value(), 157);  // 1.571
     }
 
+    void zoomRangeRoundsTheExactQuotientAndProduct()
+    {
+        // 55 x 2.1 is 115.5, a half that goes to the even 116; the same
+        // product in single precision falls just below the half.
+        QMetaObject::invokeMethod(
+            Component(), [this] { Component()->SetDistance(0.55); }, Qt::QueuedConnection);
+        Show(WriteModel(*inst, "klein.gsb", {}, "Klein"));
+        QCOMPARE(Bar("scrDistance")->minimum(), 15);
+        QCOMPARE(Bar("scrDistance")->maximum(), 116);
+        QCOMPARE(Bar("scrDistance")->value(), 55);
+        QVERIFY(inst->Messages().Entries().isEmpty());
+    }
+
     void distanceTooLargeForTheZoomBarIsReported()
     {
         // The component settles on a distance while the window lets it load
