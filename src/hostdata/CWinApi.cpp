@@ -7,6 +7,11 @@ namespace {
 
 std::atomic<qint32> gWinTitleHeight{23};
 
+int CurrentUtcOffset()
+{
+    return QDateTime::currentDateTime().offsetFromUtc();
+}
+
 // Splits "dir\name" at its last backslash; no backslash: the name alone.
 void SplitLast(const QString& path, QString& dir, QString& name)
 {
@@ -46,8 +51,9 @@ bool CWinApi::FindFirstFile(qint32& plHandle, const QString& ptDir, const QStrin
     listing.entries = std::move(entries);
     listing.next = 1;
     listing.open = true;
+    listing.offsetSeconds = CurrentUtcOffset();
     plHandle = qint32(slot);
-    FillFile(ptDir, listing.entries.front(), pFile);
+    FillFile(ptDir, listing.entries.front(), listing.offsetSeconds, pFile);
     return true;
 }
 
@@ -56,7 +62,7 @@ bool CWinApi::FindNextFile(qint32 plHandle, const QString& ptDir, CFile& pFile)
     Listing* listing = OpenListing(plHandle);
     if (!listing || listing->next >= listing->entries.size())
         return false;
-    FillFile(ptDir, listing->entries[listing->next++], pFile);
+    FillFile(ptDir, listing->entries[listing->next++], listing->offsetSeconds, pFile);
     return true;
 }
 
@@ -81,12 +87,17 @@ void CWinApi::SetWinTitleHeight(qint32 pixels)
 
 QDate CWinApi::LocalDayOf(qint64 utcMs)
 {
-    return LocalDayOf(utcMs, QDateTime::currentDateTime().offsetFromUtc());
+    return LocalDayOf(utcMs, CurrentUtcOffset());
 }
 
 QDate CWinApi::LocalDayOf(qint64 utcMs, int offsetSeconds)
 {
-    return QDateTime::fromMSecsSinceEpoch(utcMs + qint64(offsetSeconds) * 1000, Qt::UTC).date();
+    constexpr qint64 kMsPerDay = 86400000;
+    constexpr qint64 kJulianDayOfEpoch = 2440588;   // 1 January 1970
+    const qint64 localMs = utcMs + qint64(offsetSeconds) * 1000;
+    // Days rounded down, also before 1970.
+    const qint64 days = localMs / kMsPerDay - (localMs % kMsPerDay < 0 ? 1 : 0);
+    return QDate::fromJulianDay(kJulianDayOfEpoch + days);
 }
 
 qint32 CWinApi::OpenSearchCount() const
@@ -97,13 +108,13 @@ qint32 CWinApi::OpenSearchCount() const
     return open;
 }
 
-void CWinApi::FillFile(const QString& ptDir, const FileSystem::DirEntry& entry, CFile& pFile)
+void CWinApi::FillFile(const QString& ptDir, const FileSystem::DirEntry& entry, int offsetSeconds, CFile& pFile)
 {
     const qsizetype nul = entry.name.indexOf(QChar(0));
-    const QString name = nul < 0 ? entry.name : entry.name.left(nul);
+    const QStringView name = nul < 0 ? QStringView(entry.name) : QStringView(entry.name).left(nul);
     pFile.SetFilename(ptDir + QLatin1Char('\\') + name);
-    pFile.SetCreationDate(LocalDayOf(entry.birthUtcMs));
-    pFile.SetChangeDate(LocalDayOf(entry.writeUtcMs));
+    pFile.SetCreationDate(LocalDayOf(entry.birthUtcMs, offsetSeconds));
+    pFile.SetChangeDate(LocalDayOf(entry.writeUtcMs, offsetSeconds));
     pFile.SetIsDir(entry.isDir);
 }
 

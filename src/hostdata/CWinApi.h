@@ -40,9 +40,13 @@ private:
         std::vector<FileSystem::DirEntry> entries;
         size_t next = 0;
         bool open = false;
+        // The UTC offset in force when the search began: asking the time zone
+        // for every entry would cost more than listing the directory.
+        int offsetSeconds = 0;
     };
 
-    static void FillFile(const QString& ptDir, const FileSystem::DirEntry& entry, CFile& pFile);
+    static void FillFile(const QString& ptDir, const FileSystem::DirEntry& entry, int offsetSeconds,
+                         CFile& pFile);
     Listing* OpenListing(qint32 plHandle);
 
     std::vector<Listing> m_listings;
