@@ -3,6 +3,7 @@
 #include "hostdata/CModels.h"
 #include "hostdata/CWinApi.h"
 #include "platform/HostPath.h"
+#include "platform/TextCase.h"
 #include "startup/ModuleState.h"
 
 #include <QFileInfo>
@@ -23,6 +24,29 @@ QString DirIdentity(const QString& windowsDir, const QString& parentIdentity)
     if (parentIdentity.isEmpty() || info.isSymLink())
         return info.canonicalFilePath();
     return parentIdentity + QLatin1Char('/') + info.fileName();
+}
+
+// gMod.gtResBase in lower case, worked out again only when it changes.
+const QString& LowerResBase()
+{
+    static QString base;
+    static QString lower;
+    if (base != gMod.gtResBase) {
+        base = gMod.gtResBase;
+        lower = base.toLower();
+    }
+    return lower;
+}
+
+// True when the name ends in ".gsb" in any case: only the ASCII letters G, S
+// and B lower-case to g, s and b, so the test needs no lower-cased copy.
+bool HasGsbExtension(const QString& filename)
+{
+    if (filename.size() < 4)
+        return false;
+    const QChar* end = filename.constData() + filename.size();
+    const auto lower = [](QChar c) { return c >= u'A' && c <= u'Z' ? char16_t(c.unicode() + 32) : c.unicode(); };
+    return end[-4] == u'.' && lower(end[-3]) == u'g' && lower(end[-2]) == u's' && lower(end[-1]) == u'b';
 }
 
 bool IsSelfOrParentEntry(const QString& filename)
@@ -80,9 +104,11 @@ QString ModelScanner::IsGsbName(const QString& name)
 
 QString ModelScanner::RelativeModelPath(const QString& path)
 {
-    const QString lower = path.toLower();
-    const QString base = gMod.gtResBase.toLower();
-    return lower.startsWith(base) ? lower.mid(base.size()) : lower;
+    QString lower = TextCase::Lower(path);
+    const QString& base = LowerResBase();
+    if (lower.startsWith(base))
+        lower.remove(0, base.size());
+    return lower;
 }
 
 void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
@@ -119,7 +145,7 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
 
 bool ModelScanner::Takes(const QString& filename, const QDate& created) const
 {
-    if (filename.right(4).toLower() != QLatin1String(".gsb"))
+    if (!HasGsbExtension(filename))
         return false;
     return !m_dateTest || (m_from <= created && created <= m_to);
 }

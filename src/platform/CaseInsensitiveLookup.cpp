@@ -2,6 +2,7 @@
 
 #include "platform/HostPath.h"
 #include "platform/NativeDirectory.h"
+#include "platform/TextCase.h"
 
 #include <QHash>
 #include <QSet>
@@ -18,7 +19,7 @@ struct Listing {
     // name in another case; null when there is none.
     QString Find(const QString& component) const
     {
-        const auto it = byLowerName.constFind(component.toLower());
+        const auto it = byLowerName.constFind(TextCase::Lower(component));
         if (it == byLowerName.cend())
             return QString();
         if (*it == component || caseVariants.contains(component))
@@ -57,7 +58,7 @@ ListingPtr ReadListing(const QString& nativeDir)
     for (const QString& name : names) {
         // Of several names that differ only in case, the smallest is the one
         // found for any other spelling, whatever order the host lists them in.
-        QString& chosen = listing->byLowerName[name.toLower()];
+        QString& chosen = listing->byLowerName[TextCase::Lower(name)];
         if (chosen.isNull()) {
             chosen = name;
         } else {

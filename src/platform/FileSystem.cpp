@@ -2,6 +2,7 @@
 
 #include "platform/HostPath.h"
 #include "platform/NativeDirectory.h"
+#include "platform/TextCase.h"
 
 #include <algorithm>
 
@@ -92,7 +93,7 @@ void SortNtfsOrder(std::vector<FileSystem::DirEntry>& entries)
     std::vector<std::pair<QString, size_t>> keys;
     keys.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i)
-        keys.emplace_back(entries[i].name.toUpper(), i);
+        keys.emplace_back(TextCase::Upper(entries[i].name), i);
     std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
         if (a.first != b.first)
             return a.first < b.first;
@@ -136,7 +137,7 @@ bool AnyNameMatches(const LastComponent& parts)
         return !names.isEmpty();
     const QString folded = parts.name.toUpper();
     return std::any_of(names.cbegin(), names.cend(),
-                       [&folded](const QString& name) { return MatchFolded(name.toUpper(), folded); });
+                       [&folded](const QString& name) { return MatchFolded(TextCase::Upper(name), folded); });
 }
 
 } // namespace
@@ -147,7 +148,7 @@ bool MatchesWildcard(const QString& name, const QString& pattern)
 {
     if (MatchesAll(pattern))
         return true;
-    return MatchFolded(name.toUpper(), pattern.toUpper());
+    return MatchFolded(TextCase::Upper(name), TextCase::Upper(pattern));
 }
 
 bool AnyEntryExists(const QString& windowsPath)
@@ -192,7 +193,7 @@ bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vecto
     for (NativeDirectory::Entry& entry : raw) {
         if (!entry.isDir && !entry.isRegular)
             continue;
-        if (all || MatchFolded(entry.name.toUpper(), foldedPattern))
+        if (all || MatchFolded(TextCase::Upper(entry.name), foldedPattern))
             found.push_back(ToDirEntry(std::move(entry)));
     }
     SortNtfsOrder(found);
