@@ -44,8 +44,7 @@ bool ByName(CModels& models, qint16 oper, const QString& text, NameSource source
     LookupCacheScope cache;
     ResetIniProblems();
     gMod.gtSearchNameKey = gMod.gtNameKey;
-    // FilterModels empties the catalogue itself when not extending.
-    gMod.glPrevCount = gMod.gbExtend ? models.Count() : 0;
+    StartCatalogue(models);
     if (!models.FilterModels(oper, text, source))
         return false;
     models.RemoveDups(gMod.glPrevCount);

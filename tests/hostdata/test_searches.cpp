@@ -90,3 +90,14 @@ TEST_F(SearchesTest, NameSearchResetsProblemsAndRemovesRepeats)
     gMod.gtModelsIni = inst.WindowsPath("Categories\\Fehlt.ini");
     EXPECT_FALSE(Searches::ByName(models, 0, "haus", NameSource::Gsb));
 }
+
+TEST_F(SearchesTest, NameSearchWithoutExtendStartsAFreshCatalogue)
+{
+    // Entries before the first section header belong to no section; a
+    // replacing search must not carry over the section its predecessor read last.
+    inst.WriteText("Categories/Models.ini", "File1=\\Immobilien\\Haus.gsb\n[Haeuser]\nFile2=\\Rollmaterial\\Lok.gsb\n");
+    const QStringList expected{"\\immobilien\\haus.gsb|", "\\rollmaterial\\lok.gsb|Haeuser"};
+    ASSERT_TRUE(Searches::ByName(models, 0, "", NameSource::Gsb));
+    ASSERT_TRUE(Searches::ByName(models, 0, "", NameSource::Gsb));
+    EXPECT_EQ(Records(), expected);
+}
