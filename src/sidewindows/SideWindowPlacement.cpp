@@ -63,13 +63,16 @@ void SideWindowPlacement::Store() const
     if (const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
         app && app->isSavingSession())
         return;
-    if (m_window.isMaximized()) {
+    // A window minimised from the maximised state keeps both flags; it counts
+    // as minimised.
+    const bool minimised = m_window.isMinimized();
+    if (m_window.isMaximized() && !minimised) {
         // The last normal place survives for the next opening.
         StoreSetting(m_section, QStringLiteral("Maximized"), QStringLiteral("1"));
         return;
     }
     StoreSetting(m_section, QStringLiteral("Maximized"), QStringLiteral("0"));
-    if (m_window.isMinimized())
+    if (minimised)
         return;
     const QPoint position = m_window.pos();
     const QSize outer = OuterSize();

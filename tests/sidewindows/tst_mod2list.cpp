@@ -178,6 +178,14 @@ private Q_SLOTS:
         minimised->close();
         QCOMPARE(LoadSetting("Mod2Liste", "Maximized", "-"), QString("0"));
         QCOMPARE(LoadSettingLong("Mod2Liste", "w", -1), outer.width() * tpp);
+
+        // Minimised from the maximised state it is minimised all the same.
+        FMod2* iconified = Open();
+        iconified->showMaximized();
+        iconified->showMinimized();
+        iconified->close();
+        QCOMPARE(LoadSetting("Mod2Liste", "Maximized", "-"), QString("0"));
+        QCOMPARE(LoadSettingLong("Mod2Liste", "w", -1), outer.width() * tpp);
     }
 
     void closesWithItsOwner()
