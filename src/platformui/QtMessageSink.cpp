@@ -15,6 +15,8 @@ std::unique_ptr<QMessageBox> QtMessageSink::MakeBox(BoxKind kind, const QString&
     }
     auto box = std::make_unique<QMessageBox>(icon, ApplicationTitle(), text, buttons, QApplication::activeWindow());
     box->setDefaultButton(kind == BoxKind::Question ? QMessageBox::Yes : QMessageBox::Ok);
+    // Messages carry paths and names; nothing in them is markup.
+    box->setTextFormat(Qt::PlainText);
     return box;
 }
 

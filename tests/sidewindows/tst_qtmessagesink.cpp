@@ -54,6 +54,17 @@ private Q_SLOTS:
         QCOMPARE(plain->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
     }
 
+    void textIsShownAsWritten()
+    {
+        // A path whose first line looks like markup is still shown character
+        // for character.
+        for (const auto kind : {QtMessageSink::BoxKind::Critical, QtMessageSink::BoxKind::Question,
+                                QtMessageSink::BoxKind::Plain}) {
+            const auto box = QtMessageSink::MakeBox(kind, QStringLiteral("Kann die Datei Z:\\<b>\\Models.ini nicht lesen!"));
+            QCOMPARE(box->textFormat(), Qt::PlainText);
+        }
+    }
+
     void onlyYesAnswersYes()
     {
         QtMessageSink sink;
