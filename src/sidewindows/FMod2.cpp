@@ -28,6 +28,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QColor& text, const Q
 {
     auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
+    // Model names come from the installation's files; none of them is markup.
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);
     label->setAutoFillBackground(true);

@@ -71,6 +71,8 @@ void FVorschau::BuildControls()
 {
     lblModel = new QLabel(this);
     lblModel->setObjectName(QStringLiteral("lblModel"));
+    // Model names come from the installation's files; none of them is markup.
+    lblModel->setTextFormat(Qt::PlainText);
     lblModel->setAlignment(Qt::AlignCenter);
     lblModel->setFrameShape(QFrame::Box);
     QFont bold = lblModel->font();

@@ -104,6 +104,11 @@ private Q_SLOTS:
         QCOMPARE(Label(w, "lblModel")->text(), QString("Leeres Haus"));
         QCOMPARE(List(w)->count(), 0);
         QVERIFY(Label(w, "lblError")->isHidden());
+
+        // A name that looks like markup is shown as written.
+        Show(w, WriteModel(*inst, "markup.gsb", {}, "<s>Lok</s>"));
+        QCOMPARE(Label(w, "lblModel")->text(), QString("<s>Lok</s>"));
+        QCOMPARE(Label(w, "lblModel")->textFormat(), Qt::PlainText);
     }
 
     void theUserCannotChangeMarksOrSelectItems()

@@ -119,6 +119,7 @@ private Q_SLOTS:
         Show(gsb);
         QVERIFY(PreviewShown());
         QCOMPARE(Label("lblModel")->text(), QString("Haus"));
+        QCOMPARE(Label("lblModel")->textFormat(), Qt::PlainText);   // names are never markup
         QCOMPARE(Component()->ModelFile(), gsb);
         QCOMPARE(Bar("scrDistance")->minimum(), 139);
         QCOMPARE(Bar("scrDistance")->maximum(), 1050);
