@@ -8,6 +8,7 @@
 #include "hostdata/CGsb.h"
 #include "hostdata/CModels.h"
 #include "hostdata/DateText.h"
+#include "hostdata/InstallationPath.h"
 #include "hostdata/Searches.h"
 #include "platform/MessageSink.h"
 #include "startup/ModuleState.h"
@@ -32,11 +33,15 @@ int Guarded(const QString& procedure, Step step)
     }
 }
 
+// The arguments as the window takes dropped names: paths that reach the
+// installation through a link or another drive get its own spelling, so that
+// "Models.ini" knows the models found there.
 QStringList ProgramPaths(const QStringList& arguments)
 {
+    const InstallationPath installation(gMod.gtResBase);
     QStringList paths;
     for (const QString& argument : arguments)
-        paths << CliPaths::ToProgramPath(argument);
+        paths << installation.Recognise(CliPaths::ToProgramPath(argument));
     return paths;
 }
 

@@ -3,6 +3,8 @@
 #include "SampleInstallation.h"
 
 #include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QJsonArray>
 #include <gtest/gtest.h>
 
@@ -158,6 +160,21 @@ TEST_F(CliResults, ScanTakesDirectoriesAndSingleModelFiles)
     const CliRun none = RunCli({"--resbase", inst.NativeRoot(), "scan", inst.NativePath("Immobilien/Neu/Neu.GSB")});
     EXPECT_EQ(none.exitCode, 1);
     EXPECT_EQ(none.Text(), "Unter den verschobenen Dateien\nbefand sich keine Modell Datei.\n");
+}
+
+TEST_F(CliResults, ScanThroughALinkFindsTheModelsSections)
+{
+    // As on the window, a path that reaches the installation through a link
+    // is taken in the installation's own spelling, so "Models.ini" knows it.
+    QTemporaryDir elsewhere;
+    const QString link = elsewhere.path() + "/Haeuser";
+    ASSERT_TRUE(QFile::link(inst.NativePath("Immobilien"), link));
+    const CliRun dir = RunCliJson(inst.NativeRoot(), {"scan", link});
+    ASSERT_EQ(dir.exitCode, 0) << S(dir.err);
+    EXPECT_EQ(FilesAndSections(dir.Json()),
+              QStringList({"\\immobilien\\haus1.gsb | Wohnhaeuser", "\\immobilien\\neu\\neu.gsb | \tDropped"}));
+    const CliRun file = RunCliJson(inst.NativeRoot(), {"scan", link + "/Haus1.gsb"});
+    EXPECT_EQ(FilesAndSections(file.Json()), QStringList({"\\immobilien\\haus1.gsb | Wohnhaeuser"}));
 }
 
 } // namespace
