@@ -76,6 +76,10 @@ FMain::~FMain()
     // signal updates still exist.
     delete m_mod2.data();
     delete m_vorschau.data();
+    // Closing in the base destructor moves the focus, and a control would then
+    // call a handler of this window, whose members are already gone.
+    for (QObject* control : findChildren<QObject*>())
+        QObject::disconnect(control, nullptr, this, nullptr);
 }
 
 void FMain::ConnectControls()
