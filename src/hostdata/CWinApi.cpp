@@ -35,11 +35,12 @@ bool CWinApi::isDirectory(const QString& ptFile) const
     return entries.front().isDir;
 }
 
-bool CWinApi::FindFirstFile(qint32& plHandle, const QString& ptDir, const QString& ptFileTemplate, CFile& pFile)
+bool CWinApi::FindFirstFile(qint32& plHandle, const QString& ptDir, const QString& ptFileTemplate, CFile& pFile,
+                            const FileSystem::TimesWanted& datesWanted)
 {
     plHandle = kInvalidHandle;
     std::vector<FileSystem::DirEntry> entries;
-    if (!FileSystem::ListDirectory(ptDir, ptFileTemplate, entries) || entries.empty())
+    if (!FileSystem::ListDirectory(ptDir, ptFileTemplate, entries, datesWanted) || entries.empty())
         return false;
 
     size_t slot = 0;
@@ -113,8 +114,8 @@ void CWinApi::FillFile(const QString& ptDir, const FileSystem::DirEntry& entry, 
     const qsizetype nul = entry.name.indexOf(QChar(0));
     const QStringView name = nul < 0 ? QStringView(entry.name) : QStringView(entry.name).left(nul);
     pFile.SetFilename(ptDir + QLatin1Char('\\') + name);
-    pFile.SetCreationDate(LocalDayOf(entry.birthUtcMs, offsetSeconds));
-    pFile.SetChangeDate(LocalDayOf(entry.writeUtcMs, offsetSeconds));
+    pFile.SetCreationDate(entry.hasTimes ? LocalDayOf(entry.birthUtcMs, offsetSeconds) : QDate());
+    pFile.SetChangeDate(entry.hasTimes ? LocalDayOf(entry.writeUtcMs, offsetSeconds) : QDate());
     pFile.SetIsDir(entry.isDir);
 }
 

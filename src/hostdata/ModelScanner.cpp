@@ -68,11 +68,17 @@ private:
 
 } // namespace
 
-ModelScanner::ModelScanner(CModels& models) : m_models(models) {}
+// Without a date test no entry's date is read.
+ModelScanner::ModelScanner(CModels& models)
+    : m_models(models)
+    , m_datesWanted([](const QString&) { return false; })
+{
+}
 
 void ModelScanner::SetDateRange(const QDate& from, const QDate& to)
 {
     m_dateTest = true;
+    m_datesWanted = HasGsbExtension;
     m_from = from;
     m_to = to;
 }
@@ -122,7 +128,7 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
         CFile file;
         qint32 handle = CWinApi::kInvalidHandle;
         SearchGuard guard(handle);
-        bool found = goWinApi().FindFirstFile(handle, ptDir, QStringLiteral("*.*"), file);
+        bool found = goWinApi().FindFirstFile(handle, ptDir, QStringLiteral("*.*"), file, m_datesWanted);
         while (found) {
             const QString& filename = file.Filename();
             if (file.isDir()) {

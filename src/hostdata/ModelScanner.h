@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/FileSystem.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -34,5 +36,6 @@ private:
     bool m_dateTest = false;
     QDate m_from;
     QDate m_to;
+    FileSystem::TimesWanted m_datesWanted;   // the entries whose creation date Takes reads
     QStringList m_walking;   // directories being walked, for the loop guard
 };

@@ -85,29 +85,58 @@ FileSystem::DirEntry ToDirEntry(NativeDirectory::Entry&& entry)
     out.isDir = entry.isDir;
     out.birthUtcMs = entry.birthUtcMs;
     out.writeUtcMs = entry.writeUtcMs;
+    out.hasTimes = entry.hasTimes;
     return out;
 }
 
+// By upper-cased name, then by name. The upper-cased names lie end to end in
+// one string, so that a listing of thousands of entries costs no string each.
 void SortNtfsOrder(std::vector<FileSystem::DirEntry>& entries)
 {
-    std::vector<std::pair<QString, size_t>> keys;
+    struct Key {
+        qsizetype offset;
+        qsizetype length;
+        size_t entry;
+    };
+    qsizetype total = 0;
+    for (const FileSystem::DirEntry& e : entries)
+        total += e.name.size();
+    QString upper;
+    upper.reserve(total + 16);
+    std::vector<Key> keys;
     keys.reserve(entries.size());
-    for (size_t i = 0; i < entries.size(); ++i)
-        keys.emplace_back(TextCase::Upper(entries[i].name), i);
-    std::sort(keys.begin(), keys.end(), [&entries](const auto& a, const auto& b) {
-        if (a.first != b.first)
-            return a.first < b.first;
-        return entries[a.second].name < entries[b.second].name;
+    for (size_t i = 0; i < entries.size(); ++i) {
+        const qsizetype offset = upper.size();
+        TextCase::AppendUpper(entries[i].name, upper);
+        keys.push_back({offset, upper.size() - offset, i});
+    }
+    const auto view = [&upper](const Key& k) { return QStringView(upper).mid(k.offset, k.length); };
+    std::sort(keys.begin(), keys.end(), [&](const Key& a, const Key& b) {
+        const int byUpper = view(a).compare(view(b));
+        if (byUpper != 0)
+            return byUpper < 0;
+        return QStringView(entries[a.entry].name).compare(entries[b.entry].name) < 0;
     });
     std::vector<FileSystem::DirEntry> sorted;
     sorted.reserve(entries.size());
-    for (const auto& key : keys)
-        sorted.push_back(std::move(entries[key.second]));
+    for (const Key& key : keys)
+        sorted.push_back(std::move(entries[key.entry]));
     entries.swap(sorted);
 }
 
-void AddDotEntry(const QString& name, const QString& nativePath, std::vector<FileSystem::DirEntry>& out)
+// "." or ".." of a directory being listed. Both are directories whenever the
+// directory can be listed, so without times nothing needs to be read.
+void AddDotEntry(const QString& name, const QString& nativePath, const FileSystem::TimesWanted& timesWanted,
+                 std::vector<FileSystem::DirEntry>& out)
 {
+    if (timesWanted && !timesWanted(name)) {
+        FileSystem::DirEntry entry;
+        entry.name = name;
+        entry.isDir = true;
+        entry.hasTimes = false;
+        out.push_back(std::move(entry));
+        return;
+    }
     NativeDirectory::Entry entry;
     if (!NativeDirectory::Stat(nativePath, entry))
         return;
@@ -177,13 +206,14 @@ bool PlainFileExists(const QString& windowsPath)
         && !IsHiddenName(entry.name);
 }
 
-bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out)
+bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out,
+                   const TimesWanted& timesWanted)
 {
     out.clear();
     const QString dir = windowsDir.isEmpty() ? QStringLiteral(".") : windowsDir;
     const QString nativeDir = HostPath::ToNative(dir);
     std::vector<NativeDirectory::Entry> raw;
-    if (nativeDir.isEmpty() || !NativeDirectory::ReadEntries(nativeDir, raw))
+    if (nativeDir.isEmpty() || !NativeDirectory::ReadEntries(nativeDir, raw, timesWanted))
         return false;
 
     const bool all = MatchesAll(pattern);
@@ -200,9 +230,9 @@ bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vecto
 
     if (!IsDriveRoot(dir)) {
         if (MatchesWildcard(QStringLiteral("."), pattern))
-            AddDotEntry(QStringLiteral("."), nativeDir, out);
+            AddDotEntry(QStringLiteral("."), nativeDir, timesWanted, out);
         if (MatchesWildcard(QStringLiteral(".."), pattern))
-            AddDotEntry(QStringLiteral(".."), nativeDir + QStringLiteral("/.."), out);
+            AddDotEntry(QStringLiteral(".."), nativeDir + QStringLiteral("/.."), timesWanted, out);
     }
     out.insert(out.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
     return true;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <functional>
 #include <vector>
 
 // File-system queries on Windows-form paths (see HostPath.h).
@@ -20,7 +21,12 @@ struct DirEntry {
     bool isDir = false;
     qint64 birthUtcMs = 0;   // creation time (status-change time where the host keeps none), ms since epoch UTC
     qint64 writeUtcMs = 0;   // last write, ms since epoch UTC
+    bool hasTimes = true;    // false: the times were not read (see TimesWanted)
 };
+
+// Which entries of a listing need their times: reading them costs a status
+// call per entry. Empty: every entry.
+using TimesWanted = std::function<bool(const QString& name)>;
 
 // Windows-style wildcard match of a name: '*' any run of characters, '?' one
 // character, case-insensitive; "*.*" matches every name.
@@ -30,8 +36,9 @@ bool MatchesWildcard(const QString& name, const QString& pattern);
 // in NTFS order (by upper-cased name), "." and ".." first (not in a drive's
 // root). Only directories and ordinary files are listed. Returns false when
 // the directory cannot be listed. Symbolic links are reported as what they
-// point to.
-bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out);
+// point to. An entry that timesWanted turns down may come without times.
+bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out,
+                   const TimesWanted& timesWanted = {});
 
 // The size in bytes of an ordinary file, -1 when it cannot be read.
 qint64 FileSize(const QString& windowsPath);

@@ -27,6 +27,16 @@ DirHandle OpenDir(const QString& nativeDir)
     return DirHandle(opendir(path.constData()));
 }
 
+// Names are mostly ASCII, which Latin-1 decoding reads alike and much faster.
+QString DecodeName(const char* name)
+{
+    const char* end = name;
+    bool ascii = true;
+    for (; *end; ++end)
+        ascii = ascii && static_cast<unsigned char>(*end) < 0x80;
+    return ascii ? QString::fromLatin1(name, end - name) : QFile::decodeName(name);
+}
+
 bool IsDotOrDotDot(const char* name)
 {
     return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
@@ -64,12 +74,12 @@ bool ReadNames(const QString& nativeDir, QStringList& names)
         return false;
     while (const dirent* ent = readdir(dir.get())) {
         if (!IsDotOrDotDot(ent->d_name))
-            names.push_back(QFile::decodeName(ent->d_name));
+            names.push_back(DecodeName(ent->d_name));
     }
     return true;
 }
 
-bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out)
+bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out, const TimesWanted& timesWanted)
 {
     out.clear();
     DirHandle dir = OpenDir(nativeDir);
@@ -80,9 +90,17 @@ bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out)
         if (IsDotOrDotDot(ent->d_name))
             continue;
         Entry entry;
-        if (!StatAt(fd, ent->d_name, entry))
+        entry.name = DecodeName(ent->d_name);
+        // The listing tells files and directories apart on most file systems;
+        // a link, or a kind the listing leaves open, needs its status.
+        const bool plainKind = ent->d_type == DT_DIR || ent->d_type == DT_REG;
+        if (plainKind && timesWanted && !timesWanted(entry.name)) {
+            entry.isDir = ent->d_type == DT_DIR;
+            entry.isRegular = ent->d_type == DT_REG;
+            entry.hasTimes = false;
+        } else if (!StatAt(fd, ent->d_name, entry)) {
             continue;
-        entry.name = QFile::decodeName(ent->d_name);
+        }
         out.push_back(std::move(entry));
     }
     return true;

@@ -36,7 +36,8 @@ bool ReadNames(const QString& nativeDir, QStringList& names)
     return true;
 }
 
-bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out)
+// The host's listing brings the times with it: every entry gets them.
+bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out, const TimesWanted&)
 {
     out.clear();
     const QDir dir(nativeDir);

@@ -1,13 +1,18 @@
 #include "platform/TextCase.h"
 
+#include <QHash>
+
 #include <array>
 #include <atomic>
+#include <mutex>
 
 namespace {
 
 // The case of every character of the Basic Multilingual Plane, filled on
 // demand. 0 marks a character not yet looked up (no character other than
 // U+0000 maps to it); kSpecial one whose case is not a single character.
+// Qt maps each character by itself, without looking at its neighbours, so a
+// text maps character by character.
 class CaseTable {
 public:
     using Mapper = QString (QString::*)() const &;
@@ -29,27 +34,59 @@ public:
         return mapped;
     }
 
-    QString Apply(QStringView text, char16_t asciiFrom, char16_t asciiTo)
+    // Appends the mapped text to out.
+    void Apply(QStringView text, char16_t asciiFrom, char16_t asciiTo, QString& out)
     {
-        QString out(text.size(), Qt::Uninitialized);
-        QChar* to = out.data();
-        for (const QChar ch : text) {
-            const char16_t c = ch.unicode();
+        const auto ascii = [=](char16_t c) { return QChar(c >= asciiFrom && c <= asciiTo ? char16_t(c ^ 0x20) : c); };
+        // Most texts map one to one and are written in place.
+        const qsizetype start = out.size();
+        out.resize(start + text.size());
+        QChar* to = out.data() + start;
+        qsizetype i = 0;
+        for (; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
+            const char16_t mapped = c < 0x80 ? ascii(c).unicode() : Map(c);
+            if (mapped == kSpecial)
+                break;
+            *to++ = QChar(mapped);
+        }
+        if (i == text.size())
+            return;
+        out.truncate(to - out.constData());
+        for (; i < text.size(); ++i) {
+            const char16_t c = text[i].unicode();
             if (c < 0x80) {
-                *to++ = QChar(c >= asciiFrom && c <= asciiTo ? char16_t(c ^ 0x20) : c);
+                out.append(ascii(c));
                 continue;
+            }
+            if (QChar::isSurrogate(c)) {
+                out.truncate(start);
+                out.append((text.toString().*m_mapper)());
+                return;
             }
             const char16_t mapped = Map(c);
             if (mapped == kSpecial)
-                return (text.toString().*m_mapper)();
-            *to++ = QChar(mapped);
+                out.append(Expansion(c));
+            else
+                out.append(QChar(mapped));
         }
-        return out;
     }
 
 private:
+    // The several characters that a special character maps to.
+    QString Expansion(char16_t c)
+    {
+        const std::lock_guard<std::mutex> lock(m_expansionsMutex);
+        auto it = m_expansions.constFind(c);
+        if (it == m_expansions.cend())
+            it = m_expansions.insert(c, (QString(QChar(c)).*m_mapper)());
+        return *it;
+    }
+
     Mapper m_mapper;
     std::array<std::atomic<char16_t>, 0x10000> m_table{};
+    std::mutex m_expansionsMutex;
+    QHash<char16_t, QString> m_expansions;
 };
 
 CaseTable& LowerTable()
@@ -70,12 +107,26 @@ namespace TextCase {
 
 QString Lower(QStringView text)
 {
-    return LowerTable().Apply(text, u'A', u'Z');
+    QString out;
+    AppendLower(text, out);
+    return out;
 }
 
 QString Upper(QStringView text)
 {
-    return UpperTable().Apply(text, u'a', u'z');
+    QString out;
+    AppendUpper(text, out);
+    return out;
+}
+
+void AppendLower(QStringView text, QString& out)
+{
+    LowerTable().Apply(text, u'A', u'Z', out);
+}
+
+void AppendUpper(QStringView text, QString& out)
+{
+    UpperTable().Apply(text, u'a', u'z', out);
 }
 
 } // namespace TextCase

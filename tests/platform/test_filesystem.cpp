@@ -88,6 +88,35 @@ TEST_F(FileSystemTest, ListingIsInNtfsOrderWithDotEntriesFirst)
     EXPECT_TRUE(entries.empty());
 }
 
+// Leaving out the times of some entries must not change which entries come,
+// in which order and of which kind; the entries asked for keep their times.
+TEST_F(FileSystemTest, ListingWithTimesForSomeEntriesOnly)
+{
+    inst.WriteBytes(QStringLiteral("Dir/Haus.GSB"), "x");
+    inst.WriteText(QStringLiteral("Dir/Haus.ini"), QString());
+    inst.MakeDir(QStringLiteral("Dir/Unter.gsb"));
+    ASSERT_TRUE(QFile::link(inst.NativePath(QStringLiteral("Dir/Unter.gsb")), inst.NativePath(QStringLiteral("Dir/Link"))));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/gibt/es/nicht"), inst.NativePath(QStringLiteral("Dir/Tot"))));
+    ASSERT_EQ(mkfifo(inst.NativePath(QStringLiteral("Dir/Rohr")).toLocal8Bit().constData(), 0600), 0);
+
+    std::vector<FileSystem::DirEntry> all;
+    std::vector<FileSystem::DirEntry> some;
+    ASSERT_TRUE(FileSystem::ListDirectory(Win(QStringLiteral("Dir")), QStringLiteral("*.*"), all));
+    ASSERT_TRUE(FileSystem::ListDirectory(Win(QStringLiteral("Dir")), QStringLiteral("*.*"), some,
+                                          [](const QString& name) { return name.endsWith(QLatin1String(".GSB")); }));
+    ASSERT_EQ(some.size(), all.size());
+    for (size_t i = 0; i < all.size(); ++i) {
+        EXPECT_EQ(some[i].name, all[i].name);
+        EXPECT_EQ(some[i].isDir, all[i].isDir) << qPrintable(all[i].name);
+        EXPECT_TRUE(all[i].hasTimes);
+        if (some[i].name == QLatin1String("Haus.GSB")) {
+            EXPECT_TRUE(some[i].hasTimes);
+            EXPECT_EQ(some[i].birthUtcMs, all[i].birthUtcMs);
+        }
+    }
+    EXPECT_EQ(Names(QStringLiteral("Dir")), QStringList({"./", "../", "Haus.GSB", "Haus.ini", "Link/", "Unter.gsb/"}));
+}
+
 TEST_F(FileSystemTest, DriveRootHasNoDotEntries)
 {
     HostPath::SetDriveTable({{QLatin1Char('Z'), QStringLiteral("/")}, {QLatin1Char('R'), inst.NativeRoot()}});
