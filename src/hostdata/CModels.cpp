@@ -59,6 +59,59 @@ QString ModelsIniMessage()
                      {gMod.gtModelsIni});
 }
 
+// The first record of each file from a start index on, found by the file's
+// text: open addressing over slots of a hash and a record number, so that a
+// look-up touches one slot and, only when the hashes agree, one file name.
+// (A general hash table compares the texts of every slot it probes; with a
+// hundred thousand scanned files those reads dominate.) The records must not
+// change their File while the index is in use.
+class FirstRecordIndex {
+public:
+    FirstRecordIndex(const std::vector<ModelRecord>& records, qint32 start)
+        : m_records(records)
+    {
+        size_t slots = 16;
+        while (slots < 2 * (records.size() - size_t(start)))
+            slots *= 2;
+        m_slots.assign(slots, Slot{0, -1});
+        m_mask = slots - 1;
+        for (qint32 i = start; i < qint32(records.size()); ++i) {
+            const quint32 hash = Hash(records[size_t(i)].File);
+            Slot& slot = m_slots[Probe(records[size_t(i)].File, hash)];
+            if (slot.record < 0)   // the first record of a file stays
+                slot = Slot{hash, i};
+        }
+    }
+
+    // The first record from start on whose File equals file; -1 for none.
+    qint32 Find(QStringView file) const
+    {
+        return m_slots[Probe(file, Hash(file))].record;
+    }
+
+private:
+    struct Slot {
+        quint32 hash;
+        qint32 record;   // -1: empty
+    };
+
+    static quint32 Hash(QStringView text) { return quint32(qHash(text)); }
+
+    // The slot that holds file, or the empty slot where it belongs.
+    size_t Probe(QStringView file, quint32 hash) const
+    {
+        for (size_t i = hash & m_mask;; i = (i + 1) & m_mask) {
+            const Slot& slot = m_slots[i];
+            if (slot.record < 0 || (slot.hash == hash && m_records[size_t(slot.record)].File == file))
+                return i;
+        }
+    }
+
+    const std::vector<ModelRecord>& m_records;
+    std::vector<Slot> m_slots;
+    size_t m_mask = 0;
+};
+
 const ModelRecord& At(const std::vector<ModelRecord>& records, qint32 index)
 {
     if (index < 0 || size_t(index) >= records.size())
@@ -196,11 +249,7 @@ bool CModels::SetSection(qint32 plStart)
 
     const qint32 count = Count();
     const qint32 start = qBound(0, plStart, count);
-    QHash<QString, qint32> firstRecord;
-    firstRecord.reserve(count - start);
-    // Backwards, so that the first record of a file is the one left in the index.
-    for (qint32 i = count - 1; i >= start; --i)
-        firstRecord.insert(m_records[size_t(i)].File, i);
+    const FirstRecordIndex firstRecord(m_records, start);
 
     std::unordered_map<qint32, std::vector<QString>> furtherSections;
     size_t furtherCount = 0;
@@ -214,14 +263,14 @@ bool CModels::SetSection(qint32 plStart)
         }
         if (!ini.IsEntry() || !IsModelEntryName(ini.EntryName()))
             continue;
-        const auto found = firstRecord.constFind(ini.EntryValueLower());
-        if (found == firstRecord.constEnd())
+        const qint32 found = firstRecord.Find(ini.EntryValueLower());
+        if (found < 0)
             continue;
-        ModelRecord& record = m_records[size_t(found.value())];
+        ModelRecord& record = m_records[size_t(found)];
         if (record.Section == DroppedSection()) {
             record.Section = m_currentSection;
         } else {
-            furtherSections[found.value()].push_back(m_currentSection);
+            furtherSections[found].push_back(m_currentSection);
             ++furtherCount;
         }
     }
