@@ -49,9 +49,10 @@ public:
     }
 
     // A number in the given base of at most maxDigits digits; -1 when there is none.
-    int ReadNumber(int base, int maxDigits)
+    // Eight hex digits exceed an int, so it is counted in 64 bits.
+    qint64 ReadNumber(int base, int maxDigits)
     {
-        int value = 0;
+        qint64 value = 0;
         int digits = 0;
         while (digits < maxDigits && !AtEnd()) {
             const int digit = DigitValue(m_text.at(m_pos), base);
@@ -82,7 +83,7 @@ private:
         const QChar e = m_text.at(m_pos);
         if (e == QLatin1Char('x')) {
             ++m_pos;
-            const int code = ReadNumber(16, 4);
+            const qint64 code = ReadNumber(16, 4);
             return code < 0 ? e : QChar(static_cast<char16_t>(code));
         }
         if (DigitValue(e, 8) >= 0)
@@ -144,7 +145,7 @@ std::optional<QString> ParseStringData(WineLine& line)
     const bool typedString = line.Take(QLatin1String("str("));
     if (!typedString && !line.Take(QLatin1String("hex(")))
         return std::nullopt;  // hex:, dword: and anything unknown
-    const int type = line.ReadNumber(16, 8);
+    const qint64 type = line.ReadNumber(16, 8);
     if (type != 1 || !line.Take(QLatin1String("):")))
         return std::nullopt;  // only REG_SZ (type 1) counts
     if (!typedString) {
