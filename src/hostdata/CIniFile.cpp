@@ -85,10 +85,18 @@ const CodeTables& Tables()
     return tables;
 }
 
-// Decodes into an existing string, reusing its storage when nobody shares it.
+// Decodes into an existing string, reusing its storage when nobody shares it
+// and it is large enough. A caller that kept the last text (a stored model
+// path) leaves it shared: the new text then gets storage of its exact size,
+// not the room to grow that resizing would add, since the next caller may
+// keep it as well.
 void DecodeInto(QString& out, const char* begin, const char* end, const char16_t* table)
 {
-    out.resize(end - begin);
+    const qsizetype size = end - begin;
+    if (out.isDetached() && out.capacity() >= size)
+        out.resize(size);
+    else
+        out = QString(size, Qt::Uninitialized);
     QChar* to = out.data();
     for (; begin != end; ++begin, ++to)
         *to = QChar(table[static_cast<unsigned char>(*begin)]);

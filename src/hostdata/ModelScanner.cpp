@@ -108,13 +108,13 @@ QString ModelScanner::IsGsbName(const QString& name)
     return name.endsWith(QLatin1String(".gsb")) ? name : QString();
 }
 
+// The result is kept in a record for every model found: a copy of the part
+// after the resource directory holds no unused room for its start.
 QString ModelScanner::RelativeModelPath(const QString& path)
 {
-    QString lower = TextCase::Lower(path);
+    const QString lower = TextCase::Lower(path);
     const QString& base = LowerResBase();
-    if (lower.startsWith(base))
-        lower.remove(0, base.size());
-    return lower;
+    return lower.startsWith(base) ? lower.mid(base.size()) : lower;
 }
 
 void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)

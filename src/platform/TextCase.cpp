@@ -105,9 +105,12 @@ CaseTable& UpperTable()
 
 namespace TextCase {
 
+// A string of its own is allocated at its size: appending to an empty string
+// would leave room to grow, which a hundred thousand kept names pay for.
 QString Lower(QStringView text)
 {
     QString out;
+    out.reserve(text.size());
     AppendLower(text, out);
     return out;
 }
@@ -115,6 +118,7 @@ QString Lower(QStringView text)
 QString Upper(QStringView text)
 {
     QString out;
+    out.reserve(text.size());
     AppendUpper(text, out);
     return out;
 }
