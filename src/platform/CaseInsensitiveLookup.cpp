@@ -7,25 +7,94 @@
 #include <QHash>
 #include <QSet>
 #include <memory>
+#include <vector>
 
 namespace {
 
-// A directory's names, for finding a component whatever its case.
-struct Listing {
-    QHash<QString, QString> byLowerName;  // lower-cased name -> name on disk
-    QSet<QString> caseVariants;           // the other names where several differ only in case
+// A directory's names, for finding a component whatever its case. One
+// operation may keep the listings of every model directory (a search by ini
+// names opens a file in each), so the names lie end to end in one string,
+// found through an open-addressing table of the hashes of their lower case.
+// Of several names that differ only in case, the smallest is the one found
+// for any other spelling, whatever order the host lists them in.
+class Listing {
+public:
+    explicit Listing(const QStringList& names)
+    {
+        qsizetype total = 0;
+        for (const QString& name : names)
+            total += name.size();
+        m_text.reserve(total);
+        m_names.reserve(size_t(names.size()));
+        size_t slots = 8;
+        while (slots < 2 * size_t(names.size()))
+            slots *= 2;
+        m_slots.assign(slots, Slot{0, -1});
+        m_mask = slots - 1;
+
+        for (const QString& name : names) {
+            const qint32 index = qint32(m_names.size());
+            m_names.push_back({qint32(m_text.size()), qint32(name.size())});
+            m_text.append(name);
+            const QString lower = TextCase::Lower(name);
+            const quint32 hash = quint32(qHash(lower));
+            Slot& slot = m_slots[Probe(lower, hash)];
+            if (slot.name < 0) {
+                slot = Slot{hash, index};
+            } else {
+                const QStringView chosen = NameAt(slot.name);
+                m_caseVariants.insert(qMax(QStringView(name), chosen).toString());
+                if (QStringView(name) < chosen)
+                    slot.name = index;
+            }
+        }
+    }
 
     // The component as written when it exists, else the entry of the same
     // name in another case; null when there is none.
     QString Find(const QString& component) const
     {
-        const auto it = byLowerName.constFind(TextCase::Lower(component));
-        if (it == byLowerName.cend())
+        const QString lower = TextCase::Lower(component);
+        const Slot& slot = m_slots[Probe(lower, quint32(qHash(lower)))];
+        if (slot.name < 0)
             return QString();
-        if (*it == component || caseVariants.contains(component))
+        const QStringView chosen = NameAt(slot.name);
+        if (chosen == component || m_caseVariants.contains(component))
             return component;
-        return *it;
+        return chosen.toString();
     }
+
+private:
+    struct Name {
+        qint32 offset;
+        qint32 length;
+    };
+    struct Slot {
+        quint32 hash;
+        qint32 name;   // index into m_names; -1: empty
+    };
+
+    QStringView NameAt(qint32 index) const
+    {
+        const Name& name = m_names[size_t(index)];
+        return QStringView(m_text).mid(name.offset, name.length);
+    }
+
+    // The slot of the names whose lower case is lower, or the empty slot where they belong.
+    size_t Probe(const QString& lower, quint32 hash) const
+    {
+        for (size_t i = hash & m_mask;; i = (i + 1) & m_mask) {
+            const Slot& slot = m_slots[i];
+            if (slot.name < 0 || (slot.hash == hash && TextCase::Lower(NameAt(slot.name)) == lower))
+                return i;
+        }
+    }
+
+    QString m_text;
+    std::vector<Name> m_names;
+    std::vector<Slot> m_slots;
+    size_t m_mask = 0;
+    QSet<QString> m_caseVariants;   // the other names where several differ only in case
 };
 using ListingPtr = std::shared_ptr<const Listing>;
 
@@ -53,20 +122,7 @@ ListingPtr ReadListing(const QString& nativeDir)
 {
     QStringList names;
     NativeDirectory::ReadNames(nativeDir.isEmpty() ? QStringLiteral(".") : nativeDir, names);
-    auto listing = std::make_shared<Listing>();
-    listing->byLowerName.reserve(names.size());
-    for (const QString& name : names) {
-        // Of several names that differ only in case, the smallest is the one
-        // found for any other spelling, whatever order the host lists them in.
-        QString& chosen = listing->byLowerName[TextCase::Lower(name)];
-        if (chosen.isNull()) {
-            chosen = name;
-        } else {
-            listing->caseVariants.insert(qMax(name, chosen));
-            chosen = qMin(name, chosen);
-        }
-    }
-    return listing;
+    return std::make_shared<const Listing>(names);
 }
 
 ListingPtr CachedListing(const QString& nativeDir)
