@@ -6,6 +6,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -179,21 +180,38 @@ ResolvedDir ResolveDir(const QString& nativeRoot, const QStringList& components,
 }
 
 // The directory part of a path, resolved once per lookup scope: the files of
-// one directory then cost a single hash lookup for all their parents.
-ResolvedDir& CachedParent(const QString& nativeRoot, const QStringList& components)
+// one directory then cost a single hash lookup for all their parents. The key
+// is the root, a NUL and every component of the directory followed by '\\';
+// the components are split off only when the directory is new.
+ResolvedDir& CachedParent(const QString& nativeRoot, QStringView joinedDir,
+                          const std::function<QStringList()>& components)
 {
-    const qsizetype count = components.size() - 1;
-    QString key = nativeRoot;
+    QString key;
+    key.reserve(nativeRoot.size() + joinedDir.size() + 2);
+    key += nativeRoot;
     key += QChar(0);
-    for (qsizetype i = 0; i < count; ++i) {
-        key += components.at(i);
+    if (!joinedDir.isEmpty()) {
+        key += joinedDir;
         key += QLatin1Char('\\');
     }
     LookupCache& cache = Cache();
     auto it = cache.dirs.find(key);
-    if (it == cache.dirs.end())
-        it = cache.dirs.insert(key, ResolveDir(nativeRoot, components, count));
+    if (it == cache.dirs.end()) {
+        const QStringList parts = components();
+        it = cache.dirs.insert(key, ResolveDir(nativeRoot, parts, parts.size()));
+    }
     return *it;
+}
+
+// The file in a directory resolved before; the directory keeps its listing
+// for the next file.
+QString ResolveIn(ResolvedDir& dir, const QString& name)
+{
+    if (dir.found && !dir.listing)
+        dir.listing = CachedListing(dir.native);
+    ResolvedDir file = dir;
+    Descend(file, name);
+    return file.native;
 }
 
 } // namespace
@@ -206,13 +224,23 @@ QString Resolve(const QString& nativeRoot, const QStringList& components)
         return nativeRoot;
     if (Cache().depth == 0)
         return ResolveDir(nativeRoot, components, components.size()).native;
-    ResolvedDir& memo = CachedParent(nativeRoot, components);
-    // The listing stays in the memo for the next file of the same directory.
-    if (memo.found && !memo.listing)
-        memo.listing = CachedListing(memo.native);
-    ResolvedDir file = memo;
-    Descend(file, components.last());
-    return file.native;
+    const QStringList dirParts = components.mid(0, components.size() - 1);
+    ResolvedDir& dir = CachedParent(nativeRoot, dirParts.join(QLatin1Char('\\')), [&dirParts] { return dirParts; });
+    return ResolveIn(dir, components.last());
+}
+
+QString ResolveJoined(const QString& nativeRoot, QStringView joined)
+{
+    if (joined.isEmpty())
+        return nativeRoot;
+    if (Cache().depth == 0)
+        return Resolve(nativeRoot, joined.toString().split(QLatin1Char('\\')));
+    const qsizetype cut = joined.lastIndexOf(QLatin1Char('\\'));
+    const QStringView joinedDir = cut < 0 ? QStringView() : joined.left(cut);
+    ResolvedDir& dir = CachedParent(nativeRoot, joinedDir, [joinedDir] {
+        return joinedDir.isEmpty() ? QStringList() : joinedDir.toString().split(QLatin1Char('\\'));
+    });
+    return ResolveIn(dir, joined.mid(cut + 1).toString());
 }
 
 } // namespace CaseInsensitiveLookup

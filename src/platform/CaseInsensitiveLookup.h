@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QStringView>
 
 // Finds the native path of Windows-form components below a native directory:
 // each component is taken as written when it exists, else the entry whose
@@ -13,5 +14,9 @@ namespace CaseInsensitiveLookup {
 // component that cannot be found on, the rest stays as written. An empty
 // nativeRoot means the current directory (the result stays relative).
 QString Resolve(const QString& nativeRoot, const QStringList& components);
+
+// The same for components joined by '\\' (none of them empty, "." or ".."):
+// within a lookup scope the path is split only for a directory not seen before.
+QString ResolveJoined(const QString& nativeRoot, QStringView joined);
 
 } // namespace CaseInsensitiveLookup

@@ -116,6 +116,36 @@ QVector<HostPath::DriveMapping> BuildDriveTable()
 
 QString CurrentDriveRoot();
 
+// The components of a rooted path joined by single backslashes, when none of
+// them needs normalising (empty, "." or ".."): most paths are like that, and
+// they need not be split into a list at all.
+bool PlainJoined(QStringView rest, QStringView& joined)
+{
+    while (!rest.isEmpty() && rest.front() == QLatin1Char('\\'))
+        rest = rest.mid(1);
+    while (!rest.isEmpty() && rest.back() == QLatin1Char('\\'))
+        rest.chop(1);
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= rest.size(); ++i) {
+        if (i < rest.size() && rest[i] != QLatin1Char('\\'))
+            continue;
+        const QStringView component = rest.mid(start, i - start);
+        if (component.isEmpty() || component == u"." || component == u"..")
+            return false;
+        start = i + 1;
+    }
+    joined = rest;
+    return true;
+}
+
+QString ResolveRooted(const QString& root, QStringView rest)
+{
+    QStringView joined;
+    if (PlainJoined(rest, joined))
+        return CaseInsensitiveLookup::ResolveJoined(root, joined);
+    return CaseInsensitiveLookup::Resolve(root, NormalizeComponents(rest.toString(), true));
+}
+
 QString HostToNative(const QString& windowsPath)
 {
     QString path = windowsPath;
@@ -126,10 +156,10 @@ QString HostToNative(const QString& windowsPath)
         const QString root = NativeRootOf(path.at(0));
         if (root.isEmpty())
             return QString();
-        return CaseInsensitiveLookup::Resolve(root, NormalizeComponents(path.mid(2), true));
+        return ResolveRooted(root, QStringView(path).mid(2));
     }
     if (path.startsWith(QLatin1Char('\\')))
-        return CaseInsensitiveLookup::Resolve(CurrentDriveRoot(), NormalizeComponents(path, true));
+        return ResolveRooted(CurrentDriveRoot(), path);
     return CaseInsensitiveLookup::Resolve(QString(), NormalizeComponents(path, false));
 }
 
