@@ -56,6 +56,12 @@ QString JoinArguments(const QStringList& nativeArguments)
     QStringList parts;
     parts.reserve(nativeArguments.size());
     for (const QString& argument : nativeArguments) {
+        // An empty argument is written as the shell got it, "", so that the
+        // command line is not empty and still names an (empty) name.
+        if (argument.isEmpty()) {
+            parts.append(QString(2, kQuote));
+            continue;
+        }
         if (argument.trimmed().isEmpty()) {
             parts.append(argument);
             continue;

@@ -12,8 +12,9 @@ QStringList SplitNames(const QString& commandLine);
 
 // Rebuilds the one string from arguments that arrived already split: each
 // argument converted to Windows form (relative ones against the current
-// directory), quoted when it holds a space, joined by spaces. Empty or blank
-// arguments are kept as they are so that a blank command line stays blank.
+// directory), quoted when it holds a space, joined by spaces. An empty
+// argument becomes "" (two quotes); blank ones are kept as they are, so that a
+// blank command line stays blank.
 QString JoinArguments(const QStringList& nativeArguments);
 
 } // namespace CommandLine

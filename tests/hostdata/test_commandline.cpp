@@ -29,6 +29,10 @@ TEST(CommandLine, JoinsNativeArgumentsInWindowsForm)
               "\"Z:\\home\\u\\Mein Ordner\\a.gsb\" Z:\\tmp\\b.gsb");
     EXPECT_EQ(CommandLine::JoinArguments({"  "}), "  ");
     EXPECT_EQ(CommandLine::JoinArguments({}), "");
+    // An empty argument still makes a command line, one that names an empty name.
+    EXPECT_EQ(CommandLine::JoinArguments({""}), "\"\"");
+    EXPECT_EQ(CommandLine::SplitNames(CommandLine::JoinArguments({"", "/tmp/b.gsb"})),
+              (QStringList{"", "Z:\\tmp\\b.gsb"}));
     // What is joined splits back into the same names.
     const QStringList args{"/x y/z.gsb", "/q.gsb"};
     EXPECT_EQ(CommandLine::SplitNames(CommandLine::JoinArguments(args)),
