@@ -11,7 +11,7 @@ shift 2
 here=$(cd "$(dirname "$0")" && pwd)
 targets=("$@")
 if [[ ${#targets[@]} -eq 0 ]]; then
-  targets=(ini gsb like formatmsg winereg cmdline date)
+  targets=(ini gsb like formatmsg winereg cmdline date search)
 fi
 
 export ASAN_OPTIONS=${ASAN_OPTIONS:-detect_leaks=0:allocator_may_return_null=1}
