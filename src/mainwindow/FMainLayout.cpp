@@ -35,9 +35,12 @@ Control* Place(Control* control, const QString& name, const QRect& rect)
     return control;
 }
 
+// Labels show model paths and names, which may look like markup: always plain text.
 QLabel* MakeLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect)
 {
-    return Place(new QLabel(text, parent), name, rect);
+    auto* label = Place(new QLabel(text, parent), name, rect);
+    label->setTextFormat(Qt::PlainText);
+    return label;
 }
 
 QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& text, const QRect& rect)

@@ -37,6 +37,7 @@ NoticeArea::NoticeArea(QWidget* parent, const QRect& panel)
     lblError->setGeometry(panel.left() + kPad, panel.top() + 2,
                           panel.width() - kButtonWidth - 3 * kPad, panel.height() - 4);
     lblError->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lblError->setTextFormat(Qt::PlainText);
     PaintWhiteOnDarkRed(lblError);
 
     cmdIni = new QPushButton(QStringLiteral("Ini- Probleme..."), parent);

@@ -50,6 +50,7 @@ private Q_SLOTS:
     void showsFileState();
     void switchesCategoryLanguage();
     void alignsLongPathToTheRight();
+    void showsMarkupLikePathAsText();
     void copiesWholeResult();
     void limitsRowsButCountsAll();
     void popupDoesNotMoveSelection();
@@ -154,6 +155,22 @@ void TestResultDetail::alignsLongPathToTheRight()
 
     ui.Search(QStringLiteral("kurz"), 1);
     QVERIFY(path->alignment() & Qt::AlignHCenter);
+}
+
+void TestResultDetail::showsMarkupLikePathAsText()
+{
+    MainWindowUnderTest ui;
+    ui.Fixture().Inst().WriteText(QStringLiteral("Categories/Models.ini"),
+                                  QStringLiteral("[Haeuser]\nFile1=\\a\\<i>kursiv.gsb\n"));
+    ui.Search(QStringLiteral("kursiv"));
+    QLabel* path = ChildOf<QLabel>(ui.Window(), "lblResult_0");
+    QCOMPARE(path->text(), QStringLiteral("\\a\\<i>kursiv.gsb"));
+    // Laid out like the same text shown as plain text, "<i>" included.
+    QLabel plain;
+    plain.setFont(path->font());
+    plain.setTextFormat(Qt::PlainText);
+    plain.setText(path->text());
+    QCOMPARE(path->sizeHint(), plain.sizeHint());
 }
 
 void TestResultDetail::copiesWholeResult()
