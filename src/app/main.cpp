@@ -5,6 +5,7 @@
 #include "mainwindow/Startup.h"
 #include "platform/MessageSink.h"
 #include "platformui/QtMessageSink.h"
+#include "sidewindows/AboutPictures.h"
 
 #include <QApplication>
 
@@ -12,6 +13,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationTitle());
+    // One icon for the taskbar, the main window and every side window.
+    QApplication::setWindowIcon(AboutPictures::KluniIcon());
 
     QtMessageSink messages;
     MessageSink::Install(&messages);

@@ -7,6 +7,7 @@
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/NoticeArea.h"
 #include "platformui/Twips.h"
+#include "sidewindows/AboutPictures.h"
 #include "sidewindows/FAbout.h"
 #include "sidewindows/FIniShow.h"
 #include "sidewindows/FMod2.h"
@@ -65,6 +66,7 @@ FMain::FMain(QWidget* parent)
 {
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QStringLiteral("Kluni - Such mal eben..."));
+    setWindowIcon(AboutPictures::KluniIcon());
     CreateControls();
     ConnectControls();
     Form_Load();

@@ -6,6 +6,7 @@
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/Startup.h"
 #include "platformui/Twips.h"
+#include "sidewindows/AboutPictures.h"
 #include "startup/modMain.h"
 #include "startup/modTools.h"
 
@@ -23,6 +24,7 @@ private Q_SLOTS:
     void stopsWithOneMessage();
     void warnsWithoutModelleAndDisablesMod2();
     void showsPakNoticeWithoutIniButton();
+    void carriesProgramIcon();
     void restoresAndStoresPosition();
     void keepsPositionWhenClosedMaximised();
     void handsCommandLineToWindow();
@@ -119,6 +121,19 @@ void TestStartup::showsPakNoticeWithoutIniButton()
     QVERIFY(!ChildOf<QLabel>(window.get(), "lblErrBG")->isVisible());
     QVERIFY(!ChildOf<QPushButton>(window.get(), "cmdIni")->isVisible());
     QVERIFY(ChildOf<QPushButton>(window.get(), "cmdMod2")->isEnabled());
+}
+
+void TestStartup::carriesProgramIcon()
+{
+    MainWindowFixture fixture;
+    qputenv("KLUNI_RESBASE", fixture.Inst().NativeRoot().toLocal8Bit());
+
+    const std::unique_ptr<FMain> window = RunStartup(QString());
+    QVERIFY(window);
+    // The same picture as the about window's, which takes it from its owner.
+    const QImage expected = AboutPictures::KluniIcon().pixmap(32, 32).toImage();
+    QVERIFY(!expected.isNull());
+    QCOMPARE(window->windowIcon().pixmap(32, 32).toImage(), expected);
 }
 
 void TestStartup::restoresAndStoresPosition()
