@@ -5,9 +5,6 @@
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
 
-#include <QBuffer>
-#include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <cstring>
 #include <iterator>
@@ -110,31 +107,27 @@ CIniFile::~CIniFile() = default;   // closing errors are of no interest here
 
 bool CIniFile::Init(const QString& ptFile)
 {
-    const QString native = HostPath::ToNative(ptFile);
-    if (native.isEmpty())
+    // Only ordinary files; opening one of anything else never waits.
+    Close();
+    if (!m_file.Open(HostPath::ToNative(ptFile)))
         return false;
-    // Only ordinary files: opening a FIFO or a device for reading could block.
-    const QFileInfo info(native);
-    if (!info.isFile())
-        return false;
-    auto file = std::make_unique<QFile>(native);
-    if (!file->open(QIODevice::ReadOnly | QIODevice::Unbuffered))
-        return false;
-    return Open(std::move(file));
+    Open(m_file.Size());
+    return true;
 }
 
 bool CIniFile::InitFromBytes(const QByteArray& bytes)
 {
-    auto buffer = std::make_unique<QBuffer>();
-    buffer->setData(bytes);
-    if (!buffer->open(QIODevice::ReadOnly))
-        return false;
-    return Open(std::move(buffer));
+    Close();
+    m_bytes = bytes;
+    m_fromBytes = true;
+    Open(bytes.size());
+    return true;
 }
 
-bool CIniFile::Open(std::unique_ptr<QIODevice> device)
+void CIniFile::Open(qint64 size)
 {
-    const qint64 size = device->size();
+    m_size = size;
+    m_bytesRead = 0;
     const qsizetype bufferSize = size > 0 && size < kMaxBufferSize ? qsizetype(size) + 1 : kMaxBufferSize;
     m_buffer.resize(bufferSize);
     m_bufferPos = m_bufferEnd = 0;
@@ -149,13 +142,27 @@ bool CIniFile::Open(std::unique_ptr<QIODevice> device)
     m_section.clear();
     m_entryName.clear();
     SetValue(nullptr, nullptr);
-    m_device = std::move(device);
-    return true;
+}
+
+bool CIniFile::IsOpen() const
+{
+    return m_fromBytes || m_file.IsOpen();
+}
+
+qint64 CIniFile::ReadSource(char* data, qint64 max)
+{
+    if (!m_fromBytes)
+        return m_file.Read(data, max);
+    const qint64 n = qMin(max, qint64(m_bytes.size()) - m_bytesRead);
+    std::memcpy(data, m_bytes.constData() + m_bytesRead, size_t(n));
+    return n;
 }
 
 void CIniFile::Close()
 {
-    m_device.reset();
+    m_file.Close();
+    m_bytes = QByteArray();
+    m_fromBytes = false;
     m_buffer = QByteArray();
     m_lowerBuffer = QByteArray();
     m_line = QByteArray();
@@ -167,14 +174,17 @@ void CIniFile::Close()
 
 bool CIniFile::FillBuffer()
 {
-    if (m_atEnd || !m_device)
+    if (m_atEnd || !IsOpen())
         return false;
-    const qint64 n = m_device->read(m_buffer.data(), m_buffer.size());
+    const qint64 n = ReadSource(m_buffer.data(), m_buffer.size());
     if (n < 0)
         throw KluniError(57, QStringLiteral("Geräte-E/A-Fehler"));
     m_bufferPos = 0;
     m_bufferEnd = qsizetype(n);
-    if (n == 0)
+    m_bytesRead += n;
+    // A short read that reaches the size the file had when it was opened is
+    // its end: asking once more only to hear so would cost a call per file.
+    if (n == 0 || (n < m_buffer.size() && m_bytesRead >= m_size))
         m_atEnd = true;
     if (m_filter == FilterNeedle)
         LowerBuffer();
@@ -235,7 +245,7 @@ qsizetype FindBytes(const char* data, qsizetype size, const QByteArray& needle)
 void CIniFile::SkipEntriesWithout(const QString& lowerText)
 {
     const CodeTables& tables = Tables();
-    if (lowerText.isEmpty() || !tables.lowerBytesExact || !m_device)
+    if (lowerText.isEmpty() || !tables.lowerBytesExact || !IsOpen())
         return;
     QByteArray needle;
     for (const QChar c : lowerText) {

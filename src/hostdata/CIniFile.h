@@ -1,10 +1,10 @@
 #pragma once
 
+#include "platform/ReadOnlyFile.h"
+
 #include <QByteArray>
 #include <QString>
-#include <memory>
 
-class QIODevice;
 
 // Reads an ini-style file of EEP (Windows-1252) front to back, one meaningful
 // line at a time. Lines end at CR LF or a lone CR; a lone LF is part of the
@@ -47,7 +47,9 @@ private:
     enum Kind { KindSection = 0, KindEntry = 1, KindEof = 2, KindNothing = 3 };
     enum Filter { FilterNone, FilterNeedle, FilterAllEntries };
 
-    bool Open(std::unique_ptr<QIODevice> device);
+    void Open(qint64 size);
+    bool IsOpen() const;
+    qint64 ReadSource(char* data, qint64 max);
     bool FillBuffer();
     void LowerBuffer();
     bool ReadLine();
@@ -57,7 +59,11 @@ private:
     void Close();
     static QString MyRTrim(const QString& text);
 
-    std::unique_ptr<QIODevice> m_device;
+    ReadOnlyFile m_file;
+    QByteArray m_bytes;           // the text of InitFromBytes
+    bool m_fromBytes = false;
+    qint64 m_size = 0;            // the size when opened
+    qint64 m_bytesRead = 0;
     QByteArray m_buffer;          // bytes read ahead of the current line
     qsizetype m_bufferPos = 0;    // next unread byte in m_buffer
     qsizetype m_bufferEnd = 0;    // end of the valid bytes in m_buffer
