@@ -277,11 +277,14 @@ void FMain::closeEvent(QCloseEvent* event)
 
 void FMain::keyPressEvent(QKeyEvent* event)
 {
-    // Enter anywhere in the window presses the default button.
+    // Enter (also the number pad's) presses the default button; a button
+    // that has the focus takes it for itself, as on Windows.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (enter && event->modifiers() == Qt::NoModifier) {
-        if (cmdSearch->isEnabled())
-            cmdSearch->click();
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        auto* focused = qobject_cast<QPushButton*>(focusWidget());
+        QPushButton* pressed = focused ? focused : cmdSearch;
+        if (pressed->isEnabled())
+            pressed->click();
         event->accept();
         return;
     }

@@ -166,6 +166,18 @@ void TestNameSearch::enterStartsSearch()
     QTest::keyClick(name->lineEdit(), Qt::Key_Return);
     QCOMPARE(ListRows(ui.Window()), QStringList{kHaus2});
     QCOMPARE(name->count(), 1);   // only the search's own history entry
+
+    // The Enter key of the number pad as well.
+    name->setEditText(QStringLiteral("haus1"));
+    QTest::keyClick(name->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+    QCOMPARE(ListRows(ui.Window()), QStringList{kHaus1});
+
+    // A button that has the focus takes Enter for itself.
+    auto* quit = ChildOf<QPushButton>(ui.Window(), "cmdEnd");
+    quit->setFocus();
+    QTest::keyClick(quit, Qt::Key_Return);
+    QVERIFY(!ui.Window()->isVisible());
+    QCOMPARE(name->count(), 2);
 }
 
 void TestNameSearch::oddInputLeavesWindowUsable()
