@@ -109,7 +109,7 @@ bool CIniFile::Init(const QString& ptFile)
 {
     // Only ordinary files; opening one of anything else never waits.
     Close();
-    if (!m_file.Open(HostPath::ToNative(ptFile)))
+    if (!HostPath::OpenReadOnly(ptFile, m_file))
         return false;
     Open(m_file.Size());
     return true;

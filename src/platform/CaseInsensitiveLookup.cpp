@@ -109,6 +109,8 @@ struct ResolvedDir {
 
 struct LookupCache {
     int depth = 0;
+    qint64 asWrittenFound = 0;    // paths opened as written in this scope
+    qint64 asWrittenMissed = 0;   // and tried in vain
     QHash<QString, ListingPtr> listings;  // native directory -> its listing
     QHash<QString, ResolvedDir> dirs;     // root + NUL + components -> resolved directory
 };
@@ -229,6 +231,22 @@ QString Resolve(const QString& nativeRoot, const QStringList& components)
     return ResolveIn(dir, components.last());
 }
 
+// A try costs one failing system call; a look-up within a scope mostly
+// none. Trying goes on while at least one in five tries succeeds.
+bool WorthTryingAsWritten()
+{
+    const LookupCache& cache = Cache();
+    return cache.depth == 0 || cache.asWrittenMissed < 16 + 4 * cache.asWrittenFound;
+}
+
+void NoteAsWritten(bool found)
+{
+    LookupCache& cache = Cache();
+    if (cache.depth == 0)
+        return;
+    ++(found ? cache.asWrittenFound : cache.asWrittenMissed);
+}
+
 QString ResolveJoined(const QString& nativeRoot, QStringView joined)
 {
     if (joined.isEmpty())
@@ -256,5 +274,7 @@ LookupCacheScope::~LookupCacheScope()
     if (--cache.depth == 0) {
         cache.listings.clear();
         cache.dirs.clear();
+        cache.asWrittenFound = 0;
+        cache.asWrittenMissed = 0;
     }
 }

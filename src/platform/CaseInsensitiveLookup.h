@@ -19,4 +19,9 @@ QString Resolve(const QString& nativeRoot, const QStringList& components);
 // within a lookup scope the path is split only for a directory not seen before.
 QString ResolveJoined(const QString& nativeRoot, QStringView joined);
 
+// Whether opening a path as written, before looking it up, still pays in this
+// lookup scope, and the outcome of such a try. Outside a scope it always does.
+bool WorthTryingAsWritten();
+void NoteAsWritten(bool found);
+
 } // namespace CaseInsensitiveLookup

@@ -1,6 +1,7 @@
 #include "platform/HostPath.h"
 
 #include "platform/CaseInsensitiveLookup.h"
+#include "platform/ReadOnlyFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -29,6 +30,11 @@ QVector<HostPath::DriveMapping> BuildDriveTable()
 }
 
 QString HostToNative(const QString& windowsPath)
+{
+    return windowsPath;
+}
+
+QString HostToNativeAsWritten(const QString& windowsPath)
 {
     return windowsPath;
 }
@@ -136,6 +142,32 @@ bool PlainJoined(QStringView rest, QStringView& joined)
     }
     joined = rest;
     return true;
+}
+
+QString AsWrittenRooted(const QString& root, QStringView rest)
+{
+    QStringView joined;
+    if (!PlainJoined(rest, joined))
+        return QString();
+    if (joined.isEmpty())
+        return root;
+    QString native = root;
+    if (!native.endsWith(QLatin1Char('/')))
+        native += QLatin1Char('/');
+    const qsizetype start = native.size();
+    native += joined;
+    std::replace(native.begin() + start, native.end(), QLatin1Char('\\'), QLatin1Char('/'));
+    return native;
+}
+
+QString HostToNativeAsWritten(const QString& windowsPath)
+{
+    QString path = windowsPath;
+    path.replace(QLatin1Char('/'), QLatin1Char('\\'));
+    if (path.size() < 2 || path.at(1) != QLatin1Char(':'))
+        return QString();
+    const QString root = NativeRootOf(path.at(0));
+    return root.isEmpty() ? QString() : AsWrittenRooted(root, QStringView(path).mid(2));
 }
 
 QString ResolveRooted(const QString& root, QStringView rest)
@@ -256,6 +288,25 @@ QString ToNative(const QString& windowsPath)
     if (windowsPath.isEmpty())
         return QString();
     return HostToNative(windowsPath);
+}
+
+QString ToNativeAsWritten(const QString& windowsPath)
+{
+    if (windowsPath.isEmpty())
+        return QString();
+    return HostToNativeAsWritten(windowsPath);
+}
+
+bool OpenReadOnly(const QString& windowsPath, ReadOnlyFile& file)
+{
+    if (CaseInsensitiveLookup::WorthTryingAsWritten()) {
+        const QString asWritten = ToNativeAsWritten(windowsPath);
+        const bool opened = !asWritten.isEmpty() && file.Open(asWritten);
+        CaseInsensitiveLookup::NoteAsWritten(opened);
+        if (opened)
+            return true;
+    }
+    return file.Open(ToNative(windowsPath));
 }
 
 QString ToWindows(const QString& nativePath)

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+class ReadOnlyFile;
+
 // Translation between the Windows form of a path that the whole program works
 // with ("C:\EEP6\Resourcen\Immobilien", backslashes, drive letters) and the
 // native form of the host system. On Windows both forms are the same.
@@ -34,6 +36,19 @@ void SetDriveTable(const QVector<DriveMapping>& table);
 // A network path ("\\server\share\...") and a drive missing from the table
 // map to nothing: the result is an empty string.
 QString ToNative(const QString& windowsPath);
+
+// The native form of a path as written: the drive mapped and the separators
+// turned, no component looked up. Empty when the path needs more than that
+// ("." or ".." in it, no drive, a network path). Where it names an existing
+// entry, ToNative gives the same.
+QString ToNativeAsWritten(const QString& windowsPath);
+
+// Opens the ordinary file that a Windows-form path names, as ToNative finds
+// it. The path is first tried as written: most paths name their files in the
+// case on disk, and opening one that way spares the look-up of its
+// components. Within a LookupCacheScope that stops once paths as written keep
+// failing (an operation that lower-cased its paths).
+bool OpenReadOnly(const QString& windowsPath, ReadOnlyFile& file);
 
 // Native form -> Windows form through the drive table (longest matching root
 // wins). A relative native path is taken against the current directory.

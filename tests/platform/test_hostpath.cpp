@@ -1,6 +1,7 @@
 #include "ScopedEnv.h"
 #include "TestInstallation.h"
 #include "platform/HostPath.h"
+#include "platform/ReadOnlyFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -148,6 +149,40 @@ TEST_F(HostPathTest, PrefixThatDefinesZKeepsItsOwnZ)
     EXPECT_EQ(table.at(0).nativeRoot, QDir::cleanPath(prefix.path()));
     // Outside every drive the path keeps its shape, with backslashes.
     EXPECT_EQ(HostPath::ToWindows(QStringLiteral("/usr/share")), QStringLiteral("\\usr\\share"));
+}
+
+// Opening a path finds the file that ToNative names, whether the path is
+// written as on disk, in another case, or through "..", and in a scope where
+// paths as written stopped being tried.
+TEST_F(HostPathTest, OpenReadOnlyOpensWhatToNativeNames)
+{
+    inst.WriteText(QStringLiteral("Dir/Haus.ini"), QStringLiteral("gross"));
+    inst.WriteText(QStringLiteral("Dir/haus.ini"), QStringLiteral("klein"));
+    inst.WriteText(QStringLiteral("Dir/Baum.ini"), QStringLiteral("baum"));
+    inst.MakeDir(QStringLiteral("Dir/Ordner.ini"));
+    const auto read = [](const QString& windowsPath) {
+        ReadOnlyFile file;
+        if (!HostPath::OpenReadOnly(windowsPath, file))
+            return QStringLiteral("(nicht geöffnet)");
+        char data[16];
+        return QString::fromLatin1(data, int(file.Read(data, sizeof data)));
+    };
+    const auto check = [&] {
+        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\Haus.ini"))), QStringLiteral("gross"));
+        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\haus.ini"))), QStringLiteral("klein"));
+        EXPECT_EQ(read(Windows(QStringLiteral("dir\\HAUS.INI"))), QStringLiteral("gross"));
+        EXPECT_EQ(read(Windows(QStringLiteral("DIR\\baum.ini"))), QStringLiteral("baum"));
+        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\..\\Dir\\Baum.ini"))), QStringLiteral("baum"));
+        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\Ordner.ini"))), QStringLiteral("(nicht geöffnet)"));
+        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\Fehlt.ini"))), QStringLiteral("(nicht geöffnet)"));
+    };
+    check();
+    LookupCacheScope scope;
+    for (int i = 0; i < 40; ++i)
+        read(Windows(QStringLiteral("dir\\baum.ini")));   // never as written
+    check();
+    EXPECT_EQ(HostPath::ToNativeAsWritten(Windows(QStringLiteral("dir\\baum.ini"))), Native(QStringLiteral("dir/baum.ini")));
+    EXPECT_TRUE(HostPath::ToNativeAsWritten(Windows(QStringLiteral("Dir\\..\\x"))).isEmpty());
 }
 
 TEST_F(HostPathTest, LookupCacheLivesForOneScope)
