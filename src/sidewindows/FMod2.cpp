@@ -3,11 +3,9 @@
 #include "hostdata/CGsb.h"
 #include "platformui/Twips.h"
 #include "sidewindows/ModelCaption.h"
-#include "sidewindows/SideWindowPlacement.h"
 #include "startup/KluniError.h"
 #include "startup/modTools.h"
 
-#include <QCloseEvent>
 #include <QLabel>
 #include <QListWidget>
 
@@ -24,36 +22,13 @@ constexpr QRect kModelRect(8, 8, 284, 24);
 constexpr QRect kListRect(8, 40, 284, 170);
 constexpr QRect kErrorRect(8, 220, 284, 40);
 
-QLabel* MakeLabel(QWidget* parent, const char* name, const QColor& text, const QColor& back)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    // Model names come from the installation's files; none of them is markup.
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignCenter);
-    label->setWordWrap(true);
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, back);
-    label->setPalette(palette);
-    label->setFrameShape(QFrame::Box);
-    return label;
-}
-
 } // namespace
 
 FMod2::FMod2(QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : OwnedSideWindow(owner, QStringLiteral("FMod2"), QStringLiteral("Klunis mod2-Liste"))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("FMod2"));
-    setWindowTitle(QStringLiteral("Klunis mod2-Liste"));
-
-    lblModel = MakeLabel(this, "lblModel", QColor(128, 64, 0), QColor(255, 255, 208));
-    QFont bold = lblModel->font();
-    bold.setBold(true);
-    lblModel->setFont(bold);
+    lblModel = MakeModelLabel();
+    lblModel->setWordWrap(true);
     lblModel->setGeometry(kModelRect);
 
     lbMod2 = new QListWidget(this);
@@ -63,24 +38,27 @@ FMod2::FMod2(QWidget* owner)
     connect(lbMod2, &QListWidget::itemChanged, this, &FMod2::lbMod2_ItemCheck);
     connect(lbMod2, &QListWidget::itemClicked, this, &FMod2::lbMod2_Click);
 
-    lblError = MakeLabel(this, "lblError", QColor(128, 0, 0), QColor(255, 200, 200));
+    lblError = new QLabel(this);
+    lblError->setObjectName(QStringLiteral("lblError"));
+    lblError->setTextFormat(Qt::PlainText);
+    lblError->setAlignment(Qt::AlignCenter);
+    lblError->setWordWrap(true);
+    lblError->setFrameShape(QFrame::Box);
+    Colour(lblError, QColor(128, 0, 0), QColor(255, 200, 200));
     lblError->setGeometry(kErrorRect);
     lblError->hide();
 
-    resize(kDesignedSize);
-    m_place = new SideWindowPlacement(*this, kSection, QSize(2800, 2265));
-    const QSize designed = m_place->DesignedSize();
+    SetUpPlacement(kDesignedSize, kSection, QSize(2800, 2265));
+}
+
+FMod2::~FMod2() = default;
+
+void FMod2::MeasureLayout()
+{
+    const QSize designed = DesignedSize();
     msWidthMargin = designed.width() - lblModel->width();
     msListMargin = designed.height() - lbMod2->height();
     msErrTopMargin = designed.height() - lblError->y();
-    m_place->Restore();
-    m_place->CloseWithOwner();
-}
-
-FMod2::~FMod2()
-{
-    // Destroyed with its owner without a close of its own: keep the place.
-    m_place->Unload();
 }
 
 void FMod2::ShowFile(const CGsb& gsb)
@@ -141,20 +119,6 @@ void FMod2::ArrangeControls()
     lbMod2->resize(width, lbMod2->height());
     lblError->setGeometry(lblError->x(), height() - msErrTopMargin, width, lblError->height());
     FitListHeight();
-}
-
-void FMod2::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    m_place->EnforceMinimum();
-    ArrangeControls();
-}
-
-void FMod2::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    if (m_place->Unload())
-        Q_EMIT Unloaded();
 }
 
 void FMod2::lbMod2_ItemCheck(QListWidgetItem* item)

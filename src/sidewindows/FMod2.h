@@ -1,19 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include "sidewindows/OwnedSideWindow.h"
 
 class CGsb;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
-class SideWindowPlacement;
 
 // "Klunis mod2-Liste": the mod2 files of the selected model with their state.
-// A modeless window owned by the main window; it follows the selection.
-// It exists only while it is open: closing it (by the user, the owner's
-// toggle or the owner closing) stores its place, emits Unloaded() and
-// deletes it (hold it in a QPointer).
-class FMod2 : public QWidget {
+// An owned side window that follows the selection.
+class FMod2 : public OwnedSideWindow {
     Q_OBJECT
 public:
     explicit FMod2(QWidget* owner);
@@ -21,26 +17,19 @@ public:
 
     void ShowFile(const CGsb& gsb);
 
-Q_SIGNALS:
-    // The window was closed (by the user or by its owner): the owner sets its
-    // Mod2 property back to false.
-    void Unloaded();
-
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void MeasureLayout() override;
+    void ArrangeControls() override;
 
 private:
     void UpdateErrorLabel(const CGsb& gsb);
     void FitListHeight();
-    void ArrangeControls();
     void lbMod2_ItemCheck(QListWidgetItem* item);
     void lbMod2_Click();
 
     QLabel* lblModel = nullptr;
     QListWidget* lbMod2 = nullptr;
     QLabel* lblError = nullptr;
-    SideWindowPlacement* m_place = nullptr;
 
     // Distances of the layout as designed, in pixels, measured once at load.
     int msWidthMargin = 0;

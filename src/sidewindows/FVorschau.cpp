@@ -3,11 +3,9 @@
 #include "hostdata/CGsb.h"
 #include "platformui/PreviewComponent.h"
 #include "sidewindows/ModelCaption.h"
-#include "sidewindows/SideWindowPlacement.h"
 #include "startup/KluniError.h"
 #include "startup/modTools.h"
 
-#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
@@ -34,51 +32,22 @@ constexpr int kThetaLabelLeft = 338;
 constexpr int kPhiLabelTop = 345;
 constexpr int kNarrowLabelWidth = 14;
 
-void Colour(QLabel* label, const QColor& text, const QColor& back)
-{
-    label->setAutoFillBackground(true);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Window, back);
-    label->setPalette(palette);
-}
-
 } // namespace
 
 FVorschau::FVorschau(QWidget* owner)
-    : QWidget(owner, Qt::Window)
+    : OwnedSideWindow(owner, QStringLiteral("FVorschau"), QStringLiteral("Klunis Vorschau"))
 {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setObjectName(QStringLiteral("FVorschau"));
-    setWindowTitle(QStringLiteral("Klunis Vorschau"));
     BuildControls();
-    resize(kDesignedSize);
-    m_place = new SideWindowPlacement(*this, kSection, QSize(2300, 2500));
-    MeasureLayout();
-    m_place->Restore();
-    m_place->CloseWithOwner();
+    SetUpPlacement(kDesignedSize, kSection, QSize(2300, 2500));
     msStartPhi = float(ctModellSchau->Phi());
     msStartTheta = float(ctModellSchau->Theta());
 }
 
-FVorschau::~FVorschau()
-{
-    // Destroyed with its owner without a close of its own: keep the place.
-    m_place->Unload();
-}
+FVorschau::~FVorschau() = default;
 
 void FVorschau::BuildControls()
 {
-    lblModel = new QLabel(this);
-    lblModel->setObjectName(QStringLiteral("lblModel"));
-    // Model names come from the installation's files; none of them is markup.
-    lblModel->setTextFormat(Qt::PlainText);
-    lblModel->setAlignment(Qt::AlignCenter);
-    lblModel->setFrameShape(QFrame::Box);
-    QFont bold = lblModel->font();
-    bold.setBold(true);
-    lblModel->setFont(bold);
-    Colour(lblModel, QColor(128, 64, 0), QColor(255, 255, 208));
+    lblModel = MakeModelLabel();
     lblModel->setGeometry(kModelRect);
 
     ctModellSchau = new PreviewComponent(this);
@@ -139,7 +108,7 @@ QLabel* FVorschau::MakeBarLabel(const char* name, const QString& caption)
 
 void FVorschau::MeasureLayout()
 {
-    const QSize designed = m_place->DesignedSize();
+    const QSize designed = DesignedSize();
     const QRect preview = ctModellSchau->geometry();
     msPreviewWidthMargin = designed.width() - preview.width();
     msPreviewHeightMargin = designed.height() - preview.height();
@@ -237,16 +206,3 @@ void FVorschau::LoadModel(const QString& gsbName)
     scrTheta->setValue(Nearest(float(ctModellSchau->Theta()) * 100.0f));
 }
 
-void FVorschau::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    m_place->EnforceMinimum();
-    ArrangeControls();
-}
-
-void FVorschau::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-    if (m_place->Unload())
-        Q_EMIT Unloaded();
-}

@@ -1,18 +1,15 @@
 #pragma once
 
-#include <QWidget>
+#include "sidewindows/OwnedSideWindow.h"
 
 class CGsb;
 class PreviewComponent;
 class QLabel;
 class QScrollBar;
-class SideWindowPlacement;
 
-// "Klunis Vorschau": a turnable preview of the selected model. A modeless
-// window owned by the main window; it follows the selection. Like the mod2
-// list it exists only while it is open and deletes itself when closed (hold
-// it in a QPointer).
-class FVorschau : public QWidget {
+// "Klunis Vorschau": a turnable preview of the selected model. An owned side
+// window that follows the selection.
+class FVorschau : public OwnedSideWindow {
     Q_OBJECT
 public:
     explicit FVorschau(QWidget* owner);
@@ -28,18 +25,12 @@ public:
     // a 16-bit value; an overflow error (KluniError) when it does not fit.
     static qint16 Nearest(double x);
 
-Q_SIGNALS:
-    // The window was closed: the owner sets its Vorschau property back to false.
-    void Unloaded();
-
 protected:
-    void resizeEvent(QResizeEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    void MeasureLayout() override;
+    void ArrangeControls() override;
 
 private:
     void BuildControls();
-    void MeasureLayout();
-    void ArrangeControls();
     void SetPreviewVisible(bool visible);
     void LoadModel(const QString& gsbName);
     QScrollBar* MakeBar(const char* name, Qt::Orientation orientation, int maximum, const char* property);
@@ -54,7 +45,6 @@ private:
     QScrollBar* scrPhi = nullptr;
     QLabel* lblPhi = nullptr;
     QLabel* lblMissingMod2 = nullptr;
-    SideWindowPlacement* m_place = nullptr;
 
     float msStartPhi = 0;
     float msStartTheta = 0;
