@@ -173,13 +173,12 @@ void CCategories::LoadCategoryFile(qint16 i, const QString& path)
             if (++sections == 1)
                 PushParent(qint16(current));
         } else if (file.IsEntry() && current >= 0) {
-            const QString& name = file.EntryName();
-            if (name == gMod.gtNameKey) {
+            if (file.EntryNameIs(gMod.gtNameKey)) {
                 QString value = TrimSpaces(file.EntryValue());
                 if (value.isEmpty())
                     value = FormatMsg(PlaceholderTemplate(), {path.mid(gMod.gtCategoriesDir.size())});
                 nodes[current].Name = value;
-            } else if (name == filterKey) {
+            } else if (file.EntryNameIs(filterKey)) {
                 nodes[current].Filter = file.EntryValue();
             }
         }

@@ -129,7 +129,13 @@ void CIniFile::Open(qint64 size)
     m_size = size;
     m_bytesRead = 0;
     const qsizetype bufferSize = size > 0 && size < kMaxBufferSize ? qsizetype(size) + 1 : kMaxBufferSize;
-    m_buffer.resize(bufferSize);
+    if (bufferSize <= kInlineBuffer) {
+        m_buffer = m_inlineBuffer;
+    } else {
+        m_heapBuffer.resize(bufferSize);
+        m_buffer = m_heapBuffer.data();
+    }
+    m_bufferSize = bufferSize;
     m_bufferPos = m_bufferEnd = 0;
     m_skipLineFeed = false;
     m_atEnd = false;
@@ -140,7 +146,7 @@ void CIniFile::Open(qint64 size)
     m_filter = FilterNone;
     m_kind = KindSection;
     m_section.clear();
-    m_entryName.clear();
+    SetName(nullptr, nullptr);
     SetValue(nullptr, nullptr);
 }
 
@@ -163,7 +169,9 @@ void CIniFile::Close()
     m_file.Close();
     m_bytes = QByteArray();
     m_fromBytes = false;
-    m_buffer = QByteArray();
+    m_heapBuffer = QByteArray();
+    m_buffer = nullptr;
+    m_bufferSize = 0;
     m_lowerBuffer = QByteArray();
     m_line = QByteArray();
     m_linePtr = nullptr;
@@ -176,7 +184,7 @@ bool CIniFile::FillBuffer()
 {
     if (m_atEnd || !IsOpen())
         return false;
-    const qint64 n = ReadSource(m_buffer.data(), m_buffer.size());
+    const qint64 n = ReadSource(m_buffer, m_bufferSize);
     if (n < 0)
         throw KluniError(57, QStringLiteral("Geräte-E/A-Fehler"));
     m_bufferPos = 0;
@@ -184,7 +192,7 @@ bool CIniFile::FillBuffer()
     m_bytesRead += n;
     // A short read that reaches the size the file had when it was opened is
     // its end: asking once more only to hear so would cost a call per file.
-    if (n == 0 || (n < m_buffer.size() && m_bytesRead >= m_size))
+    if (n == 0 || (n < m_bufferSize && m_bytesRead >= m_size))
         m_atEnd = true;
     if (m_filter == FilterNeedle)
         LowerBuffer();
@@ -195,7 +203,7 @@ bool CIniFile::FillBuffer()
 // classic bit trick); through the table otherwise.
 void CIniFile::LowerBuffer()
 {
-    const auto* from = reinterpret_cast<const unsigned char*>(m_buffer.constData());
+    const auto* from = reinterpret_cast<const unsigned char*>(m_buffer);
     auto* to = reinterpret_cast<unsigned char*>(m_lowerBuffer.data());
     const unsigned char* table = Tables().lowerByte;
     constexpr quint64 kHigh = 0x8080808080808080ULL;
@@ -261,7 +269,7 @@ void CIniFile::SkipEntriesWithout(const QString& lowerText)
     }
     m_needle = needle;
     m_filter = FilterNeedle;
-    m_lowerBuffer.resize(m_buffer.size());
+    m_lowerBuffer.resize(m_bufferSize);
     LowerBuffer();
 }
 
@@ -278,7 +286,7 @@ bool CIniFile::ReadLine()
                 return false;
             break;
         }
-        const char* data = m_buffer.constData();
+        const char* data = m_buffer;
         if (m_skipLineFeed) {
             m_skipLineFeed = false;
             if (data[m_bufferPos] == '\n') {
@@ -377,7 +385,7 @@ void CIniFile::ParseLine(const char* line, qsizetype length)
             DecodeInto(m_section, begin + 1, end - 1, Tables().decoded);
         else
             m_section.clear();
-        m_entryName.clear();
+        SetName(nullptr, nullptr);
         SetValue(nullptr, nullptr);
         return;
     }
@@ -390,7 +398,7 @@ void CIniFile::ParseLine(const char* line, qsizetype length)
 
     const char* nameEnd = equals;
     RTrimBlanksAndTabs(begin, nameEnd);
-    DecodeInto(m_entryName, begin, nameEnd, Tables().decoded);
+    SetName(begin, nameEnd);
 
     const char* valueBegin = equals + 1;
     LTrimBlanksAndTabs(valueBegin, end);
@@ -399,6 +407,35 @@ void CIniFile::ParseLine(const char* line, qsizetype length)
         --end;
     }
     SetValue(valueBegin, end);
+}
+
+void CIniFile::SetName(const char* begin, const char* end)
+{
+    m_nameBytes.resize(end - begin);
+    if (begin != end)
+        std::memcpy(m_nameBytes.data(), begin, size_t(end - begin));
+    m_nameDecoded = false;
+}
+
+const QString& CIniFile::EntryName() const
+{
+    if (!m_nameDecoded) {
+        const char* bytes = m_nameBytes.constData();
+        DecodeInto(m_entryName, bytes, bytes + m_nameBytes.size(), Tables().decoded);
+        m_nameDecoded = true;
+    }
+    return m_entryName;
+}
+
+bool CIniFile::EntryNameIs(QStringView name) const
+{
+    if (name.size() != m_nameBytes.size())
+        return false;
+    const char16_t* table = Tables().decoded;
+    for (qsizetype i = 0; i < name.size(); ++i)
+        if (table[static_cast<unsigned char>(m_nameBytes[i])] != name[i].unicode())
+            return false;
+    return true;
 }
 
 void CIniFile::SetValue(const char* begin, const char* end)
@@ -459,7 +496,7 @@ QString IniModelName(const QString& path)
         ini.NextEntry();
         if (ini.IsEof())
             break;
-        if (ini.IsEntry() && ini.EntryName() == gMod.gtNameKey) {
+        if (ini.IsEntry() && ini.EntryNameIs(gMod.gtNameKey)) {
             const QString& value = ini.EntryValue();
             const QChar* begin = value.constData();
             const QChar* end = begin + value.size();

@@ -3,7 +3,10 @@
 #include "platform/ReadOnlyFile.h"
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
+#include <QStringView>
+#include <QVarLengthArray>
 
 
 // Reads an ini-style file of EEP (Windows-1252) front to back, one meaningful
@@ -20,7 +23,12 @@ public:
     bool IsEntry() const { return m_kind == KindEntry; }
     bool IsEof() const { return m_kind == KindEof; }
     const QString& Section() const { return m_section; }
-    const QString& EntryName() const { return m_entryName; }
+    const QString& EntryName() const;
+    // EntryName() == name, without building the name: most readers only
+    // compare the names of the entries they pass over.
+    bool EntryNameIs(QStringView name) const;
+    // The name's bytes as the file holds them (Windows-1252).
+    QByteArrayView EntryNameBytes() const { return QByteArrayView(m_nameBytes.constData(), m_nameBytes.size()); }
     const QString& EntryValue() const;
     // EntryValue in lower case (QString::toLower), decoded straight from the
     // line: the name search needs nothing else of most entries.
@@ -55,6 +63,7 @@ private:
     bool ReadLine();
     bool LineMayHoldNeedle();
     void ParseLine(const char* line, qsizetype length);
+    void SetName(const char* begin, const char* end);
     void SetValue(const char* begin, const char* end);
     void Close();
     static QString MyRTrim(const QString& text);
@@ -64,7 +73,13 @@ private:
     bool m_fromBytes = false;
     qint64 m_size = 0;            // the size when opened
     qint64 m_bytesRead = 0;
-    QByteArray m_buffer;          // bytes read ahead of the current line
+    // Bytes read ahead of the current line: in the object itself for a small
+    // file (model and category ini files), which spares an allocation each.
+    static constexpr qsizetype kInlineBuffer = 4096;
+    char m_inlineBuffer[kInlineBuffer];
+    QByteArray m_heapBuffer;
+    char* m_buffer = nullptr;     // m_inlineBuffer or m_heapBuffer's data
+    qsizetype m_bufferSize = 0;
     qsizetype m_bufferPos = 0;    // next unread byte in m_buffer
     qsizetype m_bufferEnd = 0;    // end of the valid bytes in m_buffer
     bool m_skipLineFeed = false;  // the last line ended at a CR at the end of the buffer
@@ -79,9 +94,11 @@ private:
     qsizetype m_nextHit = -1;     // first needle place in m_lowerBuffer from the current line on
     int m_kind = KindSection;
     QString m_section;
-    QString m_entryName;
-    // The value is decoded when it is asked for, from its bytes.
-    QByteArray m_valueBytes;
+    // The name and the value are decoded when they are asked for, from their bytes.
+    QVarLengthArray<char, 64> m_nameBytes;
+    mutable bool m_nameDecoded = true;
+    mutable QString m_entryName;
+    QVarLengthArray<char, 256> m_valueBytes;
     mutable bool m_valueDecoded = true;
     mutable bool m_lowerDecoded = true;
     mutable QString m_entryValue;

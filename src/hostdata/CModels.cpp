@@ -19,19 +19,28 @@ const QLatin1String kGsbExtension(".gsb");
 
 // True when the entry name begins with "file" in any case. The names come
 // from Windows-1252 text, where only the ASCII letters lower-case to f, i, l
-// and e, so comparing the ASCII letters equals comparing the lower-cased name.
-bool IsModelEntryName(const QString& name)
+// and e, so comparing the ASCII letters equals comparing the lower-cased name,
+// and the bytes of the name tell as much as its characters.
+bool IsFileWord(const char16_t (&first)[4])
 {
     static const char kFile[] = "file";
-    if (name.size() < 4)
-        return false;
     for (int i = 0; i < 4; ++i) {
-        const char16_t c = name.at(i).unicode();
-        const char16_t lower = c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c;
+        const char16_t lower = first[i] >= u'A' && first[i] <= u'Z' ? char16_t(first[i] + 32) : first[i];
         if (lower != char16_t(kFile[i]))
             return false;
     }
     return true;
+}
+
+bool IsModelEntryName(QStringView name)
+{
+    return name.size() >= 4 && IsFileWord({name[0].unicode(), name[1].unicode(), name[2].unicode(), name[3].unicode()});
+}
+
+bool IsModelEntryName(QByteArrayView name)
+{
+    const auto at = [&name](int i) { return char16_t(static_cast<unsigned char>(name[i])); };
+    return name.size() >= 4 && IsFileWord({at(0), at(1), at(2), at(3)});
 }
 
 // The gsb name of a path without copying: the text after the last '\' less
@@ -142,7 +151,7 @@ bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource sou
             break;
         if (ini.IsSection()) {
             m_currentSection = ini.Section();
-        } else if (ini.IsEntry() && IsModelEntryName(ini.EntryName())) {
+        } else if (ini.IsEntry() && IsModelEntryName(ini.EntryNameBytes())) {
             const QString file = MatchEntry(ini.EntryName(), ini.EntryValueLower(), compiled, source);
             if (!file.isEmpty())
                 StoreFile(file, m_currentSection);
@@ -261,7 +270,7 @@ bool CModels::SetSection(qint32 plStart)
             m_currentSection = ini.Section();
             continue;
         }
-        if (!ini.IsEntry() || !IsModelEntryName(ini.EntryName()))
+        if (!ini.IsEntry() || !IsModelEntryName(ini.EntryNameBytes()))
             continue;
         const qint32 found = firstRecord.Find(ini.EntryValueLower());
         if (found < 0)

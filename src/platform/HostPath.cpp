@@ -135,9 +135,11 @@ bool PlainJoined(QStringView rest, QStringView& joined)
     for (qsizetype i = 0; i <= rest.size(); ++i) {
         if (i < rest.size() && rest[i] != QLatin1Char('\\'))
             continue;
-        const QStringView component = rest.mid(start, i - start);
-        if (component.isEmpty() || component == u"." || component == u"..")
+        const qsizetype length = i - start;
+        if (length == 0)
             return false;
+        if (length <= 2 && rest[start] == QLatin1Char('.') && rest[i - 1] == QLatin1Char('.'))
+            return false;   // "." or ".."
         start = i + 1;
     }
     joined = rest;

@@ -225,6 +225,24 @@ TEST(CIniFile, EntryFilterKeepsEveryMatchAcrossReadBuffers)
     EXPECT_EQ(delivered, expected);
 }
 
+// Comparing a name without building it gives what comparing EntryName()
+// gives, for Windows-1252 bytes too; a section leaves no name behind.
+TEST(CIniFile, EntryNameIsMatchesEntryName)
+{
+    CIniFile ini;
+    ASSERT_TRUE(ini.InitFromBytes("Name_GER=a\r\n\x80\xE4x=b\r\nFile12 = c\r\n[S]\r\n"));
+    const QStringList candidates{"Name_GER", "Name_GE", "name_GER", QStringLiteral("€äx"), "€ax", "File12", ""};
+    for (int entry = 0; entry < 4; ++entry) {
+        ini.NextEntry();
+        ASSERT_FALSE(ini.IsEof());
+        for (const QString& candidate : candidates)
+            EXPECT_EQ(ini.EntryNameIs(candidate), ini.EntryName() == candidate) << qPrintable(candidate);
+    }
+    EXPECT_TRUE(ini.IsSection());
+    EXPECT_TRUE(ini.EntryNameIs(QString()));
+    EXPECT_TRUE(ini.EntryNameBytes().isEmpty());
+}
+
 TEST(CIniFile, MyLTrim)
 {
     EXPECT_EQ(CIniFile::MyLTrim(QStringLiteral("  \t \t x \t")), QStringLiteral("x \t"));
