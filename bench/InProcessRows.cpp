@@ -9,11 +9,44 @@
 #include "startup/modTools.h"
 
 #include <QDate>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <memory>
+
+#ifndef Q_OS_WIN
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace {
 
 constexpr qint32 kClipboardRecords = 100000;
+
+// open, fstat, read, close for every file: what reading them costs at least.
+qint64 ReadWholeFiles(const std::vector<QByteArray>& paths)
+{
+    qint64 total = 0;
+#ifndef Q_OS_WIN
+    char buffer[65536];
+    for (const QByteArray& path : paths) {
+        const int fd = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+            ssize_t n;
+            while ((n = ::read(fd, buffer, sizeof buffer)) > 0)
+                total += n;
+        }
+        ::close(fd);
+    }
+#else
+    Q_UNUSED(paths);
+#endif
+    return total;
+}
 
 } // namespace
 
@@ -24,15 +57,15 @@ InProcessRows::InProcessRows(const MeasurePolicy& policy)
 
 QStringList InProcessRows::Names()
 {
-    return {QStringLiteral("categories"), QStringLiteral("clipboard"), QStringLiteral("date"),
-            QStringLiteral("scan")};
+    return {QStringLiteral("categories"), QStringLiteral("category-files"), QStringLiteral("clipboard"),
+            QStringLiteral("date"), QStringLiteral("scan")};
 }
 
 std::vector<Measurement> InProcessRows::Run(const QString& only)
 {
     using RowFn = Measurement (InProcessRows::*)();
-    const RowFn rows[] = {&InProcessRows::LoadCategoryTrees, &InProcessRows::ClipboardText,
-                          &InProcessRows::DateSearch, &InProcessRows::DroppedRoots};
+    const RowFn rows[] = {&InProcessRows::LoadCategoryTrees, &InProcessRows::ReadCategoryFiles,
+                          &InProcessRows::ClipboardText, &InProcessRows::DateSearch, &InProcessRows::DroppedRoots};
     const QStringList names = Names();
     std::vector<Measurement> results;
     for (qsizetype i = 0; i < names.size(); ++i)
@@ -51,6 +84,25 @@ Measurement InProcessRows::LoadCategoryTrees()
     for (qint16 e = 0; e < CCategories::kEditorCount; ++e)
         nodes += categories->Nodes(e).size();
     m.note = QStringLiteral("%1 categories in 9 trees").arg(nodes);
+    return m;
+}
+
+Measurement InProcessRows::ReadCategoryFiles()
+{
+    QStringList files;
+    QDirIterator it(HostPath::ToNative(gMod.gtCategoriesDir), {QStringLiteral("*.ini")}, QDir::Files,
+                    QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        if (QFileInfo(path).fileName() != QLatin1String("Models.ini"))
+            files << path;
+    }
+    std::vector<QByteArray> encoded;
+    for (const QString& file : files)
+        encoded.push_back(QFile::encodeName(file));
+    qint64 bytes = 0;
+    Measurement m = Measure(QStringLiteral("category-files"), m_policy, [] {}, [&] { bytes = ReadWholeFiles(encoded); });
+    m.note = QStringLiteral("%1 files, %2 bytes").arg(files.size()).arg(bytes);
     return m;
 }
 
