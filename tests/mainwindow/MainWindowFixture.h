@@ -3,6 +3,7 @@
 // A small installation for the main window's tests, and helpers to reach the
 // window's controls by name.
 
+#include "ControlLookup.h"
 #include "TestInstallation.h"
 #include "mainwindow/FMain.h"
 
@@ -123,16 +124,6 @@ private:
     std::unique_ptr<FMain> m_window;
 };
 
-// The window's control with the given objectName (fails the test when absent).
-template <class Control>
-Control* ChildOf(QWidget* window, const char* name)
-{
-    auto* control = window->findChild<Control*>(QString::fromLatin1(name));
-    if (!control)
-        qFatal("control %s not found", name);
-    return control;
-}
-
 inline void MainWindowUnderTest::Search(const QString& text, int oper, int source)
 {
     QWidget* w = m_window.get();
@@ -156,14 +147,4 @@ inline QStringList ListRows(QWidget* window)
 inline QString LabelText(QWidget* window, const char* name)
 {
     return ChildOf<QLabel>(window, name)->text();
-}
-
-// The texts of the critical messages recorded so far.
-inline QStringList CriticalTexts(const RecordingMessageSink& sink)
-{
-    QStringList texts;
-    for (const auto& entry : sink.Entries())
-        if (entry.kind == RecordingMessageSink::Kind::Critical)
-            texts << entry.text;
-    return texts;
 }

@@ -1,4 +1,4 @@
-#include "TestInstallation.h"
+#include "SideWindowFixture.h"
 #include "platformui/ShellOpen.h"
 #include "sidewindows/FAbout.h"
 
@@ -27,35 +27,32 @@ private:
 
 } // namespace
 
-class TestAbout : public QObject {
+class TestAbout : public QObject, SideWindowTest::Fixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestInstallation> inst;
     std::unique_ptr<FAbout> dialog;
     QString handbook;   // Windows-form path of the handbook in the test's directory
 
-    QString Text(const char* label) const { return dialog->findChild<QLabel*>(label)->text(); }
+    QString Text(const char* label) const { return ChildOf<QLabel>(dialog.get(), label)->text(); }
+    // The messages so far; each must carry the critical icon.
     QStringList Messages() const
     {
-        QStringList texts;
-        for (const auto& entry : inst->Messages().Entries()) {
-            if (entry.kind != RecordingMessageSink::Kind::Critical)
-                qFatal("a message without the critical icon");
-            texts << entry.text;
-        }
+        const QStringList texts = CriticalTexts(inst->Messages());
+        if (texts.size() != inst->Messages().Entries().size())
+            qFatal("a message without the critical icon");
         return texts;
     }
     void PressHandbook(FakeShellOpen* shell)
     {
         dialog->SetShellOpen(shell);
-        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdHandbook"), Qt::LeftButton);
+        QTest::mouseClick(ChildOf<QPushButton>(dialog.get(), "cmdHandbook"), Qt::LeftButton);
     }
 
 private Q_SLOTS:
     void init()
     {
-        inst = std::make_unique<TestInstallation>();
+        SetUp();
         dialog = std::make_unique<FAbout>();
         dialog->SetProgramDir(inst->WindowsPath("Programm"));
         handbook = inst->WindowsPath("Programm\\KurzAnleitung Kluni.pdf");
@@ -64,7 +61,7 @@ private Q_SLOTS:
     void cleanup()
     {
         dialog.reset();
-        inst.reset();
+        TearDown();
     }
 
     void showsTitleVersionAndTexts()
@@ -77,8 +74,8 @@ private Q_SLOTS:
         QCOMPARE(Text("lblWarning"), QString("Beachten Sie, daß alle Annahmen über den Aufbau der Kategorien auf "
                                              "Beobachtungen und Gerüchten beruhen!\r\n\r\nDie Korrektheit der "
                                              "Ergebnisse kann also nicht garantiert werden..."));
-        QVERIFY(!dialog->findChild<QLabel*>("picIcon")->pixmap().isNull());
-        QVERIFY(!dialog->findChild<QLabel*>("imgKluni")->pixmap().isNull());
+        QVERIFY(!ChildOf<QLabel>(dialog.get(), "picIcon")->pixmap().isNull());
+        QVERIFY(!ChildOf<QLabel>(dialog.get(), "imgKluni")->pixmap().isNull());
     }
 
     void missingHandbook()
@@ -131,8 +128,8 @@ private Q_SLOTS:
 
     void zirboOnlyWhileTheButtonIsHeld()
     {
-        auto* label = dialog->findChild<QLabel*>("lblZirbo");
-        auto* zirbo = dialog->findChild<QLabel*>("imgZirbo");
+        auto* label = ChildOf<QLabel>(dialog.get(), "lblZirbo");
+        auto* zirbo = ChildOf<QLabel>(dialog.get(), "imgZirbo");
         QVERIFY(zirbo->isHidden());
         QTest::mousePress(label, Qt::RightButton);
         QVERIFY(!zirbo->isHidden());

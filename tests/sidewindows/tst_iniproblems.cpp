@@ -1,5 +1,4 @@
-#include "SideWindowTestModels.h"
-#include "TestInstallation.h"
+#include "SideWindowFixture.h"
 #include "sidewindows/FIniShow.h"
 #include "startup/ModuleState.h"
 
@@ -27,11 +26,10 @@ QStringList Files(int count, const QString& stem)
 
 } // namespace
 
-class TestIniProblems : public QObject {
+class TestIniProblems : public QObject, Fixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestInstallation> inst;
     std::unique_ptr<FIniShow> dialog;
 
     FIniShow* Open()
@@ -41,65 +39,70 @@ private:
         return dialog.get();
     }
     template <class T>
-    T* Child(const char* name) const
-    {
-        T* child = dialog->findChild<T*>(name);
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
+    T* Child(const char* name) const { return ChildOf<T>(dialog.get(), name); }
     QString Text(const char* label) const { return Child<QLabel>(label)->text(); }
 
 private Q_SLOTS:
     void init()
     {
-        inst = std::make_unique<TestInstallation>();
+        SetUp();
         gMod.gtSearchNameKey = "Name_GER";
     }
     void cleanup()
     {
         dialog.reset();
-        inst.reset();
+        TearDown();
     }
 
-    void noProblemsOpensOnNameEntries()
+    void opensOnTheListThatHasEntries_data()
     {
-        Open();
-        QVERIFY(Child<QRadioButton>("rbChoice_1")->isChecked());
-        QCOMPARE(Text("lblTitle"), QString("Fehlende Namenseinträge (Name_GER)"));
-        QCOMPARE(Text("lblFileCount"), QString("0 Dateien"));
-        QCOMPARE(dialog->ListText(), QString("----- keine ini-Dateien -----"));
-        QCOMPARE(Child<QPlainTextEdit>("txListe")->toPlainText(), QString("----- keine ini-Dateien -----"));
-        QVERIFY(!Child<QPushButton>("cmdClipB")->isEnabled());
+        QTest::addColumn<int>("missing");
+        QTest::addColumn<int>("noName");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("count");
+        QTest::addColumn<QString>("list");
+        const QString none = "----- keine ini-Dateien -----";
+        QTest::newRow("no problems") << 0 << 0 << "Name_GER" << "Fehlende Namenseinträge (Name_GER)" << "0 Dateien"
+                                     << none;
+        QTest::newRow("only missing names") << 0 << 2 << "Name_FRA" << "Fehlende Namenseinträge (Name_FRA)"
+                                            << "2 Dateien" << "\\immobilien\\ohne1.ini\r\n\\immobilien\\ohne2.ini\r\n";
+        QTest::newRow("missing files first") << 1 << 2 << "Name_GER" << "Fehlende ini-Dateien" << "1 Datei"
+                                             << "\\immobilien\\fehlt1.ini\r\n";
     }
-
-    void onlyMissingNames()
+    void opensOnTheListThatHasEntries()
     {
-        gMod.gcolNoNameIni = Files(2, "ohne");
-        gMod.glNoNameIni = 2;
-        gMod.gtSearchNameKey = "Name_FRA";
+        QFETCH(int, missing);
+        QFETCH(int, noName);
+        QFETCH(QString, key);
+        QFETCH(QString, title);
+        QFETCH(QString, count);
+        QFETCH(QString, list);
+        gMod.gcolMissingIni = Files(missing, "fehlt");
+        gMod.glMissingIni = missing;
+        gMod.gcolNoNameIni = Files(noName, "ohne");
+        gMod.glNoNameIni = noName;
+        gMod.gtSearchNameKey = key;
         Open();
-        QCOMPARE(Text("lblTitle"), QString("Fehlende Namenseinträge (Name_FRA)"));
-        QCOMPARE(Text("lblFileCount"), QString("2 Dateien"));
-        QCOMPARE(dialog->ListText(), QString("\\immobilien\\ohne1.ini\r\n\\immobilien\\ohne2.ini\r\n"));
-        QVERIFY(Child<QPushButton>("cmdClipB")->isEnabled());
+        QVERIFY(Child<QRadioButton>(missing > 0 ? "rbChoice_0" : "rbChoice_1")->isChecked());
+        QCOMPARE(Text("lblTitle"), title);
+        QCOMPARE(Text("lblFileCount"), count);
+        QCOMPARE(dialog->ListText(), list);
+        QCOMPARE(Child<QPlainTextEdit>("txListe")->toPlainText(), QString(list).replace("\r\n", "\n"));
+        QCOMPARE(Child<QPushButton>("cmdClipB")->isEnabled(), missing + noName > 0);
     }
 
-    void missingFilesFirstAndSwitching()
+    void choiceSwitchesTheList()
     {
         gMod.gcolMissingIni = Files(1, "fehlt");
         gMod.glMissingIni = 1;
         Open();
-        QVERIFY(Child<QRadioButton>("rbChoice_0")->isChecked());
-        QCOMPARE(Text("lblTitle"), QString("Fehlende ini-Dateien"));
-        QCOMPARE(Text("lblFileCount"), QString("1 Datei"));
-        QCOMPARE(dialog->ListText(), QString("\\immobilien\\fehlt1.ini\r\n"));
-
         QTest::mouseClick(Child<QRadioButton>("rbChoice_1"), Qt::LeftButton);
         QCOMPARE(Text("lblTitle"), QString("Fehlende Namenseinträge (Name_GER)"));
         QCOMPARE(dialog->ListText(), QString("----- keine ini-Dateien -----"));
         QTest::mouseClick(Child<QRadioButton>("rbChoice_0"), Qt::LeftButton);
         QCOMPARE(Text("lblTitle"), QString("Fehlende ini-Dateien"));
+        QCOMPARE(dialog->ListText(), QString("\\immobilien\\fehlt1.ini\r\n"));
     }
 
     void longListsAreCutAfterOneHundred()

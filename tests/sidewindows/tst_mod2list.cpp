@@ -1,6 +1,4 @@
-#include "SideWindowTestModels.h"
-#include "TestInstallation.h"
-#include "hostdata/CGsb.h"
+#include "SideWindowFixture.h"
 #include "sidewindows/FMod2.h"
 #include "startup/modTools.h"
 
@@ -10,25 +8,20 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include <memory>
-
 using namespace SideWindowTest;
 
-class TestMod2List : public QObject {
+class TestMod2List : public QObject, Fixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestInstallation> inst;
-    std::unique_ptr<QWidget> owner;
-
     FMod2* Open()
     {
         auto* window = new FMod2(owner.get());
         window->show();
         return window;
     }
-    static QListWidget* List(FMod2* w) { return w->findChild<QListWidget*>("lbMod2"); }
-    static QLabel* Label(FMod2* w, const char* name) { return w->findChild<QLabel*>(name); }
+    static QListWidget* List(FMod2* w) { return ChildOf<QListWidget>(w, "lbMod2"); }
+    static QLabel* Label(FMod2* w, const char* name) { return ChildOf<QLabel>(w, name); }
     static QStringList Items(FMod2* w)
     {
         QStringList items;
@@ -38,32 +31,15 @@ private:
         }
         return items;
     }
-    void Show(FMod2* window, const QString& gsbPath)
-    {
-        CGsb gsb;
-        gsb.Init(gsbPath);
-        window->ShowFile(gsb);
-    }
 
 private Q_SLOTS:
-    void init()
-    {
-        inst = std::make_unique<TestInstallation>();
-        inst->MakeDir("Modelle");
-        inst->Activate();
-        owner = std::make_unique<QWidget>();
-        owner->show();
-    }
-    void cleanup()
-    {
-        owner.reset();
-        inst.reset();
-    }
+    void init() { SetUp(); }
+    void cleanup() { TearDown(); }
 
     void missingGsbShowsOnlyTheNote()
     {
         FMod2* w = Open();
-        Show(w, inst->WindowsPath("Immobilien\\Lok.gsb"));
+        ShowGsb(w, inst->WindowsPath("Immobilien\\Lok.gsb"));
         QCOMPARE(Label(w, "lblModel")->text(), QString("\\Lok.gsb"));
         QCOMPARE(List(w)->count(), 0);
         QLabel* note = Label(w, "lblError");
@@ -82,7 +58,7 @@ private Q_SLOTS:
         const QString two = WriteModel(*inst, "zwei.gsb",
                                        {{"b\\Zwei", false}, {"a\\Eins", false}, {"c\\Drei", true}}, "Zweifach");
 
-        Show(w, two);
+        ShowGsb(w, two);
         QCOMPARE(Label(w, "lblModel")->text(), QString("Zweifach"));
         QCOMPARE(Items(w), QStringList({"a\\Eins [ ]", "b\\Zwei [ ]", "c\\Drei [x]"}));
         QCOMPARE(Label(w, "lblError")->text(), QString("2 mod2-Dateien sind nicht vorhanden."));
@@ -90,23 +66,23 @@ private Q_SLOTS:
         const int shortList = List(w)->height();
 
         // An ini file without a name entry: titled with the gsb file name.
-        Show(w, one);
+        ShowGsb(w, one);
         QCOMPARE(Label(w, "lblModel")->text(), QString("\\eins.gsb"));
         QCOMPARE(Label(w, "lblError")->text(), QString("1 mod2-Datei ist nicht vorhanden."));
 
         // Nothing missing: no note, and the list reaches into its place.
-        Show(w, all);
+        ShowGsb(w, all);
         QCOMPARE(Items(w), QStringList({"Haus\\Dach [x]", "Haus\\Wand [x]"}));
         QVERIFY(Label(w, "lblError")->isHidden());
         QCOMPARE(List(w)->height(), shortList + Label(w, "lblError")->height() + Twips::ToPixels(150));
 
-        Show(w, none);
+        ShowGsb(w, none);
         QCOMPARE(Label(w, "lblModel")->text(), QString("Leeres Haus"));
         QCOMPARE(List(w)->count(), 0);
         QVERIFY(Label(w, "lblError")->isHidden());
 
         // A name that looks like markup is shown as written.
-        Show(w, WriteModel(*inst, "markup.gsb", {}, "<s>Lok</s>"));
+        ShowGsb(w, WriteModel(*inst, "markup.gsb", {}, "<s>Lok</s>"));
         QCOMPARE(Label(w, "lblModel")->text(), QString("<s>Lok</s>"));
         QCOMPARE(Label(w, "lblModel")->textFormat(), Qt::PlainText);
     }
@@ -114,7 +90,7 @@ private Q_SLOTS:
     void theUserCannotChangeMarksOrSelectItems()
     {
         FMod2* w = Open();
-        Show(w, WriteModel(*inst, "haus.gsb", {{"Haus\\Dach", true}, {"Haus\\Wand", false}}));
+        ShowGsb(w, WriteModel(*inst, "haus.gsb", {{"Haus\\Dach", true}, {"Haus\\Wand", false}}));
         QListWidget* list = List(w);
         list->item(0)->setCheckState(Qt::Unchecked);
         list->item(1)->setCheckState(Qt::Checked);

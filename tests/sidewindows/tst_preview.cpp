@@ -1,6 +1,4 @@
-#include "SideWindowTestModels.h"
-#include "TestInstallation.h"
-#include "hostdata/CGsb.h"
+#include "SideWindowFixture.h"
 #include "platformui/PreviewComponent.h"
 #include "sidewindows/FVorschau.h"
 #include "startup/KluniError.h"
@@ -9,8 +7,6 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTest>
-
-#include <memory>
 
 using namespace SideWindowTest;
 
@@ -21,31 +17,18 @@ constexpr int kDistanceFiveSize = 9 * 1024;
 
 } // namespace
 
-class TestPreview : public QObject {
+class TestPreview : public QObject, Fixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<TestInstallation> inst;
-    std::unique_ptr<QWidget> owner;
     FVorschau* w = nullptr;
 
     template <class T>
-    T* Child(const char* name) const
-    {
-        T* child = w->findChild<T*>(name);
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
+    T* Child(const char* name) const { return ChildOf<T>(w, name); }
     PreviewComponent* Component() const { return Child<PreviewComponent>("ctModellSchau"); }
     QScrollBar* Bar(const char* name) const { return Child<QScrollBar>(name); }
     QLabel* Label(const char* name) const { return Child<QLabel>(name); }
-    void Show(const QString& gsbPath)
-    {
-        CGsb gsb;
-        gsb.Init(gsbPath);
-        w->ShowFile(gsb);
-    }
+    void Show(const QString& gsbPath) { ShowGsb(w, gsbPath); }
     bool PreviewShown() const
     {
         const bool shown = !Component()->isHidden();
@@ -60,19 +43,11 @@ private:
 private Q_SLOTS:
     void init()
     {
-        inst = std::make_unique<TestInstallation>();
-        inst->MakeDir("Modelle");
-        inst->Activate();
-        owner = std::make_unique<QWidget>();
-        owner->show();
+        SetUp();
         w = new FVorschau(owner.get());
         w->show();
     }
-    void cleanup()
-    {
-        owner.reset();
-        inst.reset();
-    }
+    void cleanup() { TearDown(); }
 
     void reasonTexts()
     {

@@ -1,7 +1,9 @@
 #pragma once
 
-// Models for the side-window tests, written into a TestInstallation.
+// What the side-window tests share: their set-up, models written into the
+// installation, and the way a model is handed to a window.
 
+#include "ControlLookup.h"
 #include "TestInstallation.h"
 #include "hostdata/CGsb.h"
 #include "platformui/Twips.h"
@@ -10,8 +12,44 @@
 #include <QSize>
 #include <QString>
 #include <QStringList>
+#include <QWidget>
+
+#include <memory>
 
 namespace SideWindowTest {
+
+// An active installation with a "Modelle" directory, and a shown window that
+// can own the side window under test. The owner goes first, so that side
+// windows closed with it still store their place in the installation's
+// settings.
+class Fixture {
+protected:
+    std::unique_ptr<TestInstallation> inst;
+    std::unique_ptr<QWidget> owner;
+
+    void SetUp()
+    {
+        inst = std::make_unique<TestInstallation>();
+        inst->MakeDir("Modelle");
+        inst->Activate();
+        owner = std::make_unique<QWidget>();
+        owner->show();
+    }
+    void TearDown()
+    {
+        owner.reset();
+        inst.reset();
+    }
+};
+
+// Reads the gsb file and hands it to the window as the main window does.
+template <class Window>
+void ShowGsb(Window* window, const QString& gsbPath)
+{
+    CGsb gsb;
+    gsb.Init(gsbPath);
+    window->ShowFile(gsb);
+}
 
 // A string as a gsb file stores it: 32-bit little-endian length, then the bytes.
 inline QByteArray Prefixed(const QByteArray& text)
