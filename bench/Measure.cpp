@@ -49,3 +49,20 @@ void PrintMeasurement(const Measurement& m)
     std::fputc('\n', stdout);
     std::fflush(stdout);
 }
+
+BenchOptions BenchOptions::AddTo(QCommandLineParser& parser, const QString& runsText)
+{
+    BenchOptions options{
+        QCommandLineOption(QStringLiteral("resbase"), QStringLiteral("The Resourcen directory."),
+                           QStringLiteral("DIR")),
+        QCommandLineOption(QStringLiteral("runs"), runsText, QStringLiteral("N"), QStringLiteral("7"))};
+    parser.addOptions({options.resBase, options.runs});
+    return options;
+}
+
+MeasurePolicy BenchOptions::Policy(const QCommandLineParser& parser) const
+{
+    MeasurePolicy policy;
+    policy.maxRuns = qMax(policy.minRuns, parser.value(runs).toInt());
+    return policy;
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QCommandLineOption>
+#include <QCommandLineParser>
 #include <QString>
 #include <functional>
 #include <vector>
@@ -31,3 +33,15 @@ Measurement Measure(const QString& row, const MeasurePolicy& policy, const std::
 
 // One row as a line of JSON on standard output: row, median_ms, ms, note.
 void PrintMeasurement(const Measurement& m);
+
+// The options that both benchmark programs take: the installation (--resbase)
+// and the most runs of a row (--runs, 7 by default).
+struct BenchOptions {
+    QCommandLineOption resBase;
+    QCommandLineOption runs;
+
+    // Adds both to the parser; runsText describes --runs.
+    static BenchOptions AddTo(QCommandLineParser& parser, const QString& runsText);
+    // The usual policy with the most runs the parser was given.
+    MeasurePolicy Policy(const QCommandLineParser& parser) const;
+};

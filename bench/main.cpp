@@ -13,24 +13,18 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("In-process benchmark rows of Kluni."));
     parser.addHelpOption();
-    const QCommandLineOption resBase(QStringLiteral("resbase"), QStringLiteral("The Resourcen directory."),
-                                     QStringLiteral("DIR"));
-    const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Most runs per row (default 7)."),
-                                  QStringLiteral("N"), QStringLiteral("7"));
+    const BenchOptions bench = BenchOptions::AddTo(parser, QStringLiteral("Most runs per row (default 7)."));
     const QCommandLineOption only(QStringLiteral("only"),
                                   QStringLiteral("Run only this row (%1).").arg(InProcessRows::Names().join(", ")),
                                   QStringLiteral("ROW"));
     const QCommandLineOption once(QStringLiteral("once"),
                                   QStringLiteral("One timed run without warm-up (the caller repeats)."));
-    parser.addOptions({resBase, runs, only, once});
+    parser.addOptions({only, once});
     parser.process(app);
 
-    if (!CliCommands::OpenInstallation(parser.value(resBase), QStringLiteral("Name_GER")))
+    if (!CliCommands::OpenInstallation(parser.value(bench.resBase), QStringLiteral("Name_GER")))
         return 2;
-    MeasurePolicy policy;
-    policy.maxRuns = qMax(policy.minRuns, parser.value(runs).toInt());
-    if (parser.isSet(once))
-        policy = MeasurePolicy::Once();
+    const MeasurePolicy policy = parser.isSet(once) ? MeasurePolicy::Once() : bench.Policy(parser);
     for (const Measurement& m : InProcessRows(policy).Run(parser.value(only)))
         PrintMeasurement(m);
     return 0;

@@ -25,11 +25,7 @@ int main(int argc, char* argv[])
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Window benchmark rows of Kluni (offscreen)."));
     parser.addHelpOption();
-    const QCommandLineOption resBase(QStringLiteral("resbase"), QStringLiteral("The Resourcen directory."),
-                                     QStringLiteral("DIR"));
-    const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Most runs (default 7)."),
-                                  QStringLiteral("N"), QStringLiteral("7"));
-    parser.addOptions({resBase, runs});
+    const BenchOptions bench = BenchOptions::AddTo(parser, QStringLiteral("Most runs (default 7)."));
     parser.addPositionalArgument(QStringLiteral("row"), QStringLiteral("fill or start"));
     parser.process(app);
     const QString row = parser.positionalArguments().value(0);
@@ -37,14 +33,12 @@ int main(int argc, char* argv[])
     int status = 2;
     if (row == QLatin1String("start")) {
         // The window finds its installation as the program does.
-        if (parser.isSet(resBase))
-            qputenv("KLUNI_RESBASE", CliPaths::ResBaseFromArgument(parser.value(resBase)).toLocal8Bit());
+        if (parser.isSet(bench.resBase))
+            qputenv("KLUNI_RESBASE", CliPaths::ResBaseFromArgument(parser.value(bench.resBase)).toLocal8Bit());
         status = WindowRows::StartWindow();
     } else if (row == QLatin1String("fill")) {
-        if (CliCommands::OpenInstallation(parser.value(resBase), QStringLiteral("Name_GER"))) {
-            MeasurePolicy policy;
-            policy.maxRuns = qMax(policy.minRuns, parser.value(runs).toInt());
-            PrintMeasurement(WindowRows::FillResultList(policy));
+        if (CliCommands::OpenInstallation(parser.value(bench.resBase), QStringLiteral("Name_GER"))) {
+            PrintMeasurement(WindowRows::FillResultList(bench.Policy(parser)));
             status = 0;
         }
     } else {

@@ -20,19 +20,6 @@
 
 namespace {
 
-// Runs one step the way the window's handler does: a run-time error is
-// reported under the handler's name and ends the command.
-template <typename Step>
-int Guarded(const QString& procedure, Step step)
-{
-    try {
-        return step();
-    } catch (...) {
-        ReportError(procedure);
-        return kExitError;
-    }
-}
-
 // The arguments as the window takes dropped names: paths that reach the
 // installation through a link or another drive get its own spelling, so that
 // "Models.ini" knows the models found there.
@@ -81,6 +68,19 @@ bool CliCommands::OpenInstallation(const QString& resBaseArgument, const QString
     return true;
 }
 
+template <typename Step>
+int CliCommands::InInstallation(const QString& procedure, Step step) const
+{
+    if (!OpenInstallation(m_options.resBase, m_options.NameKey()))
+        return kExitError;
+    try {
+        return step();
+    } catch (...) {
+        ReportError(procedure);
+        return kExitError;
+    }
+}
+
 int CliCommands::RunCheck()
 {
     bool resourcenPak = false;
@@ -92,9 +92,7 @@ int CliCommands::RunCheck()
 
 int CliCommands::RunSearch()
 {
-    if (!OpenInstallation(m_options.resBase, m_options.NameKey()))
-        return kExitError;
-    return Guarded(QStringLiteral("FMain.FilelistFromName"), [this] {
+    return InInstallation(QStringLiteral("FMain.FilelistFromName"), [this] {
         CModels models;
         if (!Searches::ByName(models, m_options.oper, m_options.arguments.first(), m_options.nameSource))
             return int(kExitError);
@@ -121,9 +119,7 @@ int CliCommands::RunDate()
     // and the range meant is plain.
     if (from > to)
         std::swap(from, to);
-    if (!OpenInstallation(m_options.resBase, m_options.NameKey()))
-        return kExitError;
-    return Guarded(QStringLiteral("FMain.FilelistFromDate"), [&] {
+    return InInstallation(QStringLiteral("FMain.FilelistFromDate"), [&] {
         CModels models;
         Searches::ByDate(models, from, to);
         return ShowModels(models, ListSource::Date);
@@ -132,9 +128,7 @@ int CliCommands::RunDate()
 
 int CliCommands::RunScan()
 {
-    if (!OpenInstallation(m_options.resBase, m_options.NameKey()))
-        return kExitError;
-    return Guarded(QStringLiteral("FMain.FilelistDropped"), [this] {
+    return InInstallation(QStringLiteral("FMain.FilelistDropped"), [this] {
         CModels models;
         Searches::Dropped(models, ProgramPaths(m_options.arguments));
         return ShowModels(models, ListSource::Dropped);
@@ -143,9 +137,7 @@ int CliCommands::RunScan()
 
 int CliCommands::RunMod2()
 {
-    if (!OpenInstallation(m_options.resBase, m_options.NameKey()))
-        return kExitError;
-    return Guarded(QStringLiteral("FMod2.ShowFile"), [this] {
+    return InInstallation(QStringLiteral("FMod2.ShowFile"), [this] {
         CGsb gsb;
         gsb.Init(CliPaths::ToProgramPath(m_options.arguments.first()));
         m_output.Mod2(Mod2Report::Of(gsb));

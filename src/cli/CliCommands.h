@@ -31,6 +31,11 @@ private:
     int RunDate();
     int RunScan();
     int RunMod2();
+    // Opens the installation, then runs step the way the window's handler
+    // does: a run-time error is reported under the handler's name and ends
+    // the command.
+    template <typename Step>
+    int InInstallation(const QString& procedure, Step step) const;
     int ShowModels(const CModels& models, ListSource source);
 
     const CliOptions& m_options;
