@@ -12,10 +12,7 @@ void GeneratedDemo::SetUpTestSuite()
 {
     s_dir = std::make_unique<QTemporaryDir>();
     ASSERT_TRUE(s_dir->isValid());
-    DemoOptions options;
-    options.outDir = s_dir->path();
-    options.models = 300;
-    options.seed = 11;
+    const DemoOptions options = DemoIn(s_dir->path(), 300, 11);
     s_plan = std::make_unique<DemoPlan>(DemoGenerator::MakePlan(options));
     DemoGenerator::Write(options, *s_plan);
 }

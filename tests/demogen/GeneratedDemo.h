@@ -8,6 +8,17 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+// Options for a demo in dir with the given number of models.
+inline DemoOptions DemoIn(const QString& dir, int models, quint64 seed = 1, bool pak = false)
+{
+    DemoOptions options;
+    options.outDir = dir;
+    options.models = models;
+    options.seed = seed;
+    options.pak = pak;
+    return options;
+}
+
 // One generated demo installation shared by the tests of a suite (writing it
 // is the slow part), with the program's state pointed at it for each test:
 // drive table Z: -> "/", messages recorded, the installation check passed,

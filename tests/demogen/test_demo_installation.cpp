@@ -65,10 +65,7 @@ TEST_F(GeneratedDemo, PassesTheInstallationCheckQuietly)
 TEST_F(GeneratedDemo, PakFileBesideResourcenGivesTheNotice)
 {
     QTemporaryDir dir;
-    DemoOptions options;
-    options.outDir = dir.path();
-    options.models = DemoOptions::kMinModels;
-    options.pak = true;
+    const DemoOptions options = DemoIn(dir.path(), DemoOptions::kMinModels, 1, true);
     DemoGenerator::Write(options, DemoGenerator::MakePlan(options));
 
     const ScopedEnv resBase("KLUNI_RESBASE", DemoGenerator::ResourcenDir(dir.path()).toLocal8Bit());

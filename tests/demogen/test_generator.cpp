@@ -4,6 +4,7 @@
 #include "CategoryPlanner.h"
 #include "DemoError.h"
 #include "DemoGenerator.h"
+#include "GeneratedDemo.h"
 #include "ModelPlanner.h"
 #include "hostdata/CGsb.h"
 #include "platform/TextCodec.h"
@@ -37,10 +38,7 @@ QHash<QString, QByteArray> Snapshot(const QString& root)
 
 QHash<QString, QByteArray> Generate(const QString& dir, int models, quint64 seed)
 {
-    DemoOptions options;
-    options.outDir = dir;
-    options.models = models;
-    options.seed = seed;
+    const DemoOptions options = DemoIn(dir, models, seed);
     DemoGenerator::Write(options, DemoGenerator::MakePlan(options));
     return Snapshot(DemoGenerator::ResourcenDir(dir));
 }
@@ -74,10 +72,7 @@ TEST(DemoGenerator, SameSeedGivesTheSameFilesAnotherSeedOthers)
 TEST(DemoGenerator, ReplacesItsOwnDemoAndRefusesAnyOtherResourcen)
 {
     QTemporaryDir dir;
-    DemoOptions options;
-    options.outDir = dir.path();
-    options.models = DemoOptions::kMinModels;
-    options.pak = true;
+    DemoOptions options = DemoIn(dir.path(), DemoOptions::kMinModels, 1, true);
     const DemoPlan plan = DemoGenerator::MakePlan(options);
     QDir().mkpath(DemoGenerator::ResourcenDir(dir.path()));   // an empty one is taken
     DemoGenerator::Write(options, plan);
