@@ -36,11 +36,11 @@ bool CWinApi::isDirectory(const QString& ptFile) const
 }
 
 bool CWinApi::FindFirstFile(qint32& plHandle, const QString& ptDir, const QString& ptFileTemplate, CFile& pFile,
-                            const FileSystem::TimesWanted& datesWanted)
+                            const FileSystem::EntryFilter& filter)
 {
     plHandle = kInvalidHandle;
     std::vector<FileSystem::DirEntry> entries;
-    if (!FileSystem::ListDirectory(ptDir, ptFileTemplate, entries, datesWanted) || entries.empty())
+    if (!FileSystem::ListDirectory(ptDir, ptFileTemplate, entries, filter) || entries.empty())
         return false;
 
     size_t slot = 0;

@@ -18,10 +18,11 @@ public:
     static constexpr qint32 kInvalidHandle = -1;
 
     bool isDirectory(const QString& ptFile) const;
-    // datesWanted names the entries whose dates the caller reads; the others
-    // may come with null dates, which spares a status call per entry.
+    // A filter tells which entries the caller looks at (the others are left
+    // out, the order stays) and whose dates it reads (the others may come
+    // with null dates): that spares a status call per entry.
     bool FindFirstFile(qint32& plHandle, const QString& ptDir, const QString& ptFileTemplate, CFile& pFile,
-                       const FileSystem::TimesWanted& datesWanted = {});
+                       const FileSystem::EntryFilter& filter = {});
     bool FindNextFile(qint32 plHandle, const QString& ptDir, CFile& pFile);
     bool FindClose(qint32 plHandle);
     // Height of a window caption bar in pixels (set by the window layer; a

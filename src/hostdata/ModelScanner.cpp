@@ -68,17 +68,11 @@ private:
 
 } // namespace
 
-// Without a date test no entry's date is read.
-ModelScanner::ModelScanner(CModels& models)
-    : m_models(models)
-    , m_datesWanted([](const QString&) { return false; })
-{
-}
+ModelScanner::ModelScanner(CModels& models) : m_models(models) {}
 
 void ModelScanner::SetDateRange(const QDate& from, const QDate& to)
 {
     m_dateTest = true;
-    m_datesWanted = HasGsbExtension;
     m_from = from;
     m_to = to;
 }
@@ -128,7 +122,7 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
         CFile file;
         qint32 handle = CWinApi::kInvalidHandle;
         SearchGuard guard(handle);
-        bool found = goWinApi().FindFirstFile(handle, ptDir, QStringLiteral("*.*"), file, m_datesWanted);
+        bool found = goWinApi().FindFirstFile(handle, ptDir, QStringLiteral("*.*"), file, EntriesWanted());
         while (found) {
             const QString& filename = file.Filename();
             if (file.isDir()) {
@@ -147,6 +141,17 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
     for (const QString& sub : subdirectories)
         Walk(sub, identity);
     m_walking.removeLast();
+}
+
+FileSystem::EntryFilter ModelScanner::EntriesWanted() const
+{
+    using FileSystem::EntryNeed;
+    const EntryNeed gsbNeed = m_dateTest ? EntryNeed::KindAndTimes : EntryNeed::Kind;
+    return [gsbNeed](const QString& name, bool isDir) {
+        if (isDir)
+            return EntryNeed::Kind;
+        return HasGsbExtension(name) ? gsbNeed : EntryNeed::Skip;
+    };
 }
 
 bool ModelScanner::Takes(const QString& filename, const QDate& created) const

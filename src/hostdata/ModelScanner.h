@@ -36,6 +36,8 @@ private:
     bool m_dateTest = false;
     QDate m_from;
     QDate m_to;
-    FileSystem::TimesWanted m_datesWanted;   // the entries whose creation date Takes reads
+    // The entries Walk looks at (directories and gsb files), and whether it
+    // reads their creation dates.
+    FileSystem::EntryFilter EntriesWanted() const;
     QStringList m_walking;   // directories being walked, for the loop guard
 };

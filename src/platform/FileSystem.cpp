@@ -126,10 +126,13 @@ void SortNtfsOrder(std::vector<FileSystem::DirEntry>& entries)
 
 // "." or ".." of a directory being listed. Both are directories whenever the
 // directory can be listed, so without times nothing needs to be read.
-void AddDotEntry(const QString& name, const QString& nativePath, const FileSystem::TimesWanted& timesWanted,
+void AddDotEntry(const QString& name, const QString& nativePath, const FileSystem::EntryFilter& filter,
                  std::vector<FileSystem::DirEntry>& out)
 {
-    if (timesWanted && !timesWanted(name)) {
+    const FileSystem::EntryNeed need = filter ? filter(name, true) : FileSystem::EntryNeed::KindAndTimes;
+    if (need == FileSystem::EntryNeed::Skip)
+        return;
+    if (need == FileSystem::EntryNeed::Kind) {
         FileSystem::DirEntry entry;
         entry.name = name;
         entry.isDir = true;
@@ -207,13 +210,13 @@ bool PlainFileExists(const QString& windowsPath)
 }
 
 bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out,
-                   const TimesWanted& timesWanted)
+                   const EntryFilter& filter)
 {
     out.clear();
     const QString dir = windowsDir.isEmpty() ? QStringLiteral(".") : windowsDir;
     const QString nativeDir = HostPath::ToNative(dir);
     std::vector<NativeDirectory::Entry> raw;
-    if (nativeDir.isEmpty() || !NativeDirectory::ReadEntries(nativeDir, raw, timesWanted))
+    if (nativeDir.isEmpty() || !NativeDirectory::ReadEntries(nativeDir, raw, filter))
         return false;
 
     const bool all = MatchesAll(pattern);
@@ -230,9 +233,9 @@ bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vecto
 
     if (!IsDriveRoot(dir)) {
         if (MatchesWildcard(QStringLiteral("."), pattern))
-            AddDotEntry(QStringLiteral("."), nativeDir, timesWanted, out);
+            AddDotEntry(QStringLiteral("."), nativeDir, filter, out);
         if (MatchesWildcard(QStringLiteral(".."), pattern))
-            AddDotEntry(QStringLiteral(".."), nativeDir + QStringLiteral("/.."), timesWanted, out);
+            AddDotEntry(QStringLiteral(".."), nativeDir + QStringLiteral("/.."), filter, out);
     }
     out.insert(out.end(), std::make_move_iterator(found.begin()), std::make_move_iterator(found.end()));
     return true;

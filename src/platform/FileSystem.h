@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QString>
+#include "platform/NativeDirectory.h"
+
 #include <QtGlobal>
-#include <functional>
 #include <vector>
 
 // File-system queries on Windows-form paths (see HostPath.h).
@@ -21,12 +22,11 @@ struct DirEntry {
     bool isDir = false;
     qint64 birthUtcMs = 0;   // creation time (status-change time where the host keeps none), ms since epoch UTC
     qint64 writeUtcMs = 0;   // last write, ms since epoch UTC
-    bool hasTimes = true;    // false: the times were not read (see TimesWanted)
+    bool hasTimes = true;    // false: the times were not read (see EntryFilter)
 };
 
-// Which entries of a listing need their times: reading them costs a status
-// call per entry. Empty: every entry.
-using TimesWanted = std::function<bool(const QString& name)>;
+using NativeDirectory::EntryFilter;
+using NativeDirectory::EntryNeed;
 
 // Windows-style wildcard match of a name: '*' any run of characters, '?' one
 // character, case-insensitive; "*.*" matches every name.
@@ -36,9 +36,11 @@ bool MatchesWildcard(const QString& name, const QString& pattern);
 // in NTFS order (by upper-cased name), "." and ".." first (not in a drive's
 // root). Only directories and ordinary files are listed. Returns false when
 // the directory cannot be listed. Symbolic links are reported as what they
-// point to. An entry that timesWanted turns down may come without times.
+// point to. With a filter, the entries it skips are left out (the order of
+// the others stays) and those it needs only the kind of may come without
+// times.
 bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out,
-                   const TimesWanted& timesWanted = {});
+                   const EntryFilter& filter = {});
 
 // The size in bytes of an ordinary file, -1 when it cannot be read.
 qint64 FileSize(const QString& windowsPath);

@@ -79,7 +79,7 @@ bool ReadNames(const QString& nativeDir, QStringList& names)
     return true;
 }
 
-bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out, const TimesWanted& timesWanted)
+bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out, const EntryFilter& filter)
 {
     out.clear();
     DirHandle dir = OpenDir(nativeDir);
@@ -92,13 +92,19 @@ bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out, const TimesW
         Entry entry;
         entry.name = DecodeName(ent->d_name);
         // The listing tells files and directories apart on most file systems;
-        // a link, or a kind the listing leaves open, needs its status.
+        // a link, or a kind the listing leaves open, needs its status first.
         const bool plainKind = ent->d_type == DT_DIR || ent->d_type == DT_REG;
-        if (plainKind && timesWanted && !timesWanted(entry.name)) {
+        const EntryNeed need =
+            !filter ? EntryNeed::KindAndTimes : plainKind ? filter(entry.name, ent->d_type == DT_DIR) : EntryNeed::Kind;
+        if (need == EntryNeed::Skip)
+            continue;
+        if (plainKind && need == EntryNeed::Kind) {
             entry.isDir = ent->d_type == DT_DIR;
             entry.isRegular = ent->d_type == DT_REG;
             entry.hasTimes = false;
         } else if (!StatAt(fd, ent->d_name, entry)) {
+            continue;
+        } else if (!plainKind && filter && filter(entry.name, entry.isDir) == EntryNeed::Skip) {
             continue;
         }
         out.push_back(std::move(entry));

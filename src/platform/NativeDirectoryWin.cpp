@@ -36,8 +36,8 @@ bool ReadNames(const QString& nativeDir, QStringList& names)
     return true;
 }
 
-// The host's listing brings the times with it: every entry gets them.
-bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out, const TimesWanted&)
+// The host's listing brings the times with it: every entry kept gets them.
+bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out, const EntryFilter& filter)
 {
     out.clear();
     const QDir dir(nativeDir);
@@ -48,6 +48,8 @@ bool ReadEntries(const QString& nativeDir, std::vector<Entry>& out, const TimesW
             continue;
         Entry entry;
         Fill(info, entry);
+        if (filter && filter(entry.name, entry.isDir) == EntryNeed::Skip)
+            continue;
         out.push_back(std::move(entry));
     }
     return true;
