@@ -145,7 +145,7 @@ void CIniFile::Open(qint64 size)
     m_lineOffset = -1;
     m_filter = FilterNone;
     m_kind = KindSection;
-    m_section.clear();
+    SetSection(nullptr, nullptr);
     SetName(nullptr, nullptr);
     SetValue(nullptr, nullptr);
 }
@@ -172,7 +172,6 @@ void CIniFile::Close()
     m_heapBuffer = QByteArray();
     m_buffer = nullptr;
     m_bufferSize = 0;
-    m_lowerBuffer = QByteArray();
     m_line = QByteArray();
     m_linePtr = nullptr;
     m_lineLength = 0;
@@ -194,61 +193,9 @@ bool CIniFile::FillBuffer()
     // its end: asking once more only to hear so would cost a call per file.
     if (n == 0 || (n < m_bufferSize && m_bytesRead >= m_size))
         m_atEnd = true;
-    if (m_filter == FilterNeedle)
-        LowerBuffer();
+    m_nextHit = -1;
     return n > 0;
 }
-
-// Eight bytes at a time while they are ASCII (A-Z get 0x20 added, the
-// classic bit trick); through the table otherwise.
-void CIniFile::LowerBuffer()
-{
-    const auto* from = reinterpret_cast<const unsigned char*>(m_buffer);
-    auto* to = reinterpret_cast<unsigned char*>(m_lowerBuffer.data());
-    const unsigned char* table = Tables().lowerByte;
-    constexpr quint64 kHigh = 0x8080808080808080ULL;
-    qsizetype i = 0;
-    for (; i + 8 <= m_bufferEnd; i += 8) {
-        quint64 word;
-        std::memcpy(&word, from + i, 8);
-        if (word & kHigh) {
-            for (int k = 0; k < 8; ++k)
-                to[i + k] = table[from[i + k]];
-            continue;
-        }
-        const quint64 aboveZ = word + 0x2525252525252525ULL;     // high bit set for bytes > 'Z'
-        const quint64 fromA = word + 0x3F3F3F3F3F3F3F3FULL;      // high bit set for bytes >= 'A'
-        word |= ((fromA & ~aboveZ) & kHigh) >> 2;
-        std::memcpy(to + i, &word, 8);
-    }
-    for (; i < m_bufferEnd; ++i)
-        to[i] = table[from[i]];
-    m_nextHit = -1;
-}
-
-namespace {
-
-// First place of needle in [data, data + size), or -1.
-qsizetype FindBytes(const char* data, qsizetype size, const QByteArray& needle)
-{
-    const qsizetype k = needle.size();
-    if (size < k)
-        return -1;
-    const char first = needle.at(0);
-    const char* p = data;
-    const char* const last = data + size - k;   // the last place a match can start
-    while (p <= last) {
-        p = static_cast<const char*>(std::memchr(p, first, size_t(last - p + 1)));
-        if (!p)
-            return -1;
-        if (std::memcmp(p + 1, needle.constData() + 1, size_t(k - 1)) == 0)
-            return p - data;
-        ++p;
-    }
-    return -1;
-}
-
-} // namespace
 
 void CIniFile::SkipEntriesWithout(const QString& lowerText)
 {
@@ -269,8 +216,35 @@ void CIniFile::SkipEntriesWithout(const QString& lowerText)
     }
     m_needle = needle;
     m_filter = FilterNeedle;
-    m_lowerBuffer.resize(m_bufferSize);
-    LowerBuffer();
+    // Horspool's shifts, by the lower case of the byte under the needle's end.
+    const qsizetype k = needle.size();
+    std::array<qsizetype, 256> byLower;
+    byLower.fill(k);
+    for (qsizetype i = 0; i + 1 < k; ++i)
+        byLower[static_cast<unsigned char>(needle[i])] = k - 1 - i;
+    for (int b = 0; b < 256; ++b)
+        m_shift[size_t(b)] = byLower[tables.lowerByte[b]];
+    m_nextHit = -1;
+}
+
+// First place of the needle in [data, data + size), the bytes compared in
+// lower case; -1 for none. Horspool's search: it skips ahead by up to the
+// needle's length per step, where lower-casing the bytes first and looking
+// for the needle's first byte touched every byte twice.
+qsizetype CIniFile::FindNeedle(const char* data, qsizetype size) const
+{
+    const unsigned char* lower = Tables().lowerByte;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
+    const auto* needle = reinterpret_cast<const unsigned char*>(m_needle.constData());
+    const qsizetype k = m_needle.size();
+    for (qsizetype pos = 0; pos + k <= size; pos += m_shift[bytes[pos + k - 1]]) {
+        qsizetype j = k - 1;
+        while (j >= 0 && lower[bytes[pos + j]] == needle[j])
+            --j;
+        if (j < 0)
+            return pos;
+    }
+    return -1;
 }
 
 // Reads the next line; false at the end of the file. The line ends at CR (a
@@ -343,8 +317,7 @@ bool CIniFile::LineMayHoldNeedle()
         return false;
     // The leftmost needle from the line's start on serves all lines up to it.
     if (m_nextHit < m_lineOffset) {
-        const qsizetype hit =
-            FindBytes(m_lowerBuffer.constData() + m_lineOffset, m_bufferEnd - m_lineOffset, m_needle);
+        const qsizetype hit = FindNeedle(m_buffer + m_lineOffset, m_bufferEnd - m_lineOffset);
         m_nextHit = hit < 0 ? m_bufferEnd : m_lineOffset + hit;
     }
     return m_nextHit + m_needle.size() <= m_lineOffset + m_lineLength;
@@ -382,9 +355,9 @@ void CIniFile::ParseLine(const char* line, qsizetype length)
         // Without the first and the last character, whatever the last one is.
         m_kind = KindSection;
         if (end - begin >= 2)
-            DecodeInto(m_section, begin + 1, end - 1, Tables().decoded);
+            SetSection(begin + 1, end - 1);
         else
-            m_section.clear();
+            SetSection(nullptr, nullptr);
         SetName(nullptr, nullptr);
         SetValue(nullptr, nullptr);
         return;
@@ -407,6 +380,24 @@ void CIniFile::ParseLine(const char* line, qsizetype length)
         --end;
     }
     SetValue(valueBegin, end);
+}
+
+void CIniFile::SetSection(const char* begin, const char* end)
+{
+    m_sectionBytes.resize(end - begin);
+    if (begin != end)
+        std::memcpy(m_sectionBytes.data(), begin, size_t(end - begin));
+    m_sectionDecoded = false;
+}
+
+const QString& CIniFile::Section() const
+{
+    if (!m_sectionDecoded) {
+        const char* bytes = m_sectionBytes.constData();
+        DecodeInto(m_section, bytes, bytes + m_sectionBytes.size(), Tables().decoded);
+        m_sectionDecoded = true;
+    }
+    return m_section;
 }
 
 void CIniFile::SetName(const char* begin, const char* end)

@@ -8,6 +8,8 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
+#include <array>
+
 
 // Reads an ini-style file of EEP (Windows-1252) front to back, one meaningful
 // line at a time. Lines end at CR LF or a lone CR; a lone LF is part of the
@@ -22,7 +24,7 @@ public:
     bool IsSection() const { return m_kind == KindSection; }
     bool IsEntry() const { return m_kind == KindEntry; }
     bool IsEof() const { return m_kind == KindEof; }
-    const QString& Section() const { return m_section; }
+    const QString& Section() const;
     const QString& EntryName() const;
     // EntryName() == name, without building the name: most readers only
     // compare the names of the entries they pass over.
@@ -59,10 +61,11 @@ private:
     bool IsOpen() const;
     qint64 ReadSource(char* data, qint64 max);
     bool FillBuffer();
-    void LowerBuffer();
+    qsizetype FindNeedle(const char* data, qsizetype size) const;
     bool ReadLine();
     bool LineMayHoldNeedle();
     void ParseLine(const char* line, qsizetype length);
+    void SetSection(const char* begin, const char* end);
     void SetName(const char* begin, const char* end);
     void SetValue(const char* begin, const char* end);
     void Close();
@@ -90,11 +93,13 @@ private:
     qsizetype m_lineOffset = -1;  // its place in m_buffer; -1 when it is in m_line
     Filter m_filter = FilterNone;
     QByteArray m_needle;          // Windows-1252 bytes of the filter text
-    QByteArray m_lowerBuffer;     // m_buffer in lower case, while a needle filter is set
-    qsizetype m_nextHit = -1;     // first needle place in m_lowerBuffer from the current line on
+    std::array<qsizetype, 256> m_shift{};   // the search's shift by the byte under the needle's end
+    qsizetype m_nextHit = -1;     // first needle place in m_buffer from the current line on
     int m_kind = KindSection;
-    QString m_section;
-    // The name and the value are decoded when they are asked for, from their bytes.
+    // The section, name and value are decoded when they are asked for, from their bytes.
+    QVarLengthArray<char, 128> m_sectionBytes;
+    mutable bool m_sectionDecoded = true;
+    mutable QString m_section;
     QVarLengthArray<char, 64> m_nameBytes;
     mutable bool m_nameDecoded = true;
     mutable QString m_entryName;

@@ -145,16 +145,19 @@ bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource sou
     // never match: the reader passes over such lines without decoding them.
     if (source == NameSource::Gsb && compiled.IsValid())
         ini.SkipEntriesWithout(compiled.RequiredText());
+    // m_currentSection is current until the first section header (it may
+    // hold the last walk's section, as it always did).
+    bool sectionTaken = true;
     for (;;) {
         ini.NextEntry();
         if (ini.IsEof())
             break;
         if (ini.IsSection()) {
-            m_currentSection = ini.Section();
+            sectionTaken = false;
         } else if (ini.IsEntry() && IsModelEntryName(ini.EntryNameBytes())) {
             const QString file = MatchEntry(ini.EntryName(), ini.EntryValueLower(), compiled, source);
             if (!file.isEmpty())
-                StoreFile(file, m_currentSection);
+                StoreFile(file, CurrentSection(ini, sectionTaken));
         }
     }
     return true;
@@ -179,6 +182,17 @@ QString CModels::MatchEntry(const QString& name, const QString& value, const Lik
         matched = pattern.Matches(iniName.toLower()) || matched;
     }
     return matched ? value : QString();
+}
+
+// The section being read, taken from the reader when a record first needs it:
+// "Models.ini" has a section per category, most of which hold no match.
+const QString& CModels::CurrentSection(const CIniFile& ini, bool& taken)
+{
+    if (!taken) {
+        m_currentSection = ini.Section();
+        taken = true;
+    }
+    return m_currentSection;
 }
 
 bool CModels::OpenModelsIni(CIniFile& ini) const
@@ -262,12 +276,15 @@ bool CModels::SetSection(qint32 plStart)
 
     std::unordered_map<qint32, std::vector<QString>> furtherSections;
     size_t furtherCount = 0;
+    // m_currentSection is current until the first section header (it may
+    // hold the last walk's section, as it always did).
+    bool sectionTaken = true;
     for (;;) {
         ini.NextEntry();
         if (ini.IsEof())
             break;
         if (ini.IsSection()) {
-            m_currentSection = ini.Section();
+            sectionTaken = false;
             continue;
         }
         if (!ini.IsEntry() || !IsModelEntryName(ini.EntryNameBytes()))
@@ -277,9 +294,9 @@ bool CModels::SetSection(qint32 plStart)
             continue;
         ModelRecord& record = m_records[size_t(found)];
         if (record.Section == DroppedSection()) {
-            record.Section = m_currentSection;
+            record.Section = CurrentSection(ini, sectionTaken);
         } else {
-            furtherSections[found].push_back(m_currentSection);
+            furtherSections[found].push_back(CurrentSection(ini, sectionTaken));
             ++furtherCount;
         }
     }

@@ -51,6 +51,7 @@ private:
     QString MatchEntry(const QString& name, const QString& value, const LikePattern& pattern,
                        NameSource source) const;
     bool OpenModelsIni(CIniFile& ini) const;
+    const QString& CurrentSection(const CIniFile& ini, bool& taken);
 
     QString m_currentSection;
     std::vector<ModelRecord> m_records;

@@ -225,6 +225,34 @@ TEST(CIniFile, EntryFilterKeepsEveryMatchAcrossReadBuffers)
     EXPECT_EQ(delivered, expected);
 }
 
+// Needles with repeated letters over text of few letters in both cases: the
+// reader keeps exactly the sections and the entries that hold the needle.
+TEST(CIniFile, EntryFilterFindsRepeatingNeedles)
+{
+    QRandomGenerator random(11);
+    const char letters[] = {'a', 'A', 'b', 'B', 's', 'S', '\xE4', '\xC4'};
+    QByteArray text;
+    for (int line = 0; line < 3000; ++line) {
+        text += random.bounded(20) == 0 ? QByteArray("[S]") : QByteArray("F=");
+        for (int n = random.bounded(12); n > 0; --n)
+            text += letters[random.bounded(8)];
+        text += "\r\n";
+    }
+    for (const char* needle : {"s", "ss", "aba", "abab", "bb\xC3\xA4", "\xC3\xA4\xC3\xA4", "sasbs"}) {
+        const QString lowerNeedle = QString::fromUtf8(needle);
+        CIniFile all;
+        ASSERT_TRUE(all.InitFromBytes(text));
+        QStringList expected;
+        for (const QString& item : ReadAll(all))
+            if (item.startsWith(u'[') || item.toLower().contains(lowerNeedle))
+                expected << item;
+        CIniFile ini;
+        ASSERT_TRUE(ini.InitFromBytes(text));
+        ini.SkipEntriesWithout(lowerNeedle);
+        EXPECT_EQ(ReadAll(ini), expected) << needle;
+    }
+}
+
 // Comparing a name without building it gives what comparing EntryName()
 // gives, for Windows-1252 bytes too; a section leaves no name behind.
 TEST(CIniFile, EntryNameIsMatchesEntryName)
