@@ -252,7 +252,10 @@ qsizetype CIniFile::FindNeedle(const char* data, qsizetype size) const
 // lone LF stays in the line. A line within one buffer fill is not copied.
 bool CIniFile::ReadLine()
 {
-    m_line.resize(0);
+    // Only a line pieced together from two fills uses m_line; resizing an
+    // empty array would allocate for every line.
+    if (!m_line.isEmpty())
+        m_line.resize(0);
     bool partial = false;   // the line's start is already in m_line
     for (;;) {
         if (m_bufferPos == m_bufferEnd && !FillBuffer()) {

@@ -131,16 +131,21 @@ bool PlainJoined(QStringView rest, QStringView& joined)
         rest = rest.mid(1);
     while (!rest.isEmpty() && rest.back() == QLatin1Char('\\'))
         rest.chop(1);
-    qsizetype start = 0;
-    for (qsizetype i = 0; i <= rest.size(); ++i) {
-        if (i < rest.size() && rest[i] != QLatin1Char('\\'))
+    // One pass over the characters (this runs for every file opened).
+    const char16_t* p = rest.utf16();
+    const char16_t* const end = p + rest.size();
+    const char16_t* start = p;
+    for (;; ++p) {
+        if (p != end && *p != u'\\')
             continue;
-        const qsizetype length = i - start;
+        const qsizetype length = p - start;
         if (length == 0)
-            return false;
-        if (length <= 2 && rest[start] == QLatin1Char('.') && rest[i - 1] == QLatin1Char('.'))
+            return false;   // no component at all, or an empty one
+        if (length <= 2 && start[0] == u'.' && p[-1] == u'.')
             return false;   // "." or ".."
-        start = i + 1;
+        if (p == end)
+            break;
+        start = p + 1;
     }
     joined = rest;
     return true;
@@ -158,7 +163,10 @@ QString AsWrittenRooted(const QString& root, QStringView rest)
         native += QLatin1Char('/');
     const qsizetype start = native.size();
     native += joined;
-    std::replace(native.begin() + start, native.end(), QLatin1Char('\\'), QLatin1Char('/'));
+    for (char16_t* c = reinterpret_cast<char16_t*>(native.data()) + start, *end = c + joined.size(); c != end; ++c) {
+        if (*c == u'\\')
+            *c = u'/';
+    }
     return native;
 }
 
