@@ -50,6 +50,8 @@ CCategories::CCategories()
 
 bool CCategories::Init()
 {
+    m_filterIndex.clear();
+    m_filterIndexBuilt = false;
     LookupCacheScope cache;
     for (qint16 i = 0; i < kEditorCount; ++i)
         LoadEditor(i);
@@ -70,16 +72,26 @@ QString CCategories::EditorDir(qint16 i) const
     return m_editorTable.at(2 * i);
 }
 
+const QHash<QString, CCategories::NodeRef>& CCategories::FilterIndex() const
+{
+    if (!m_filterIndexBuilt) {
+        // Later editors and later nodes overwrite earlier ones: what remains is
+        // what the scan from the highest editor and its last node finds first.
+        for (qint16 e = 0; e < kEditorCount; ++e)
+            for (qsizetype j = 0; j < m_trees[e].size(); ++j)
+                m_filterIndex.insert(m_trees[e][j].Filter, NodeRef{e, qint16(j)});
+        m_filterIndexBuilt = true;
+    }
+    return m_filterIndex;
+}
+
 CategoryPlace CCategories::FindModel(const QString& ptFilter, const QString& ptGsb) const
 {
     CategoryPlace place;
-    for (qint16 e = kEditorCount - 1; e >= 0; --e) {
-        const QVector<CategoryNode>& nodes = m_trees[e];
-        qsizetype j = nodes.size() - 1;
-        while (j >= 0 && nodes[j].Filter != ptFilter)
-            --j;
-        if (j < 0)
-            continue;
+    const auto found = FilterIndex().constFind(ptFilter);
+    if (found != FilterIndex().cend()) {
+        const qint16 e = found->editor;
+        const qint16 j = found->node;
 
         QString name = IniModelName(JoinPath(gMod.gtResBase, ptGsb));
         if (name == QLatin1String("<?>"))
@@ -90,9 +102,8 @@ CategoryPlace CCategories::FindModel(const QString& ptFilter, const QString& ptG
             name = FormatMsg(PlaceholderTemplate(), {stem + QStringLiteral(".ini")});
         }
         place.editor = e;
-        place.categories = ChainUpFrom(e, qint16(j));
+        place.categories = ChainUpFrom(e, j);
         place.modelName = name;
-        return place;
     }
     return place;
 }

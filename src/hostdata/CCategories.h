@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -49,8 +50,20 @@ private:
     // Category names from node j up to its top-level category, top first.
     QStringList ChainUpFrom(qint16 editor, qint16 j) const;
 
+    // The node that the backward scan of FindModel meets first for each
+    // filter: in the highest editor that uses the filter, its last node.
+    // Built on the first look-up after Init; a look-up per record of a long
+    // result list would otherwise scan every category each time.
+    struct NodeRef {
+        qint16 editor;
+        qint16 node;
+    };
+    const QHash<QString, NodeRef>& FilterIndex() const;
+
     QStringList m_editorTable;          // 18 strings: directory, display name
     QVector<QVector<CategoryNode>> m_trees;
     QVector<qint16> m_parentStack;
     qint16 m_depth = 0;
+    mutable QHash<QString, NodeRef> m_filterIndex;
+    mutable bool m_filterIndexBuilt = false;
 };

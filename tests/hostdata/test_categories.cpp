@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QRandomGenerator>
+
 namespace {
 
 class CategoriesTest : public ::testing::Test {
@@ -177,4 +179,51 @@ TEST_F(CategoriesTest, LanguageChangeReloads)
     EXPECT_EQ(place.editor, 4);
     EXPECT_EQ(place.categories, (QStringList{"Top_en", "Leaf_en"}));
     EXPECT_EQ(cats.Nodes(4).size(), 2);   // replaced, not appended
+}
+
+// FindModel looks filters up in an index; it must find what the plain scan
+// finds (the highest editor using the filter, its last such node) on random
+// trees where filters repeat within and across editors.
+TEST_F(CategoriesTest, FilterLookupEqualsPlainScan)
+{
+    QRandomGenerator random(5);
+    const QStringList filters{"F0", "F1", "F2", "F3", "F4", "F5", ""};
+    for (int round = 0; round < 20; ++round) {
+        for (qint16 e = 0; e < CCategories::kEditorCount; ++e) {
+            const QString dir = cats.EditorDir(e);
+            QStringList index;
+            for (int f = random.bounded(4); f > 0; --f) {
+                const QString file = QStringLiteral("r%1_%2.ini").arg(round).arg(f);
+                index << file;
+                QString text;
+                for (int s = random.bounded(4); s > 0; --s) {
+                    text += QStringLiteral("[S]\nName_GER=%1_%2_%3\n").arg(e).arg(f).arg(s);
+                    const QString filter = filters[random.bounded(int(filters.size()))];
+                    if (!filter.isEmpty() || random.bounded(2))
+                        text += QStringLiteral("FilterSection=%1\n").arg(filter);
+                }
+                inst.WriteText("Categories/" + dir + '/' + file, text);
+            }
+            WriteIndex(dir, index);
+        }
+        ASSERT_TRUE(cats.Init());
+        for (const QString& filter : filters + QStringList{"Nirgends"}) {
+            qint16 editor = -1;
+            qsizetype node = -1;
+            for (qint16 e = CCategories::kEditorCount - 1; e >= 0 && editor < 0; --e) {
+                for (qsizetype j = cats.Nodes(e).size() - 1; j >= 0; --j) {
+                    if (cats.Nodes(e).at(j).Filter == filter) {
+                        editor = e;
+                        node = j;
+                        break;
+                    }
+                }
+            }
+            const CategoryPlace place = cats.FindModel(filter, QStringLiteral("\\x\\y.gsb"));
+            ASSERT_EQ(place.editor, editor) << qPrintable(filter) << " round " << round;
+            if (editor >= 0) {
+                EXPECT_EQ(place.categories.last(), cats.Nodes(editor).at(node).Name) << qPrintable(filter);
+            }
+        }
+    }
 }
