@@ -137,10 +137,10 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
 
     if (subdirectories.isEmpty())
         return;
-    m_walking.append(identity);
+    m_walking.insert(identity);
     for (const QString& sub : subdirectories)
         Walk(sub, identity);
-    m_walking.removeLast();
+    m_walking.remove(identity);
 }
 
 FileSystem::EntryFilter ModelScanner::EntriesWanted() const

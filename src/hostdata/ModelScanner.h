@@ -3,6 +3,7 @@
 #include "platform/FileSystem.h"
 
 #include <QDate>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
@@ -39,5 +40,5 @@ private:
     // The entries Walk looks at (directories and gsb files), and whether it
     // reads their creation dates.
     FileSystem::EntryFilter EntriesWanted() const;
-    QStringList m_walking;   // directories being walked, for the loop guard
+    QSet<QString> m_walking;   // directories being walked, for the loop guard
 };
