@@ -6,6 +6,7 @@
 #include "startup/ModuleState.h"
 
 #include <algorithm>
+#include <functional>
 #include <cstring>
 #include <iterator>
 
@@ -166,6 +167,9 @@ qint64 CIniFile::ReadSource(char* data, qint64 max)
 
 void CIniFile::Close()
 {
+    // The last entry stays readable after the end of the file.
+    KeepFieldsWithin(m_buffer, m_bufferSize);
+    KeepFieldsWithin(m_line.constData(), m_line.size());
     m_file.Close();
     m_bytes = QByteArray();
     m_fromBytes = false;
@@ -183,6 +187,7 @@ bool CIniFile::FillBuffer()
 {
     if (m_atEnd || !IsOpen())
         return false;
+    KeepFieldsWithin(m_buffer, m_bufferSize);
     const qint64 n = ReadSource(m_buffer, m_bufferSize);
     if (n < 0)
         throw KluniError(57, QStringLiteral("Geräte-E/A-Fehler"));
@@ -254,8 +259,10 @@ bool CIniFile::ReadLine()
 {
     // Only a line pieced together from two fills uses m_line; resizing an
     // empty array would allocate for every line.
-    if (!m_line.isEmpty())
+    if (!m_line.isEmpty()) {
+        KeepFieldsWithin(m_line.constData(), m_line.size());
         m_line.resize(0);
+    }
     bool partial = false;   // the line's start is already in m_line
     for (;;) {
         if (m_bufferPos == m_bufferEnd && !FillBuffer()) {
@@ -385,19 +392,42 @@ void CIniFile::ParseLine(const char* line, qsizetype length)
     SetValue(valueBegin, end);
 }
 
+void CIniFile::LineBytes::Set(const char* begin, const char* end)
+{
+    data = begin;
+    size = end - begin;
+}
+
+void CIniFile::LineBytes::KeepIfWithin(const char* first, const char* last)
+{
+    const std::less<const char*> before;
+    if (size == 0) {
+        data = nullptr;
+    } else if (!before(data, first) && before(data, last)) {
+        store.clear();
+        store.append(data, size);
+        data = store.constData();
+    }
+}
+
+void CIniFile::KeepFieldsWithin(const char* first, qsizetype size)
+{
+    if (first == nullptr)
+        return;
+    for (LineBytes* field : {&m_sectionBytes, &m_nameBytes, &m_valueBytes})
+        field->KeepIfWithin(first, first + size);
+}
+
 void CIniFile::SetSection(const char* begin, const char* end)
 {
-    m_sectionBytes.resize(end - begin);
-    if (begin != end)
-        std::memcpy(m_sectionBytes.data(), begin, size_t(end - begin));
+    m_sectionBytes.Set(begin, end);
     m_sectionDecoded = false;
 }
 
 const QString& CIniFile::Section() const
 {
     if (!m_sectionDecoded) {
-        const char* bytes = m_sectionBytes.constData();
-        DecodeInto(m_section, bytes, bytes + m_sectionBytes.size(), Tables().decoded);
+        DecodeInto(m_section, m_sectionBytes.data, m_sectionBytes.data + m_sectionBytes.size, Tables().decoded);
         m_sectionDecoded = true;
     }
     return m_section;
@@ -405,17 +435,14 @@ const QString& CIniFile::Section() const
 
 void CIniFile::SetName(const char* begin, const char* end)
 {
-    m_nameBytes.resize(end - begin);
-    if (begin != end)
-        std::memcpy(m_nameBytes.data(), begin, size_t(end - begin));
+    m_nameBytes.Set(begin, end);
     m_nameDecoded = false;
 }
 
 const QString& CIniFile::EntryName() const
 {
     if (!m_nameDecoded) {
-        const char* bytes = m_nameBytes.constData();
-        DecodeInto(m_entryName, bytes, bytes + m_nameBytes.size(), Tables().decoded);
+        DecodeInto(m_entryName, m_nameBytes.data, m_nameBytes.data + m_nameBytes.size, Tables().decoded);
         m_nameDecoded = true;
     }
     return m_entryName;
@@ -423,20 +450,18 @@ const QString& CIniFile::EntryName() const
 
 bool CIniFile::EntryNameIs(QStringView name) const
 {
-    if (name.size() != m_nameBytes.size())
+    if (name.size() != m_nameBytes.size)
         return false;
     const char16_t* table = Tables().decoded;
     for (qsizetype i = 0; i < name.size(); ++i)
-        if (table[static_cast<unsigned char>(m_nameBytes[i])] != name[i].unicode())
+        if (table[static_cast<unsigned char>(m_nameBytes.data[i])] != name[i].unicode())
             return false;
     return true;
 }
 
 void CIniFile::SetValue(const char* begin, const char* end)
 {
-    m_valueBytes.resize(end - begin);
-    if (begin != end)
-        std::memcpy(m_valueBytes.data(), begin, size_t(end - begin));
+    m_valueBytes.Set(begin, end);
     m_valueDecoded = false;
     m_lowerDecoded = false;
 }
@@ -444,8 +469,7 @@ void CIniFile::SetValue(const char* begin, const char* end)
 const QString& CIniFile::EntryValue() const
 {
     if (!m_valueDecoded) {
-        const char* bytes = m_valueBytes.constData();
-        DecodeInto(m_entryValue, bytes, bytes + m_valueBytes.size(), Tables().decoded);
+        DecodeInto(m_entryValue, m_valueBytes.data, m_valueBytes.data + m_valueBytes.size, Tables().decoded);
         m_valueDecoded = true;
     }
     return m_entryValue;
@@ -454,8 +478,7 @@ const QString& CIniFile::EntryValue() const
 const QString& CIniFile::EntryValueLower() const
 {
     if (!m_lowerDecoded) {
-        const char* bytes = m_valueBytes.constData();
-        DecodeInto(m_entryValueLower, bytes, bytes + m_valueBytes.size(), Tables().lower);
+        DecodeInto(m_entryValueLower, m_valueBytes.data, m_valueBytes.data + m_valueBytes.size, Tables().lower);
         m_lowerDecoded = true;
     }
     return m_entryValueLower;

@@ -30,7 +30,7 @@ public:
     // compare the names of the entries they pass over.
     bool EntryNameIs(QStringView name) const;
     // The name's bytes as the file holds them (Windows-1252).
-    QByteArrayView EntryNameBytes() const { return QByteArrayView(m_nameBytes.constData(), m_nameBytes.size()); }
+    QByteArrayView EntryNameBytes() const { return m_nameBytes.View(); }
     const QString& EntryValue() const;
     // EntryValue in lower case (QString::toLower), decoded straight from the
     // line: the name search needs nothing else of most entries.
@@ -96,14 +96,30 @@ private:
     std::array<qsizetype, 256> m_shift{};   // the search's shift by the byte under the needle's end
     qsizetype m_nextHit = -1;     // first needle place in m_buffer from the current line on
     int m_kind = KindSection;
+    // The bytes of a section, name or value: where they lie in the line, until
+    // the line's storage is about to be reused; then they are copied into the
+    // field's own store. Most fields are never asked for and never copied.
+    struct LineBytes {
+        const char* data = nullptr;
+        qsizetype size = 0;
+        QVarLengthArray<char, 128> store;
+
+        void Set(const char* begin, const char* end);
+        // Copies the bytes when they lie in [first, last).
+        void KeepIfWithin(const char* first, const char* last);
+        QByteArrayView View() const { return QByteArrayView(data, size); }
+    };
+    // Before the bytes in [first, last) are overwritten or released.
+    void KeepFieldsWithin(const char* first, qsizetype size);
+
     // The section, name and value are decoded when they are asked for, from their bytes.
-    QVarLengthArray<char, 128> m_sectionBytes;
+    LineBytes m_sectionBytes;
     mutable bool m_sectionDecoded = true;
     mutable QString m_section;
-    QVarLengthArray<char, 64> m_nameBytes;
+    LineBytes m_nameBytes;
     mutable bool m_nameDecoded = true;
     mutable QString m_entryName;
-    QVarLengthArray<char, 256> m_valueBytes;
+    LineBytes m_valueBytes;
     mutable bool m_valueDecoded = true;
     mutable bool m_lowerDecoded = true;
     mutable QString m_entryValue;

@@ -253,6 +253,32 @@ TEST(CIniFile, EntryFilterFindsRepeatingNeedles)
     }
 }
 
+// Fields are decoded only when asked for: a section asked for after its
+// entries ran across several buffer fills, and the last entry asked for after
+// the end of the file, still read as they were.
+TEST(CIniFile, FieldsAskedForLateKeepTheirText)
+{
+    QByteArray text = "[Erste Sektion \xC4]\r\n";
+    for (int i = 0; i < 40000; ++i)
+        text += "File" + QByteArray::number(i) + "=\\immobilien\\haus" + QByteArray::number(i) + ".gsb\r\n";
+    text += "[Zweite]\r\nLetzter = Wert \xE4\r\n";
+    ASSERT_GT(text.size(), 3 * 256 * 1024);
+    CIniFile ini;
+    ASSERT_TRUE(ini.InitFromBytes(text));
+    QStringList sections;
+    for (;;) {
+        ini.NextEntry();
+        if (ini.IsEof())
+            break;
+        if (ini.IsEntry() && (ini.EntryNameIs(QStringLiteral("File39999")) || ini.EntryNameIs(QStringLiteral("Letzter"))))
+            sections << ini.Section();
+    }
+    EXPECT_EQ(sections, (QStringList{QString::fromUtf8("Erste Sektion Ä"), QStringLiteral("Zweite")}));
+    EXPECT_EQ(ini.Section(), QStringLiteral("Zweite"));
+    EXPECT_EQ(ini.EntryName(), QStringLiteral("Letzter"));
+    EXPECT_EQ(ini.EntryValue(), QString::fromUtf8("Wert ä"));
+}
+
 // Comparing a name without building it gives what comparing EntryName()
 // gives, for Windows-1252 bytes too; a section leaves no name behind.
 TEST(CIniFile, EntryNameIsMatchesEntryName)
