@@ -12,27 +12,11 @@ int CurrentUtcOffset()
     return QDateTime::currentDateTime().offsetFromUtc();
 }
 
-// Splits "dir\name" at its last backslash; no backslash: the name alone.
-void SplitLast(const QString& path, QString& dir, QString& name)
-{
-    const qsizetype cut = path.lastIndexOf(QLatin1Char('\\'));
-    dir = cut < 0 ? QString() : path.left(cut);
-    name = path.mid(cut + 1);
-}
-
 } // namespace
 
 bool CWinApi::isDirectory(const QString& ptFile) const
 {
-    QString dir;
-    QString name;
-    SplitLast(ptFile, dir, name);
-    if (name.isEmpty())
-        return false;
-    std::vector<FileSystem::DirEntry> entries;
-    if (!FileSystem::ListDirectory(dir, name, entries) || entries.empty())
-        return false;
-    return entries.front().isDir;
+    return FileSystem::IsDirectory(ptFile);
 }
 
 bool CWinApi::FindFirstFile(qint32& plHandle, const QString& ptDir, const QString& ptFileTemplate, CFile& pFile,

@@ -194,6 +194,21 @@ bool AnyEntryExists(const QString& windowsPath)
     return NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry);
 }
 
+bool IsDirectory(const QString& windowsPath)
+{
+    if (windowsPath.trimmed().isEmpty())
+        return false;
+    const LastComponent parts = SplitLast(windowsPath);
+    if (parts.name.isEmpty())
+        return false;
+    if (HasWildcards(parts.name)) {
+        std::vector<DirEntry> entries;
+        return ListDirectory(parts.dir, parts.name, entries) && !entries.empty() && entries.front().isDir;
+    }
+    NativeDirectory::Entry entry;
+    return NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry) && entry.isDir;
+}
+
 bool PlainFileExists(const QString& windowsPath)
 {
     if (windowsPath.trimmed().isEmpty())

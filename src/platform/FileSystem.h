@@ -13,6 +13,10 @@ namespace FileSystem {
 // '?' in the last component are wildcards.
 bool AnyEntryExists(const QString& windowsPath);
 
+// True when the first entry that matches the path is a directory; '*' and '?'
+// in the last component are wildcards. A plain path costs one status call.
+bool IsDirectory(const QString& windowsPath);
+
 // True when the path names an ordinary file: not a directory, not hidden (a
 // name beginning with '.' outside Windows), not a device, FIFO or socket.
 bool PlainFileExists(const QString& windowsPath);

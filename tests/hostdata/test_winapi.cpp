@@ -81,4 +81,7 @@ TEST(CWinApi, SearchesWithHandles)
     EXPECT_TRUE(api.isDirectory(inst.WindowsPath("ONE\\Sub")));
     EXPECT_FALSE(api.isDirectory(inst.WindowsPath("one\\x.gsb")));
     EXPECT_FALSE(api.isDirectory(inst.WindowsPath("one\\fehlt")));
+    // With a wildcard the first entry in listing order decides.
+    EXPECT_TRUE(api.isDirectory(inst.WindowsPath("one\\s*")));
+    EXPECT_FALSE(api.isDirectory(inst.WindowsPath("one\\x.*")));
 }
