@@ -13,6 +13,7 @@
 #include "platform/MessageSink.h"
 #include "startup/ModuleState.h"
 #include "startup/modMain.h"
+#include "startup/modRegApi.h"
 #include "startup/modTools.h"
 
 #include <QDate>
@@ -56,7 +57,7 @@ int CliCommands::Run()
 bool CliCommands::OpenInstallation(const QString& resBaseArgument, const QString& nameKey, bool* resourcenPak)
 {
     if (!resBaseArgument.isEmpty())
-        qputenv("KLUNI_RESBASE", CliPaths::ResBaseFromArgument(resBaseArgument).toLocal8Bit());
+        SetResBaseOverride(CliPaths::ResBaseFromArgument(resBaseArgument));
     gMod.gtNameKey = nameKey;
     QString pakNotice;
     if (!CheckInstallation(&pakNotice))

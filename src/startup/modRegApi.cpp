@@ -10,6 +10,12 @@ QString RegReadString(RegHive hive, const QString& keyPath, const QString& value
 
 namespace {
 
+QString& ResBaseOverride()
+{
+    static QString overridePath;
+    return overridePath;
+}
+
 // KLUNI_RESBASE stands in for the registry value where there is no real
 // registry: a Windows-form path is taken as it is, a native one translated.
 QString ResBaseFromEnvironment()
@@ -22,8 +28,15 @@ QString ResBaseFromEnvironment()
 
 } // namespace
 
+void SetResBaseOverride(const QString& windowsPath)
+{
+    ResBaseOverride() = windowsPath;
+}
+
 QString GetResBase()
 {
+    if (!ResBaseOverride().isEmpty())
+        return ResBaseOverride();
     if (!Registry::IsNativeRegistry()) {
         const QString fromEnvironment = ResBaseFromEnvironment();
         if (!fromEnvironment.isEmpty())

@@ -8,6 +8,11 @@
 QString RegReadString(RegHive hive, const QString& keyPath, const QString& valueName);
 
 // EEP's "Resourcen" directory: HKEY_CLASSES_ROOT\Software\Software Untergrund\EEXP,
-// value "ResBase". Outside Windows the environment variable KLUNI_RESBASE
-// (native or Windows form) takes precedence over the Wine registry.
+// value "ResBase". An override set with SetResBaseOverride wins on every
+// system; outside Windows the environment variable KLUNI_RESBASE (native or
+// Windows form) takes precedence over the Wine registry.
 QString GetResBase();
+
+// Names the "Resourcen" directory instead of the registry (the command-line
+// tool's --resbase). An empty path removes the override.
+void SetResBaseOverride(const QString& windowsPath);

@@ -146,6 +146,13 @@ TEST_F(InstallationCheckTest, ResBaseComesFromTheEnvironmentOrTheWineRegistry)
     EXPECT_EQ(GetResBase(), inst.ResBase());
     UseResBase(QString());
     EXPECT_EQ(GetResBase(), QStringLiteral("C:\\EEP6\\Resourcen"));
+
+    // A path named by the program itself beats both, on every system.
+    UseResBase(QStringLiteral("D:\\Anders"));
+    SetResBaseOverride(QStringLiteral("E:\\Genannt\\Resourcen"));
+    EXPECT_EQ(GetResBase(), QStringLiteral("E:\\Genannt\\Resourcen"));
+    SetResBaseOverride(QString());
+    EXPECT_EQ(GetResBase(), QStringLiteral("D:\\Anders"));
 }
 
 TEST_F(InstallationCheckTest, ExpandStringInTheRegistryDoesNotCount)
