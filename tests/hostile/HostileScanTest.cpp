@@ -28,6 +28,19 @@ std::string ScanText(const QString& windowsDir)
     return files.join(QLatin1Char('|')).toStdString();
 }
 
+// Scans a directory and joins what describe says of each record, each followed
+// by a blank.
+template <typename Describe>
+std::string DescribeScan(const QString& windowsDir, Describe describe)
+{
+    CModels models;
+    ModelScanner(models).ScanDirectory(windowsDir);
+    std::string text;
+    for (qint32 i = 0; i < models.Count(); ++i)
+        text += describe(models.Filename(i)) + " ";
+    return text;
+}
+
 } // namespace
 
 TEST_F(HostileTest, LinkLoopsBelowAScanRootAreWalkedOnce)
@@ -70,18 +83,14 @@ TEST_F(HostileTest, PathsLongerThanTheSystemAllowsAreSkippedQuietly)
     m_inst.Activate();
 
     const Hostile::Outcome outcome = Hostile::RunIsolated([&] {
-        CModels models;
-        ModelScanner(models).ScanDirectory(m_inst.WindowsPath(QStringLiteral("Immobilien")));
-        std::string text;
-        for (qint32 i = 0; i < models.Count(); ++i) {
-            const QString file = models.Filename(i);
-            CGsb gsb;
-            gsb.Init(JoinPath(gMod.gtResBase, file));
-            CIniFile ini;
-            ini.Init(JoinPath(gMod.gtResBase, file));
-            text += Text(LastPathPart(file)) + (gsb.GsbExists() ? "+" : "-") + " ";
-        }
-        return text + Messages();
+        return DescribeScan(m_inst.WindowsPath(QStringLiteral("Immobilien")), [](const QString& file) {
+                   CGsb gsb;
+                   gsb.Init(JoinPath(gMod.gtResBase, file));
+                   CIniFile ini;
+                   ini.Init(JoinPath(gMod.gtResBase, file));
+                   return Text(LastPathPart(file)) + (gsb.GsbExists() ? "+" : "-");
+               })
+            + Messages();
     });
     ASSERT_TRUE(outcome.finished) << Hostile::Describe(outcome);
     // The reachable model is found and readable; the one beyond the limit may
@@ -101,12 +110,9 @@ TEST_F(HostileTest, TenThousandNestedDirectoriesAreScannedWithoutRunningOutOfSta
     m_inst.Activate();
 
     const Hostile::Outcome outcome = Hostile::RunIsolated([&] {
-        CModels models;
-        ModelScanner(models).ScanDirectory(m_inst.WindowsPath(QStringLiteral("Immobilien")));
-        std::string text;
-        for (qint32 i = 0; i < models.Count(); ++i)
-            text += Text(LastPathPart(models.Filename(i))) + " ";
-        return text + Messages();
+        return DescribeScan(m_inst.WindowsPath(QStringLiteral("Immobilien")),
+                            [](const QString& file) { return Text(LastPathPart(file)); })
+            + Messages();
     });
     ASSERT_TRUE(outcome.finished) << Hostile::Describe(outcome);
     // Level 1000 lies within the system's path length; level 10,000 does not.
