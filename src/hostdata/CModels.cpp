@@ -145,22 +145,30 @@ bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource sou
     // never match: the reader passes over such lines without decoding them.
     if (source == NameSource::Gsb && compiled.IsValid())
         ini.SkipEntriesWithout(compiled.RequiredText());
+    WalkModelEntries(ini, [&](const CIniFile& entry, const auto& section) {
+        const QString file = MatchEntry(entry.EntryName(), entry.EntryValueLower(), compiled, source);
+        if (!file.isEmpty())
+            StoreFile(file, section());
+    });
+    return true;
+}
+
+template <typename OnEntry>
+void CModels::WalkModelEntries(CIniFile& ini, OnEntry onEntry)
+{
     // m_currentSection is current until the first section header (it may
     // hold the last walk's section, as it always did).
     bool sectionTaken = true;
+    const auto section = [&]() -> const QString& { return CurrentSection(ini, sectionTaken); };
     for (;;) {
         ini.NextEntry();
         if (ini.IsEof())
             break;
-        if (ini.IsSection()) {
+        if (ini.IsSection())
             sectionTaken = false;
-        } else if (ini.IsEntry() && IsModelEntryName(ini.EntryNameBytes())) {
-            const QString file = MatchEntry(ini.EntryName(), ini.EntryValueLower(), compiled, source);
-            if (!file.isEmpty())
-                StoreFile(file, CurrentSection(ini, sectionTaken));
-        }
+        else if (ini.IsEntry() && IsModelEntryName(ini.EntryNameBytes()))
+            onEntry(ini, section);
     }
-    return true;
 }
 
 QString CModels::MatchEntry(const QString& name, const QString& value, const LikePattern& pattern,
@@ -276,30 +284,18 @@ bool CModels::SetSection(qint32 plStart)
 
     std::unordered_map<qint32, std::vector<QString>> furtherSections;
     size_t furtherCount = 0;
-    // m_currentSection is current until the first section header (it may
-    // hold the last walk's section, as it always did).
-    bool sectionTaken = true;
-    for (;;) {
-        ini.NextEntry();
-        if (ini.IsEof())
-            break;
-        if (ini.IsSection()) {
-            sectionTaken = false;
-            continue;
-        }
-        if (!ini.IsEntry() || !IsModelEntryName(ini.EntryNameBytes()))
-            continue;
-        const qint32 found = firstRecord.Find(ini.EntryValueLower());
+    WalkModelEntries(ini, [&](const CIniFile& entry, const auto& section) {
+        const qint32 found = firstRecord.Find(entry.EntryValueLower());
         if (found < 0)
-            continue;
+            return;
         ModelRecord& record = m_records[size_t(found)];
         if (record.Section == DroppedSection()) {
-            record.Section = CurrentSection(ini, sectionTaken);
+            record.Section = section();
         } else {
-            furtherSections[found].push_back(CurrentSection(ini, sectionTaken));
+            furtherSections[found].push_back(section());
             ++furtherCount;
         }
-    }
+    });
     if (furtherCount == 0)
         return true;
 

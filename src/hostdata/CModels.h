@@ -52,6 +52,10 @@ private:
                        NameSource source) const;
     bool OpenModelsIni(CIniFile& ini) const;
     const QString& CurrentSection(const CIniFile& ini, bool& taken);
+    // Reads "Models.ini" to its end and calls onEntry(ini, section) for every
+    // model entry; section() gives the current section when asked for.
+    template <typename OnEntry>
+    void WalkModelEntries(CIniFile& ini, OnEntry onEntry);
 
     QString m_currentSection;
     std::vector<ModelRecord> m_records;
