@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <stdexcept>
 
 namespace {
@@ -91,6 +92,27 @@ void TestInstallation::WriteBytes(const QString& relPath, const QByteArray& byte
         throw std::runtime_error("cannot write test file " + path.toStdString());
 }
 
+QByteArray TestInstallation::GsbBytes(const QStringList& mod2Names, int padTo)
+{
+    QByteArray bytes("GSBHEAD1");
+    for (const QString& name : mod2Names) {
+        QByteArray length(4, '\0');
+        qToLittleEndian<quint32>(quint32(name.size()), length.data());
+        bytes += length + name.toLatin1() + "padding!";
+    }
+    if (bytes.size() < padTo)
+        bytes += QByteArray(padTo - bytes.size(), '\0');
+    return bytes;
+}
+
+void TestInstallation::WriteModel(const QString& gsbRelPath, const QStringList& mod2Names, const QString& iniText,
+                                  int padTo)
+{
+    WriteBytes(gsbRelPath, GsbBytes(mod2Names, padTo));
+    if (!iniText.isNull())
+        WriteText(gsbRelPath.left(gsbRelPath.size() - 4) + QStringLiteral(".ini"), iniText);
+}
+
 void TestInstallation::MakeDir(const QString& relPath)
 {
     QDir().mkpath(NativePath(relPath));
@@ -104,4 +126,12 @@ void TestInstallation::Activate()
     gMod.gbModelsDirOk = DirExists(gMod.gtModelsDir);
     gMod.gtModelsIni = JoinPath(gMod.gtCategoriesDir, QStringLiteral("Models.ini"));
     gMod.gtNameKey = QStringLiteral("Name_GER");
+}
+
+QString TestInstallation::ActivateOnDriveC()
+{
+    const QString driveC = QFileInfo(m_dir.path()).canonicalFilePath();
+    HostPath::SetDriveTable({{QLatin1Char('C'), driveC}, {QLatin1Char('Z'), QStringLiteral("/")}});
+    Activate();
+    return driveC;
 }
