@@ -2,6 +2,7 @@
 // command (a result, nothing found, an error) in text and JSON form.
 #include "SampleInstallation.h"
 
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
@@ -60,6 +61,7 @@ protected:
     CliRun Run(QStringList args)
     {
         args.replaceInStrings("<root>", inst.NativeRoot());
+        args.replaceInStrings("<today>", QDate::currentDate().toString("dd.MM.yyyy"));
         return RunCli(QStringList{"--resbase", inst.NativeRoot()} + args);
     }
 };
@@ -69,6 +71,7 @@ TEST_F(Cli, EveryCommandWithItsResultNothingFoundAndError)
     QTemporaryDir elsewhere;
     ASSERT_TRUE(QFile::link(inst.NativePath("Immobilien"), elsewhere.filePath("Haeuser")));
     const QString notFound = "Sorry, aber in EEP\nist kein passendes Modell bekannt!\n";
+    const QString dated = "haus_baum -- \\lselemente\\baum\\\tHaeuser\nhaus_baum -- \\lselemente\\baum\\\tBaeume\n";
     const QString stadtBrief = "haus1 -- \\immobilien\\stadt\\\tHaeuser\nhaus2 -- \\immobilien\\stadt\\\tHaeuser\n"
                                "huette -- \\immobilien\\stadt\\\tSchuppen\n";
     const struct {
@@ -82,8 +85,8 @@ TEST_F(Cli, EveryCommandWithItsResultNothingFoundAndError)
                         "  -- Häuser\n  -- -- Stadthaus\n\n1 Modell\n1 ini-Datei wird vermisst\n"), ""},
         {{"search", "zzz"}, 1, notFound, ""},
         {{"search", "--op", "like", "[x"}, 2, "", "FilelistFromName"},
-        {{"--brief", "date", "--preset", "today"}, 0, "haus_baum -- \\lselemente\\baum\\\tHaeuser\n"
-                                                     "haus_baum -- \\lselemente\\baum\\\tBaeume\n" + stadtBrief, ""},
+        {{"--brief", "date", "--preset", "today"}, 0, dated + stadtBrief, ""},
+        {{"--brief", "date", "<today>", "01.01.2000"}, 0, dated + stadtBrief, ""},   // given backwards
         {{"date", "1.1.90", "31.12.1999"}, 1,
          "Im angegebenen Zeitraum sind keine Modelle\nzum ersten Mal installiert worden.\n", ""},
         {{"date", "32.01.2020", "01.02.2020"}, 2, "", QStringLiteral("Ungültiger Datums-Eintrag.")},
