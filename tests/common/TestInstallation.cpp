@@ -21,18 +21,6 @@ QVector<HostPath::DriveMapping>& SavedDriveTable()
     return table;
 }
 
-QString LfToCrLf(const QString& text)
-{
-    QString out;
-    out.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('\n') && (i == 0 || text.at(i - 1) != QLatin1Char('\r')))
-            out += QLatin1Char('\r');
-        out += text.at(i);
-    }
-    return out;
-}
-
 } // namespace
 
 TestInstallation::TestInstallation()
@@ -80,7 +68,8 @@ QString TestInstallation::WindowsPath(const QString& relPath) const
 
 void TestInstallation::WriteText(const QString& relPath, const QString& text)
 {
-    WriteBytes(relPath, TextCodec::EncodeCp1252(LfToCrLf(text)));
+    QString crlf = text;
+    WriteBytes(relPath, TextCodec::EncodeCp1252(crlf.replace("\r\n", "\n").replace('\n', "\r\n")));
 }
 
 void TestInstallation::WriteBytes(const QString& relPath, const QByteArray& bytes)

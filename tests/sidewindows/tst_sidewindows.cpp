@@ -37,14 +37,6 @@
 
 namespace {
 
-template <class T = QWidget>
-T* C(const QWidget* w, const char* name)
-{
-    return ChildOf<T>(w, name);
-}
-
-QString Text(const QWidget* w, const char* label) { return C<QLabel>(w, label)->text(); }
-
 // Reads the gsb file and hands it to the window as the main window does.
 template <class Window>
 void ShowGsb(Window* window, const QString& gsbPath)
