@@ -41,22 +41,24 @@ const QString kDropNotice = QStringLiteral("\n\nUnter den verschobenen Dateien\n
 
 QString Place(const QWidget* w) { return C<QPlainTextEdit>(w, "txEepPlace")->toPlainText(); }
 
-QStringList Rows(const QWidget* w)
+QStringList Items(const QAbstractItemModel* model)
 {
-    const QAbstractItemModel* rows = C<QListView>(w, "lbModels")->model();
     QStringList texts;
-    for (int i = 0; i < rows->rowCount(); ++i)
-        texts << rows->index(i, 0).data().toString();
+    for (int i = 0; i < model->rowCount(); ++i)
+        texts << model->index(i, 0).data().toString();
     return texts;
 }
 
-QStringList History(const QWidget* w)
+QStringList Rows(const QWidget* w) { return Items(C<QListView>(w, "lbModels")->model()); }
+
+std::shared_ptr<QMimeData> Files(const QStringList& nativePaths)
 {
-    const auto* box = C<QComboBox>(w, "cbModel");
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
+    QList<QUrl> urls;
+    for (const QString& path : nativePaths)
+        urls << QUrl::fromLocalFile(path);
+    auto data = std::make_shared<QMimeData>();
+    data->setUrls(urls);
+    return data;
 }
 
 // Drags the data over the target and drops it there, as a file manager does.
@@ -71,16 +73,6 @@ void Drop(QWidget* target, const QMimeData& data, bool shift = false)
     QDropEvent drop(QPointF(centre), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, modifiers);
     QCoreApplication::sendEvent(target, &drop);
     QVERIFY(drop.isAccepted());
-}
-
-void DropFiles(QWidget* target, const QStringList& nativePaths, bool shift = false)
-{
-    QList<QUrl> urls;
-    for (const QString& path : nativePaths)
-        urls << QUrl::fromLocalFile(path);
-    QMimeData data;
-    data.setUrls(urls);
-    Drop(target, data, shift);
 }
 
 // The sample installation with a main window on it, as start-up leaves it
@@ -141,20 +133,12 @@ struct Ui {
 
 QString Day(int offset) { return QDate::currentDate().addDays(offset).toString(QStringLiteral("dd.MM.yyyy")); }
 
-// Runs start-up on the installation named by KLUNI_RESBASE, with no registry
-// of this machine.
-class StartupEnv {
-public:
-    explicit StartupEnv(const TestInstallation& inst)
-        : m_prefix(), m_wine("WINEPREFIX", m_prefix.path().toLocal8Bit()),
-          m_resBase("KLUNI_RESBASE", inst.NativeRoot().toLocal8Bit())
-    {
-    }
-
-private:
-    QTemporaryDir m_prefix;
-    ScopedEnv m_wine;
-    ScopedEnv m_resBase;
+// Start-up finds the installation through KLUNI_RESBASE, and no registry of this machine.
+struct StartupEnv {
+    explicit StartupEnv(const TestInstallation& inst) : resBase("KLUNI_RESBASE", inst.NativeRoot().toLocal8Bit()) {}
+    QTemporaryDir prefix;
+    ScopedEnv wine{"WINEPREFIX", prefix.path().toLocal8Bit()};
+    ScopedEnv resBase;
 };
 
 } // namespace
@@ -213,7 +197,7 @@ private Q_SLOTS:
         ui.Search("haus", 2);
         QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kEiche, kHaus2, kHausBaum, kHausBaum}));
         QCOMPARE(Text(ui.W(), "lblCount"), QStringLiteral("5 Modelle"));
-        QCOMPARE(History(ui.W()), (QStringList{"haus", "eiche", "haus1"}));
+        QCOMPARE(Items(C<QComboBox>(ui.W(), "cbModel")->model()), (QStringList{"haus", "eiche", "haus1"}));
         // The text stays as typed, ready for the same search again.
         QCOMPARE(C<QComboBox>(ui.W(), "cbModel")->currentText(), QStringLiteral("haus"));
     }
@@ -547,35 +531,29 @@ private Q_SLOTS:
         Ui ui;
         const QString haus1 = ui.Native("Immobilien/Stadt/haus1.gsb");
         const QString haus2 = ui.Native("Immobilien/Stadt/haus2.gsb");
-        QMimeData text;
-        text.setText(haus1);
-        QMimeData web;
-        web.setUrls({QUrl("https://example.org/haus1.gsb")});
+        const auto text = std::make_shared<QMimeData>();
+        text->setText(haus1);
+        const auto web = Files({});
+        web->setUrls({QUrl("https://example.org/haus1.gsb")});
         const struct {
             bool onNotice, shift;
-            QStringList files;   // null: the text or web data of the row
-            const QMimeData* other;
+            std::shared_ptr<QMimeData> data;
             QStringList rows;
         } table[] = {
-            {false, false, {haus1}, nullptr, {kHaus1}},
-            {false, true, {haus1}, nullptr, {kHaus1}},
-            {false, true, {haus2, haus1}, nullptr, {kHaus1, kHaus2}},
-            {false, true, {}, &text, {kHaus1, kHaus2}},
-            {false, true, {}, &web, {kHaus1, kHaus2}},
-            {false, false, {ui.Native("Modelle")}, nullptr, {}},
-            {true, false, {haus2}, nullptr, {kHaus2}},
-            {false, false, {}, &text, {}},
+            {false, false, Files({haus1}), {kHaus1}},
+            {false, true, Files({haus1}), {kHaus1}},
+            {false, true, Files({haus2, haus1}), {kHaus1, kHaus2}},
+            {false, true, text, {kHaus1, kHaus2}},
+            {false, true, web, {kHaus1, kHaus2}},
+            {false, false, Files({ui.Native("Modelle")}), {}},
+            {true, false, Files({haus2}), {kHaus2}},
+            {false, false, text, {}},
         };
         auto* name = C<QComboBox>(ui.W(), "cbModel");
         for (const auto& row : table) {
-            const int step = int(&row - table);
             name->setEditText("nirgends");
-            QWidget* target = row.onNotice ? ui.Notice() : ui.List();
-            if (row.other)
-                Drop(target, *row.other, row.shift);
-            else
-                DropFiles(target, row.files, row.shift);
-            QVERIFY2(Rows(ui.W()) == row.rows, qPrintable(QString::number(step)));
+            Drop(row.onNotice ? ui.Notice() : ui.List(), *row.data, row.shift);
+            QVERIFY2(Rows(ui.W()) == row.rows, qPrintable(QString::number(&row - table)));
             // A drop on the list empties the name; one on the notice keeps it.
             QCOMPARE(name->currentText(), row.onNotice ? QStringLiteral("nirgends") : QString());
             if (row.rows.isEmpty())
@@ -585,8 +563,8 @@ private Q_SLOTS:
         QCOMPARE(Text(ui.W(), "lblResult_0"), QStringLiteral("\\immobilien\\stadt\\haus2.gsb"));
         QVERIFY(!C<QCheckBox>(ui.W(), "chkExtend")->isChecked());   // Shift leaves the box alone
         C<QCheckBox>(ui.W(), "chkExtend")->setChecked(true);      // and the ticked box extends as Shift does
-        DropFiles(ui.Notice(), {haus1});
-        DropFiles(ui.List(), {haus2});
+        Drop(ui.Notice(), *Files({haus1}));
+        Drop(ui.List(), *Files({haus2}));
         QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kHaus2}));
         QVERIFY(ui.inst.Messages().Entries().isEmpty());
     }
@@ -625,7 +603,7 @@ private Q_SLOTS:
 
         QTemporaryDir elsewhere;
         QVERIFY(QFile::link(ui.Native("Immobilien"), elsewhere.filePath("immo")));
-        DropFiles(ui.List(), {ui.Native("Immobilien/Stadt/haus1.gsb"), elsewhere.filePath("immo/Stadt/haus2.gsb")});
+        Drop(ui.List(), *Files({ui.Native("Immobilien/Stadt/haus1.gsb"), elsewhere.filePath("immo/Stadt/haus2.gsb")}));
         QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kHaus2}));
         QCOMPARE(Text(ui.W(), "lblResult_2"), QStringLiteral("Immobilien"));
     }

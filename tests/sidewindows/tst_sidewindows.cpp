@@ -54,18 +54,11 @@ QSize MinimumPixels(int widthTwips, int heightTwips)
 }
 
 // Answers every open request with a fixed result and remembers the paths.
-class FakeShellOpen : public ShellOpen {
-public:
-    explicit FakeShellOpen(int result) : m_result(result) {}
-    int Open(const QString& windowsPath, QWidget*) override
-    {
-        opened << windowsPath;
-        return m_result;
-    }
+struct FakeShellOpen : ShellOpen {
+    explicit FakeShellOpen(int result) : result(result) {}
+    int Open(const QString& windowsPath, QWidget*) override { return opened << windowsPath, result; }
+    int result;
     QStringList opened;
-
-private:
-    int m_result;
 };
 
 QStringList Files(int count, const QString& stem)
