@@ -631,33 +631,22 @@ private Q_SLOTS:
         QVERIFY(!C(window.get(), "cmdMod2")->isEnabled());
     }
 
-    void startupShowsPakNoticeAndIcon()
+    void startupRestoresThePlaceAndShowsNoticeOrCommandLine()
     {
         SampleInstallation inst;
         inst.WriteBytes("../Resourcen.Pak", "");
         const StartupEnv env(inst);
-        const std::unique_ptr<FMain> window = RunStartup(QString());
-        QVERIFY(window);
-        QVERIFY(inst.Messages().Entries().isEmpty());
-        QCOMPARE(Text(window.get(), "lblError"), ForDisplay(ResourcenPakNotice()));
-        QVERIFY(C(window.get(), "lblError")->isVisible());
-        QVERIFY(!C(window.get(), "lblErrBG")->isVisible() && !C(window.get(), "cmdIni")->isVisible());
-        QVERIFY(C(window.get(), "cmdMod2")->isEnabled());
-        // The same picture as the about window's, which takes it from its owner.
-        QCOMPARE(window->windowIcon().pixmap(32, 32).toImage(), AboutPictures::KluniIcon().pixmap(32, 32).toImage());
-    }
-
-    void startupTakesCommandLineAndKeepsThePlace()
-    {
-        SampleInstallation inst;
-        const StartupEnv env(inst);
         const int perPixel = Twips::TwipsPerPixel();
         StoreSetting("MainWindow", "x", QString::number(120 * perPixel));
         StoreSetting("MainWindow", "y", QString::number(80 * perPixel));
-        std::unique_ptr<FMain> window = RunStartup('"' + inst.WindowsPath("Immobilien\\Stadt\\haus1.gsb") + "\" keine.txt");
+        std::unique_ptr<FMain> window = RunStartup(QString());
         QCOMPARE(window->pos(), QPoint(120, 80));
-        QCOMPARE(Rows(window.get()), QStringList{kHaus1});
-        QCOMPARE(Text(window.get(), "lblResult_2"), QStringLiteral("Immobilien"));
+        QVERIFY(inst.Messages().Entries().isEmpty());
+        QCOMPARE(Text(window.get(), "lblError"), ForDisplay(ResourcenPakNotice()));
+        QVERIFY(C(window.get(), "lblError")->isVisible() && C(window.get(), "cmdMod2")->isEnabled());
+        QVERIFY(!C(window.get(), "lblErrBG")->isVisible() && !C(window.get(), "cmdIni")->isVisible());
+        // The same picture as the about window's, which takes it from its owner.
+        QCOMPARE(window->windowIcon().pixmap(32, 32).toImage(), AboutPictures::KluniIcon().pixmap(32, 32).toImage());
         window->move(200, 150);
         C<QPushButton>(window.get(), "cmdEnd")->click();
         QVERIFY(!window->isVisible());
@@ -665,7 +654,9 @@ private Q_SLOTS:
         QCOMPARE(LoadSettingLong("MainWindow", "y", -1), 150 * perPixel);
 
         // Closed maximised, the last normal place stays.
-        window = RunStartup(QString());
+        window = RunStartup('"' + inst.WindowsPath("Immobilien\\Stadt\\haus1.gsb") + "\" keine.txt");
+        QCOMPARE(Rows(window.get()), QStringList{kHaus1});
+        QCOMPARE(Text(window.get(), "lblResult_2"), QStringLiteral("Immobilien"));
         window->showMaximized();
         window->close();
         QCOMPARE(LoadSettingLong("MainWindow", "x", -1), 200 * perPixel);

@@ -56,7 +56,7 @@ QSize MinimumPixels(int widthTwips, int heightTwips)
 // Answers every open request with a fixed result and remembers the paths.
 struct FakeShellOpen : ShellOpen {
     explicit FakeShellOpen(int result) : result(result) {}
-    int Open(const QString& windowsPath, QWidget*) override { return opened << windowsPath, result; }
+    int Open(const QString& windowsPath, QWidget*) override { opened << windowsPath; return result; }
     int result;
     QStringList opened;
 };
