@@ -89,7 +89,7 @@ FileSystem::DirEntry ToDirEntry(NativeDirectory::Entry&& entry)
     return out;
 }
 
-// By upper-cased name, then by name. The upper-cased names lie end to end in
+// By upper-cased name (one unit to one, as NTFS: "ß" after "S"), then by name. The upper-cased names lie end to end in
 // one string, so that a listing of thousands of entries costs no string each.
 void SortNtfsOrder(std::vector<FileSystem::DirEntry>& entries)
 {
@@ -107,7 +107,7 @@ void SortNtfsOrder(std::vector<FileSystem::DirEntry>& entries)
     keys.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         const qsizetype offset = upper.size();
-        TextCase::AppendUpper(entries[i].name, upper);
+        TextCase::AppendUpperOneToOne(entries[i].name, upper);
         keys.push_back({offset, upper.size() - offset, i});
     }
     const auto view = [&upper](const Key& k) { return QStringView(upper).mid(k.offset, k.length); };
