@@ -1,6 +1,5 @@
 // Kluni: where in EEP do I find this model?
 
-#include "hostdata/CommandLine.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/Startup.h"
 #include "platform/MessageSink.h"
@@ -19,7 +18,7 @@ int main(int argc, char* argv[])
     QtMessageSink messages;
     MessageSink::Install(&messages);
 
-    const std::unique_ptr<FMain> window = RunStartup(CommandLine::JoinArguments(app.arguments().mid(1)));
+    const std::unique_ptr<FMain> window = RunStartup(app.arguments().mid(1));
     const int status = window ? app.exec() : 1;
     MessageSink::Install(nullptr);
     return status;
