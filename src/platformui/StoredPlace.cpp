@@ -3,6 +3,8 @@
 #include "platformui/Twips.h"
 
 #include <QEvent>
+#include <QPointer>
+#include <QWindow>
 #include <QWidget>
 
 #include <optional>
@@ -18,7 +20,8 @@ QPoint Merged(QPoint place, std::optional<int> x, std::optional<int> y)
     return place;
 }
 
-// Waits for the window's first show and then changes the stored coordinate.
+// Waits until the window is first shown and on the screen, where the window
+// system has placed it by then, and changes the stored coordinate.
 class MoveWhenShown : public QObject {
 public:
     MoveWhenShown(QWidget& window, std::optional<int> x, std::optional<int> y)
@@ -35,16 +38,30 @@ protected:
     {
         if (watched == &m_window && event->type() == QEvent::Show) {
             m_window.removeEventFilter(this);
-            m_window.move(Merged(m_window.pos(), m_x, m_y));
-            deleteLater();
+            m_handle = m_window.windowHandle();
+            if (!m_handle)
+                Move();
+            else
+                m_handle->installEventFilter(this);
+        } else if (m_handle && watched == m_handle && event->type() == QEvent::Expose && m_handle->isExposed()) {
+            m_handle->removeEventFilter(this);
+            Move();
         }
         return false;
+    }
+
+private:
+    void Move()
+    {
+        m_window.move(Merged(m_window.pos(), m_x, m_y));
+        deleteLater();
     }
 
 private:
     QWidget& m_window;
     std::optional<int> m_x;
     std::optional<int> m_y;
+    QPointer<QWindow> m_handle;
 };
 
 } // namespace

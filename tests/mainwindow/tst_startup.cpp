@@ -173,6 +173,7 @@ void TestStartup::restoresAndStoresPosition()
     FMain partly;
     QVERIFY(!partly.testAttribute(Qt::WA_Moved));
     partly.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&partly));
     QCOMPARE(partly.pos().x(), 200);
 }
 
