@@ -24,6 +24,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSessionManager>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QtTest>
@@ -132,6 +133,18 @@ struct Ui {
 };
 
 QString Day(int offset) { return QDate::currentDate().addDays(offset).toString(QStringLiteral("dd.MM.yyyy")); }
+
+// Notes what a label shows when a plain message box comes.
+struct LabelAtMessage : RecordingMessageSink {
+    explicit LabelAtMessage(const QLabel* label) : label(label) {}
+    void Plain(const QString& text) override
+    {
+        shown << label->text();
+        RecordingMessageSink::Plain(text);
+    }
+    const QLabel* label;
+    QStringList shown;
+};
 
 // Start-up finds the installation through KLUNI_RESBASE, and no registry of this machine.
 struct StartupEnv {
@@ -418,6 +431,12 @@ private Q_SLOTS:
             QVERIFY2(sentence->font().bold() == unknown, name);
             QCOMPARE(sentence->palette().color(QPalette::WindowText), unknown ? QColor(182, 0, 0) : normal);
         }
+        // An unreadable gsb file: its message comes when the path is already shown.
+        QVERIFY(QFile(ui.Native("Immobilien/Stadt/haus1.gsb")).resize(qint64(1) << 31));
+        LabelAtMessage sink(C<QLabel>(ui.W(), "lblResult_0"));
+        ui.Search("haus1", 1);
+        QCOMPARE(sink.shown, QStringList{"\\immobilien\\stadt\\haus1.gsb"});
+        QVERIFY(!C(ui.W(), "lblMissingFile")->isVisible());
     }
 
     void rightClickOpensTheMenuWithoutMovingTheSelection()
@@ -629,6 +648,13 @@ private Q_SLOTS:
                  QStringList{FormatMsg("Kann das EEP Modelle-Verzeichnis nicht finden!%mMod2-Dateien zu Objekten "
                                        "können daher nicht angezeigt werden!")});
         QVERIFY(!C(window.get(), "cmdMod2")->isEnabled());
+
+        // Surplus "CDOut" before a "CDIn": an index error while the tree loads stops, naming no procedure.
+        inst.Messages().Clear();
+        inst.WriteText("Categories/Goods/index.ini", "[I]\nE=CDOut\nE=CDOut\nE=CDIn\n");
+        QVERIFY(!RunStartup(QString()));
+        QCOMPARE(CriticalTexts(inst.Messages()).last(),
+                 QStringLiteral("Es ist ein Fehler aufgetreten!\r\n\r\nFehler 9: Index außerhalb des gültigen Bereichs"));
     }
 
     void startupRestoresThePlaceAndShowsNoticeOrCommandLine()
@@ -648,6 +674,10 @@ private Q_SLOTS:
         // The same picture as the about window's, which takes it from its owner.
         QCOMPARE(window->windowIcon().pixmap(32, 32).toImage(), AboutPictures::KluniIcon().pixmap(32, 32).toImage());
         window->move(200, 150);
+        // A log-out that asked the program to save and was then cancelled: the
+        // later "&Quit" still stores the place. (The request's manager is unused.)
+        alignas(QSessionManager) char manager[sizeof(QSessionManager)] = {};
+        Q_EMIT qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));
         C<QPushButton>(window.get(), "cmdEnd")->click();
         QVERIFY(!window->isVisible());
         QCOMPARE(LoadSettingLong("MainWindow", "x", -1), 200 * perPixel);
@@ -660,6 +690,14 @@ private Q_SLOTS:
         window->showMaximized();
         window->close();
         QCOMPARE(LoadSettingLong("MainWindow", "x", -1), 200 * perPixel);
+
+        // Only "x" stored: the window system places the window, then only its left edge moves.
+        StoreSetting("MainWindow", "y", "-1");
+        FMain partly;
+        QVERIFY(!partly.testAttribute(Qt::WA_Moved));
+        partly.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&partly));
+        QCOMPARE(partly.pos().x(), 200);
     }
 };
 
