@@ -405,11 +405,11 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>letzte Woche</source>
-        <translation>semaine dernière</translation>
+        <translation>sem. passée</translation>
     </message>
     <message>
         <source>letzten Monat</source>
-        <translation>mois dernier</translation>
+        <translation>mois passé</translation>
     </message>
     <message>
         <source>Es werden auch Modelle berücksichtigt, die im EEP (noch) nicht gescannt wurden.</source>

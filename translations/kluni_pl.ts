@@ -404,11 +404,11 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     </message>
     <message>
         <source>letzte Woche</source>
-        <translation>ostatni tydzień</translation>
+        <translation>ost. tydzień</translation>
     </message>
     <message>
         <source>letzten Monat</source>
-        <translation>ostatni miesiąc</translation>
+        <translation>ost. miesiąc</translation>
     </message>
     <message>
         <source>Es werden auch Modelle berücksichtigt, die im EEP (noch) nicht gescannt wurden.</source>
