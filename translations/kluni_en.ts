@@ -304,7 +304,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>Kluni - Such mal eben...</source>
-        <translation>Kluni - Just have a look...</translation>
+        <translation>Kluni - Just look it up...</translation>
     </message>
     <message>
         <source>Der Name des%ngesuchten Modells</source>
@@ -364,7 +364,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>Als Modellname soll gelten...</source>
-        <translation>Take as the model name...</translation>
+        <translation>Use as the model name...</translation>
     </message>
     <message>
         <source>Der gsb-Name</source>
@@ -527,7 +527,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>finden Sie in EEP im Editor</source>
-        <translation>is found in EEP in the editor</translation>
+        <translation>can be found in EEP in the editor</translation>
     </message>
     <message>
         <source>ist im EEP nicht bekannt</source>

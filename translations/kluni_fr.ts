@@ -305,7 +305,7 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>Kluni - Such mal eben...</source>
-        <translation>Kluni - Cherche donc un peu...</translation>
+        <translation>Kluni - Cherche vite fait...</translation>
     </message>
     <message>
         <source>Der Name des%ngesuchten Modells</source>

@@ -304,7 +304,7 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     </message>
     <message>
         <source>Kluni - Such mal eben...</source>
-        <translation>Kluni - Poszukaj no...</translation>
+        <translation>Kluni - Poszukaj szybko...</translation>
     </message>
     <message>
         <source>Der Name des%ngesuchten Modells</source>
