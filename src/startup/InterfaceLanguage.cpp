@@ -66,10 +66,10 @@ namespace InterfaceLanguage {
 QString Choose(const QStringList& uiLanguages)
 {
     for (const QString& name : uiLanguages) {
-        const QLocale locale(name);
-        if (locale.language() == QLocale::C)
+        // Only "C" itself means no language: Qt reads names it does not know as "C" too.
+        if (name == QLatin1String("C") || name == QLatin1String("POSIX"))
             return kGerman;
-        const QString lang = locale.name().section(QLatin1Char('_'), 0, 0);
+        const QString lang = QLocale(name).name().section(QLatin1Char('_'), 0, 0);
         if (Find(lang))
             return lang;
     }

@@ -33,6 +33,7 @@ TEST(InterfaceLanguage, ChoosesFromTheSystemsLanguages)
         const char* lang;
     } rows[] = {
         {{"C"}, "de"},
+        {{"POSIX"}, "de"},
         {{}, "de"},
         {{"de-AT", "de"}, "de"},
         {{"en-GB"}, "en"},
@@ -40,6 +41,7 @@ TEST(InterfaceLanguage, ChoosesFromTheSystemsLanguages)
         {{"pl-PL", "pl"}, "pl"},
         {{"es-ES", "es", "pl"}, "pl"},
         {{"es-ES", "it"}, "en"},
+        {{"xx-unknown", "fr"}, "fr"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(InterfaceLanguage::Choose(row.uiLanguages), QLatin1String(row.lang))
