@@ -5,7 +5,7 @@
     <name>AboutPictures</name>
     <message>
         <source>Servus!</source>
-        <translation>Hi there!</translation>
+        <translation>Hello!</translation>
     </message>
 </context>
 <context>
