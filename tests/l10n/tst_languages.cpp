@@ -13,13 +13,10 @@
 #include "sidewindows/FIniShow.h"
 #include "startup/InterfaceLanguage.h"
 
-#include <QAction>
 #include <QApplication>
 #include <QBuffer>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QKeySequence>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -68,25 +65,16 @@ private:
 // Captions, labels, buttons, frames, list entries, menus and tooltips of a window.
 QStringList TextsOf(QWidget* window)
 {
-    QStringList texts{window->windowTitle()};
-    QList<QWidget*> widgets = window->findChildren<QWidget*>();
-    widgets.append(window);
-    for (QWidget* w : widgets) {
-        texts << w->toolTip();
-        if (auto* label = qobject_cast<QLabel*>(w))
-            texts << label->text();
-        else if (auto* button = qobject_cast<QAbstractButton*>(w))
-            texts << button->text();
-        else if (auto* frame = qobject_cast<QGroupBox*>(w))
-            texts << frame->title();
-        else if (auto* edit = qobject_cast<QPlainTextEdit*>(w))
-            texts << edit->toPlainText();
-        else if (auto* list = qobject_cast<QComboBox*>(w))
+    QStringList texts;
+    QObjectList objects = window->findChildren<QObject*>();
+    objects.append(window);
+    for (const QObject* object : objects) {
+        for (const char* property : {"windowTitle", "toolTip", "text", "title", "plainText"})
+            texts << object->property(property).toString();
+        if (const auto* list = qobject_cast<const QComboBox*>(object))
             for (int i = 0; i < list->count(); ++i)
                 texts << list->itemText(i);
     }
-    for (const QAction* action : window->findChildren<QAction*>())
-        texts << action->text();
     return texts;
 }
 
