@@ -23,12 +23,13 @@ struct CliRun {
     QJsonObject Json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-// Runs kluni-cli with no input and no Wine prefix of the user (the whole file
-// system is drive Z:, as in TestInstallation).
+// Runs kluni-cli in German with no input and no Wine prefix of the user (the
+// whole file system is drive Z:, as in TestInstallation).
 CliRun RunCli(const QStringList& arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("KLUNI_RESBASE");
+    env.insert("LANGUAGE", "de");   // the tests read the German texts, whatever the machine's language
     env.insert("WINEPREFIX", QDir::temp().filePath("kluni-no-wine-prefix"));
     QProcess process;
     process.setProcessEnvironment(env);
