@@ -50,6 +50,8 @@ private:
     // when its name matches, else an empty string.
     QString MatchEntry(const QString& name, const QString& value, const LikePattern& pattern,
                        NameSource source) const;
+    void FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSource source);
+    qint32 CountModelEntries() const;
     bool OpenModelsIni(CIniFile& ini) const;
     const QString& CurrentSection(const CIniFile& ini, bool& taken);
     // Reads "Models.ini" to its end and calls onEntry(ini, section) for every
@@ -65,5 +67,7 @@ private:
 void NoteMissingIni(const QString& path);
 void NoteNoNameIni(const QString& path);
 void AddIniToList(QStringList& list, const QString& path);
+// The model's ini file: the path with its ending ".gsb" replaced by ".ini".
+QString IniPathOf(const QString& path);
 // Empties both lists and their counters (before each search).
 void ResetIniProblems();

@@ -4,8 +4,8 @@
 
 #include "hostdata/CommandLine.h"
 #include "hostdata/InstallationPath.h"
+#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
-#include "mainwindow/BusyCursor.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
@@ -28,10 +28,13 @@ QStringList NamesOf(const QString& commandLine)
 void FMain::StartParams(const QString& commandLine)
 {
     try {
-        BusyCursor busy;
-        mlListSource = 0;
-        Searches::StartParams(moModels, NamesOf(commandLine));
-        fillLbModels(moModels);
+        const QStringList names = NamesOf(commandLine);
+        const auto scan = [names](SearchContext& context) { Searches::StartParams(context.models, names); };
+        RunSearch(QStringLiteral("FMain.StartParams"), scan, [this](SearchContext& context) {
+            mlListSource = 0;
+            moModels = std::move(context.models);
+            fillLbModels(moModels);
+        });
     } catch (...) {
         ReportError(QStringLiteral("FMain.StartParams"));
     }
