@@ -15,7 +15,7 @@ class LikePattern;
 class CModels {
 public:
     // Name search over "Models.ini" (operator 0..4 as in the operator box).
-    // Empties the catalogue first unless gMod.gbExtend. False only when
+    // Empties the catalogue first unless SearchState().gbExtend. False only when
     // "Models.ini" cannot be opened (after its message). An unreadable "wie
     // Muster" pattern is thrown as KluniError 93 at the first model entry.
     bool FilterModels(qint16 piOper, const QString& ptModel, NameSource source);
@@ -63,7 +63,7 @@ private:
     std::vector<ModelRecord> m_records;
 };
 
-// The problem lists of the last search (gMod.gcolMissingIni / gcolNoNameIni).
+// The problem lists of the running search (SearchState(): gcolMissingIni / gcolNoNameIni).
 void NoteMissingIni(const QString& path);
 void NoteNoNameIni(const QString& path);
 void AddIniToList(QStringList& list, const QString& path);

@@ -11,12 +11,11 @@
 
 namespace {
 
-// The names of the command line; those that lead into the installation by
-// another route (a Wine drive, a link) in the installation's own spelling,
-// so that they find their sections.
-QStringList NamesOf(const QString& commandLine)
+// The names; those that lead into the installation by another route (a Wine
+// drive, a link) in the installation's own spelling, so that they find their
+// sections.
+QStringList Recognised(QStringList names)
 {
-    QStringList names = CommandLine::SplitNames(commandLine);
     const InstallationPath installation(gMod.gtResBase);
     for (QString& name : names)
         name = installation.Recognise(name);
@@ -27,9 +26,14 @@ QStringList NamesOf(const QString& commandLine)
 
 void FMain::StartParams(const QString& commandLine)
 {
+    StartParams(CommandLine::SplitNames(commandLine));
+}
+
+void FMain::StartParams(const QStringList& names)
+{
     try {
-        const QStringList names = NamesOf(commandLine);
-        const auto scan = [names](SearchContext& context) { Searches::StartParams(context.models, names); };
+        const QStringList recognised = Recognised(names);
+        const auto scan = [recognised](SearchContext& context) { Searches::StartParams(context.models, recognised); };
         RunSearch(QStringLiteral("FMain.StartParams"), scan, [this](SearchContext& context) {
             mlListSource = 0;
             moModels = std::move(context.models);
