@@ -25,15 +25,6 @@ QPushButton* Button(QWidget* window, const char* name)
     return ChildOf<QPushButton>(window, name);
 }
 
-QStringList HistoryOf(QWidget* window)
-{
-    const auto* box = ChildOf<QComboBox>(window, "cbModel");
-    QStringList items;
-    for (int i = 0; i < box->count(); ++i)
-        items << box->itemText(i);
-    return items;
-}
-
 // Starts the search of the row: a name search by ini name, or a date search
 // over every day (the installation was written today).
 void StartSearch(MainWindowUnderTest& ui, bool byDate)
@@ -87,7 +78,7 @@ void TestSearchProgress::showsProgressAndStopsOrEnds()
     ui.Search(QStringLiteral("haus1"), 1, 0);
     const QStringList before = ListRows(w);
     const QString detailBefore = LabelText(w, "lblResult_0");
-    const QStringList historyBefore = HistoryOf(w);
+    const int historyBefore = ChildOf<QComboBox>(w, "cbModel")->count();
     QCOMPARE(before.size(), 1);
 
     const SlowSearches slow;
@@ -112,7 +103,7 @@ void TestSearchProgress::showsProgressAndStopsOrEnds()
     }
     QCOMPARE(ListRows(w), before);
     QCOMPARE(LabelText(w, "lblResult_0"), detailBefore);
-    QCOMPARE(HistoryOf(w), historyBefore);
+    QCOMPARE(ChildOf<QComboBox>(w, "cbModel")->count(), historyBefore);   // "haus" not added
     QCOMPARE(LabelText(w, "lblCount"), QStringLiteral("1 Modell"));
     QVERIFY(LabelText(w, "lblError").contains(QStringLiteral("abgebrochen")));
 }
