@@ -5,6 +5,7 @@
 #include "cli/CliProgressLine.h"
 #include "platform/HostPath.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace {
@@ -20,7 +21,8 @@ int RunKluniCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
 {
     const CliParseResult parsed = ParseCliArguments(arguments);
     if (!parsed.ok()) {
-        WriteText(err, QStringLiteral("kluni-cli: %1\n\"kluni-cli --help\" zeigt die Hilfe.\n").arg(parsed.error));
+        WriteText(err, QCoreApplication::translate("CliMain",
+            "kluni-cli: %1\n\"kluni-cli --help\" zeigt die Hilfe.\n").arg(parsed.error));
         return kExitError;
     }
     const CliOptions& options = parsed.options;
