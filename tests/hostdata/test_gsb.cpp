@@ -3,7 +3,6 @@
 #include "TestInstallation.h"
 #include "startup/KluniError.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
@@ -54,8 +53,7 @@ TEST_F(GsbTest, ScanFindsLengthPrefixedNamesOnly)
         {padded("dir\\\xE9t\xE9"), {}},           // other accented letter
         {padded("dir\\x").left(12), {}},          // runs past the end of the file
         {QByteArray("\x05\0\0a\\bcd", 8), {}},    // no room for a prefix before the zero
-        // Long runs are scanned in one pass (a quadratic scan would not finish these).
-        {QByteArray(4 << 20, '\\'), {}},
+        // A huge candidate failing at its last byte, seen from every backslash inside: one pass still.
         {"pad" + QByteArray("\0\0\x10\0", 4) + QByteArray((1 << 20) - 1, '\\') + '\x01', {}},
     };
     for (const auto& row : rows) {
@@ -78,25 +76,17 @@ TEST_F(GsbTest, FileAndMod2States)
 
     inst.WriteBytes("leer.gsb", QByteArray());
     inst.WriteBytes("Immobilien/Haus.gsb", Prefixed("Haus\\Dach") + Prefixed("Haus\\Wand"));
-    // A file beyond 32-bit lengths is a read error with a message (sparse file).
-    inst.WriteBytes("riesig.gsb", "x");
-    ASSERT_TRUE(QFile(inst.NativePath("riesig.gsb")).resize(qint64(1) << 31));
     const struct {
         const char* file;
         bool init, exists;
         int count, missing;   // without "Modelle/Haus" every name is missing
     } rows[] = {{"fehlt.gsb", false, false, 0, 0},
                 {"leer.gsb", false, true, 0, 0},
-                {"immobilien\\haus.gsb", true, true, 2, 2},
-                {"riesig.gsb", false, true, 0, 0}};
+                {"immobilien\\haus.gsb", true, true, 2, 2}};
     for (const auto& row : rows) {
         EXPECT_EQ(gsb.Init(inst.WindowsPath(row.file)), row.init) << row.file;
         EXPECT_EQ(QList<int>({gsb.GsbExists(), gsb.Count(), gsb.CountMissing()}), QList<int>({row.exists, row.count, row.missing}))
             << row.file;
     }
-    EXPECT_EQ(gsb.GsbName(), inst.WindowsPath("riesig.gsb"));
-    ASSERT_EQ(inst.Messages().Entries().size(), 1);
-    EXPECT_EQ(inst.Messages().Entries().first().kind, RecordingMessageSink::Kind::Plain);
-    EXPECT_TRUE(inst.Messages().Entries().first().text.startsWith("Fehler beim Lesen der gsb-Datei:\r\n6 "));
-    QFile::remove(inst.NativePath("riesig.gsb"));
+    EXPECT_EQ(gsb.GsbName(), inst.WindowsPath("immobilien\\haus.gsb"));
 }

@@ -28,13 +28,6 @@ QStringList Rows(const std::vector<ModelRecord>& records)
     return rows;
 }
 
-// Records from "section|file" rows.
-void Store(CModels& models, const QStringList& rows)
-{
-    for (const QString& row : rows)
-        models.StoreFile(row.section('|', 1), row.section('|', 0, 0));
-}
-
 class ModelsTest : public ::testing::Test {
 protected:
     void SetUp() override { m_inst.Activate(); }
@@ -199,7 +192,7 @@ TEST_F(ModelsTest, ProblemListsKeepTheFirstHundredAndCountAll)
     EXPECT_EQ(gMod.glMissingIni + gMod.glNoNameIni + gMod.gcolMissingIni.size() + gMod.gcolNoNameIni.size(), 0);
 }
 
-TEST_F(ModelsTest, SearchesReplaceOrExtendTheListAndReportAMissingModelsIni)
+TEST_F(ModelsTest, SearchesReplaceOrExtendTheList)
 {
     WriteModelsIni("[Zwei]\nFile1=\\A\\M.gsb\n[Eins]\nFile1=\\a\\m.gsb\nFile2=\\a\\n.gsb\n");
     CModels models;
@@ -213,48 +206,10 @@ TEST_F(ModelsTest, SearchesReplaceOrExtendTheListAndReportAMissingModelsIni)
     ASSERT_TRUE(models.FilterModels(1, "n", NameSource::Gsb));
     EXPECT_EQ(Rows(models), QStringList{"Eins|\\a\\n.gsb"});
 
+    // Without Models.ini the list is emptied before the file is tried.
     QFile::remove(m_inst.NativePath("Categories/Models.ini"));
-    models.StoreFile("\\a\\b.gsb", DroppedSection());
-    EXPECT_FALSE(models.SetSection(1));
-    EXPECT_EQ(models.Count(), 2);
     EXPECT_FALSE(models.FilterModels(0, "b", NameSource::Gsb));
-    EXPECT_EQ(models.Count(), 0);   // emptied before the file was tried
-    const QString message = "Kann die Datei " + gMod.gtModelsIni + " nicht lesen!\r\n\r\nOhne diese Datei kann Kluni keine "
-                            "Modelle finden.\r\n\r\nDas Programm wird somit beendet.";
-    QStringList messages;
-    for (const auto& entry : m_inst.Messages().Entries())
-        messages << (entry.kind == RecordingMessageSink::Kind::Critical ? entry.text : "?");
-    EXPECT_EQ(messages, QStringList({message, message}));
-}
-
-TEST_F(ModelsTest, SetSectionAndRemoveDupsByExample)
-{
-    WriteModelsIni("[S1]\nFile1=\\A\\M.gsb\n[S2]\nFile1=\\a\\m.gsb\nFile2=\\a\\n.gsb\nName=\\a\\z.gsb\n[S3]\nFile1=\\a\\m.gsb\n");
-    CModels models;
-    // Before plStart untouched; Dropped ones filled, further sections inserted; a repeat is never found.
-    Store(models, {"Alt|\\a\\m.gsb", "\tDropped|\\a\\m.gsb", "\tDropped|\\a\\z.gsb", "\tDropped|\\a\\n.gsb", "\tDropped|\\a\\m.gsb"});
-    ASSERT_TRUE(models.SetSection(1));
-    EXPECT_EQ(Rows(models), QStringList({"Alt|\\a\\m.gsb", "S1|\\a\\m.gsb", "S3|\\a\\m.gsb", "S2|\\a\\m.gsb",
-                                         "\tDropped|\\a\\z.gsb", "S2|\\a\\n.gsb", "\tDropped|\\a\\m.gsb"}));
-
-    // Only repeats of records before the limit go; then records with an empty file go with them.
-    const QStringList rows{"A|\\x.gsb", "B|\\y.gsb", "A|\\x.gsb", "B|\\x.gsb", "C|\\z.gsb", "C|\\z.gsb", "A|"};
-    const struct {
-        QStringList records;
-        qint32 limit;
-        QStringList kept;
-    } dups[] = {
-        {rows, 0, rows},
-        {rows, 7, rows},
-        {rows, 2, {"A|\\x.gsb", "B|\\y.gsb", "B|\\x.gsb", "C|\\z.gsb", "C|\\z.gsb"}},
-        {{"A|\\x.gsb", "A|"}, 1, {"A|\\x.gsb", "A|"}},   // nothing repeated: the empty file stays
-    };
-    for (const auto& row : dups) {
-        CModels list;
-        Store(list, row.records);
-        list.RemoveDups(row.limit);
-        EXPECT_EQ(Rows(list), row.kept) << row.limit;
-    }
+    EXPECT_EQ(models.Count(), 0);
 }
 
 TEST_F(ModelsTest, IndexedSectionLookupEqualsPlainScans)

@@ -1,6 +1,7 @@
-// Texts made from search results, dates and command lines.
+// Texts made from search results, the detail of one result, dates and command lines.
 
 #include "TestInstallation.h"
+#include "hostdata/CGsb.h"
 #include "hostdata/CModels.h"
 #include "hostdata/CommandLine.h"
 #include "hostdata/DateText.h"
@@ -38,12 +39,10 @@ TEST(ResultTexts, CategoryPathAndIniProblems)
     const struct {
         QStringList items;
         QString text;
-    } paths[] = {
-        {{"Bahnhöfe", "Model"}, "Bahnhöfe\r\n-- Model"},
-        {{"Top", "", "Mitte", "Modell"}, "Top\r\n-- ? ? ?\r\n-- -- Mitte\r\n-- -- -- Modell"},
-        {{"", "Modell"}, "\r\n-- Modell"},   // only from the second line on is a blank name replaced
-        {{}, ""},
-    };
+    } paths[] = {{{"Bahnhöfe", "Model"}, "Bahnhöfe\r\n-- Model"},
+                 {{"Top", "", "Mitte", "Modell"}, "Top\r\n-- ? ? ?\r\n-- -- Mitte\r\n-- -- -- Modell"},
+                 {{"", "Modell"}, "\r\n-- Modell"},   // only from the second line on is a blank name replaced
+                 {{}, ""}};
     for (const auto& row : paths)
         EXPECT_EQ(CategoryPathText(row.items), row.text) << qPrintable(row.items.join('/'));
 
@@ -72,16 +71,15 @@ TEST(DateText, ParsesFormatsAndPresets)
 {
     const struct {
         const char* text;
-        QDate date;
+        QDate date;   // invalid: not a date
     } rows[] = {
-        {"1.2.30", {1930, 2, 1}},       {"1.2.29", {2029, 2, 1}},      {"01.02.00", {2000, 2, 1}},
-        {"31.12.1999", {1999, 12, 31}}, {" 29.2.2024 ", {2024, 2, 29}}, {"3.4", {QDate::currentDate().year(), 4, 3}},
+        {"1.2.30", {1930, 2, 1}}, {"1.2.29", {2029, 2, 1}}, {"01.02.00", {2000, 2, 1}}, {"31.12.1999", {1999, 12, 31}},
+        {" 29.2.2024 ", {2024, 2, 29}}, {"3.4", {QDate::currentDate().year(), 4, 3}}, {"", {}}, {"  ", {}},
+        {"29.2.2023", {}}, {"31.4.24", {}}, {"0.1.24", {}}, {"1.13.24", {}}, {"1.2.", {}}, {"1..24", {}}, {"1.2.24.", {}},
+        {"a.2.24", {}}, {"1/2/24", {}}, {"123.1.24", {}}, {"1.2.12345", {}}, {"1.2.0099", {}},
     };
     for (const auto& row : rows)
         EXPECT_EQ(DateText::Parse(row.text), row.date) << row.text;
-    for (const char* bad : {"", "  ", "29.2.2023", "31.4.24", "0.1.24", "1.13.24", "1.2.", "1..24", "1.2.24.", "a.2.24",
-                            "1/2/24", "123.1.24", "1.2.12345", "1.2.0099"})
-        EXPECT_FALSE(DateText::Parse(bad).isValid()) << bad;
     EXPECT_EQ(DateText::Format(QDate(2024, 3, 5)), "05.03.2024");
 
     const struct {
@@ -134,5 +132,46 @@ TEST(CommandLine, SplitsAtSpacesAndQuotesAndJoinsInWindowsForm)
             name = name.trimmed().isEmpty() ? QString() : HostPath::ToWindows(name);
         if (!row.args.isEmpty() && !row.args[0].startsWith(' '))
             EXPECT_EQ(CommandLine::SplitNames(row.line), names) << qPrintable(row.line);
+    }
+}
+
+TEST(ModelDetail, FoundMissingAndUnknownModels)
+{
+    TestInstallation inst;
+    inst.Activate();
+    inst.WriteText("Categories/Static_structures/index.ini", "[i]\na=a.ini\nb=CDIn\nc=b.ini\n");
+    inst.WriteText("Categories/Static_structures/a.ini", "[Top]\nName_GER=Gebäude\n");
+    inst.WriteText("Categories/Static_structures/b.ini", "[Leaf]\nName_GER=Wohnhäuser\nFilterSection=Haeuser\n");
+    inst.WriteText("Immobilien/Haus.ini", "[x]\nName_GER=Stadthaus\n");
+    const QByteArray mod2Ref("\x0B\x00\x00\x00Haus\\Dach.m", 15);
+    inst.WriteBytes("Immobilien/Haus.gsb", mod2Ref);
+    inst.WriteBytes("Modelle/Haus/Dach.m.mod2", "m");
+    inst.WriteBytes("../Fremd/Lok.gsb", mod2Ref + QByteArray("\x0A\x00\x00\x00Lok\\Kessel", 14));
+    const QString outside = HostPath::ToWindows(inst.NativePath("../Fremd/Lok.gsb")).toLower();
+
+    CCategories cats;
+    ASSERT_TRUE(cats.Init());
+    CModels models;
+    models.StoreFile("\\immobilien\\haus.gsb", "Haeuser");
+    models.StoreFile("\\immobilien\\fehlt.gsb", "Haeuser");
+    models.StoreFile(outside, DroppedSection());   // a full path is read as it is
+    const QString place = "Gebäude\r\n-- Wohnhäuser\r\n-- -- ";
+    const struct {
+        QString expected;
+        int mod2Count, mod2Missing;
+    } rows[] = {
+        {"\\immobilien\\haus.gsb|finden Sie in EEP im Editor|4 Immobilien|" + place + "Stadthaus|", 1, 0},
+        {"\\immobilien\\fehlt.gsb|finden Sie in EEP im Editor|4 Immobilien|" + place + "? ? ( --> \\fehlt.ini)|"
+         "gsb-Datei existiert nicht", 0, 0},
+        {outside + "|ist im EEP nicht bekannt|-1 ||mod2-Dateien unvollständig", 2, 1},
+    };
+    for (qint32 i = 0; i < 3; ++i) {
+        CGsb gsb;
+        const ModelDetail d = ModelDetail::Of(models, i, cats, gsb);
+        EXPECT_EQ(QStringList({d.file, d.resultSentence, QString::number(d.editor) + ' ' + d.editorName, d.placeText, d.fileState})
+                      .join('|'), rows[i].expected);
+        EXPECT_EQ(d.known, d.editor >= 0);
+        EXPECT_EQ(gsb.Count(), rows[i].mod2Count) << i;
+        EXPECT_EQ(gsb.CountMissing(), rows[i].mod2Missing) << i;
     }
 }

@@ -1,5 +1,3 @@
-#include "platform/MessageSink.h"
-#include "platform/RecordingMessageSink.h"
 #include "platform/SettingsStore.h"
 
 #include <QDir>
@@ -36,31 +34,4 @@ TEST(SettingsStore, StoresTextBySectionAndKeyAndSurvivesADamagedFile)
     SettingsStore::Store("MainWindow", "x", "1");
     EXPECT_TRUE(SettingsStore::Load("MainWindow", "x").isNull());
     SettingsStore::RedirectTo(QString());
-}
-
-TEST(MessageSinks, RecorderAnswersFromItsScriptAndRestoresThePreviousSink)
-{
-    MessageSink* const before = &MessageSink::Current();
-    {
-        RecordingMessageSink outer;
-        {
-            RecordingMessageSink inner;
-            inner.ScriptAnswers({true, false});
-            MessageSink::Current().Critical("Stop");
-            EXPECT_TRUE(MessageSink::Current().AskYesNo("1?"));
-            EXPECT_FALSE(MessageSink::Current().AskYesNo("2?"));
-            EXPECT_FALSE(MessageSink::Current().AskYesNo("3?"));   // script used up: No
-            MessageSink::Current().Plain("Info");
-            QStringList got;
-            for (const RecordingMessageSink::Entry& e : inner.Entries())
-                got << QString::number(int(e.kind)) + e.text;
-            using K = RecordingMessageSink::Kind;
-            EXPECT_EQ(got, QStringList({QString::number(int(K::Critical)) + "Stop", QString::number(int(K::Question)) + "1?",
-                                        QString::number(int(K::Question)) + "2?", QString::number(int(K::Question)) + "3?",
-                                        QString::number(int(K::Plain)) + "Info"}));
-        }
-        EXPECT_EQ(&MessageSink::Current(), &outer);
-        EXPECT_TRUE(outer.Entries().isEmpty());
-    }
-    EXPECT_EQ(&MessageSink::Current(), before);
 }
