@@ -43,14 +43,14 @@ TEST(LikePattern, WildcardsLiteralsAndCharacterLists)
         const char *text, *pattern;
         bool expected;
     } rows[] = {
-        {"abc", "abc", true},   {"abcd", "abc", false},  {"ab", "abc", false},   {"abc", "a?c", true},
-        {"ac", "a?c", false},   {"a1c", "a#c", true},    {"abc", "a#c", false},  {"", "*", true},
-        {"", "", true},         {"a", "", false},        {"", "?", false},       {"abc", "*b*", true},
-        {"abc", "*d*", false},  {"aab", "*ab", true},    {"abcb", "a*b", true},  {"abcbd", "a*b", false},
-        {"", "?*", false},      {"abc", "a**c", true},   {"Haus", "haus", false}, {"a]b", "a]b", true},
-        {"a!b", "a!b", true},   {"b", "[a-c]", true},    {"d", "[a-c]", false},  {"d", "[!a-c]", true},
-        {"b", "[!a-c]", false}, {"y", "[axz]", false},   {"e", "[0-9a-f]", true}, {"-", "[-a]", true},
-        {"-", "[a-]", true},    {"b", "[a-]", false},
+        {"abc", "abc", true},   {"abcd", "abc", false},  {"ab", "abc", false},    {"abc", "a?c", true},
+        {"ac", "a?c", false},   {"a1c", "a#c", true},    {"abc", "a#c", false},   {"x9y", "*#*", true},
+        {"", "*", true},        {"", "", true},          {"a", "", false},        {"", "?", false},
+        {"abc", "*b*", true},   {"abc", "*d*", false},   {"aab", "*ab", true},    {"abcb", "a*b", true},
+        {"abcbd", "a*b", false}, {"", "?*", false},      {"abc", "a**c", true},   {"Haus", "haus", false},
+        {"a]b", "a]b", true},   {"a!b", "a!b", true},    {"b", "[a-c]", true},    {"d", "[a-c]", false},
+        {"d", "[!a-c]", true},  {"b", "[!a-c]", false},  {"y", "[axz]", false},   {"e", "[0-9a-f]", true},
+        {"-", "[-a]", true},    {"-", "[a-]", true},     {"b", "[a-]", false},
         // Inside a list the wildcard characters and '[' stand for themselves.
         {"[", "[[]", true},     {"*", "[*]", true},      {"a", "[*]", false},    {"?", "[?]", true},
         {"#", "[#]", true},     {"1", "[#]", false},

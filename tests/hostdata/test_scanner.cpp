@@ -58,20 +58,13 @@ QStringList Dropped(const QStringList& files)
 
 } // namespace
 
-TEST_F(ScannerTest, ListsAndWalksOwnFilesBeforeSubdirectoriesInNtfsOrder)
+TEST_F(ScannerTest, FileListsTakeExactGsbNamesThenWalkDirectories)
 {
     // A list takes exact lower-case gsb names, then walks the directories.
     const QString outside = HostPath::ToWindows(inst.NativePath("../Anderswo/Fremd.gsb"));
     ModelScanner(models).ScanFileList({inst.WindowsPath("Rollmaterial\\Sub"), inst.WindowsPath("Extra\\Upper.GSB"),
                                        inst.WindowsPath("Immobilien\\Haus.gsb"), inst.WindowsPath("readme.txt"), outside});
     EXPECT_EQ(Records(), Dropped({"\\immobilien\\haus.gsb", outside.toLower(), "\\rollmaterial\\sub\\c.gsb"}));
-
-    models = CModels();
-    ModelScanner(models).ScanDirectory(inst.WindowsPath("Rollmaterial"));
-    ModelScanner(models).ScanDirectory(inst.WindowsPath("Fehlt"));   // adds nothing
-    EXPECT_EQ(Records(), Dropped({"\\rollmaterial\\a.gsb", "\\rollmaterial\\b.gsb", "\\rollmaterial\\zug.gsb",
-                                  "\\rollmaterial\\alpha\\d.gsb", "\\rollmaterial\\alpha\\deeper\\e.gsb",
-                                  "\\rollmaterial\\sub\\c.gsb"}));
 
     EXPECT_EQ(ModelScanner::IsGsbName("C:\\x\\Haus.gsb") + '|' + ModelScanner::IsGsbName("C:\\x\\Haus.GSB") + '|'
                   + ModelScanner::IsGsbName("C:\\x\\Haus.gsb2"),
@@ -81,13 +74,14 @@ TEST_F(ScannerTest, ListsAndWalksOwnFilesBeforeSubdirectoriesInNtfsOrder)
     EXPECT_EQ(ModelScanner::RelativeModelPath("D:\\Downloads\\Lok.gsb"), "d:\\downloads\\lok.gsb");
 }
 
+// Own files before subdirectories, each in NTFS order; roots that do not exist add nothing.
 TEST_F(ScannerTest, DateSearchWalksTheSixRootsWithinTheRange)
 {
     models.StoreFile("\\alt\\alt.gsb", "Alt");
     gMod.glMissingIni = 5;
     Searches::ByDate(models, today.addDays(-10), today.addDays(-2));
     EXPECT_EQ(models.Count(), 0);
-    Searches::ByDate(models, today.addDays(-1), today.addDays(1));
+    Searches::ByDate(models, today.addDays(-1), today);   // the last day counts
     const QStringList found = Dropped({"\\rollmaterial\\a.gsb", "\\rollmaterial\\b.gsb", "\\rollmaterial\\zug.gsb",
                                        "\\rollmaterial\\alpha\\d.gsb", "\\rollmaterial\\alpha\\deeper\\e.gsb",
                                        "\\rollmaterial\\sub\\c.gsb", "\\signale\\signale\\sig.gsb"}) + haus;
@@ -176,6 +170,7 @@ TEST_F(ScannerTest, HandleSearchesNestAndLocalDaysUseTheZoneInForceNow)
     };
     EXPECT_EQ(CWinApi::LocalDayOf(utc(2023, 5, 31, 22, 30)), QDate(2023, 6, 1));
     EXPECT_EQ(CWinApi::LocalDayOf(utc(2023, 5, 31, 21, 59)), QDate(2023, 5, 31));
+    EXPECT_EQ(CWinApi::LocalDayOf(utc(1969, 12, 31, 12, 0)), QDate(1969, 12, 31));
     // The offset of today applies whatever the season of the file's time.
     EXPECT_EQ(CWinApi::LocalDayOf(utc(2024, 1, 31, 22, 30), 7200), QDate(2024, 2, 1));
     oldTz.isNull() ? qunsetenv("TZ") : qputenv("TZ", oldTz);
