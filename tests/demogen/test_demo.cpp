@@ -28,20 +28,10 @@
 
 namespace {
 
-DemoOptions DemoIn(const QString& dir, int models, quint64 seed = 1, bool pak = false)
-{
-    DemoOptions options;
-    options.outDir = dir;
-    options.models = models;
-    options.seed = seed;
-    options.pak = pak;
-    return options;
-}
-
 // Relative path -> hash of the contents, for every file the generator writes.
 QHash<QString, QByteArray> Generate(const QString& dir, int models, quint64 seed)
 {
-    const DemoOptions options = DemoIn(dir, models, seed);
+    const DemoOptions options{dir, models, seed};
     DemoGenerator::Write(options, DemoGenerator::MakePlan(options));
     QHash<QString, QByteArray> files;
     QDirIterator it(DemoGenerator::ResourcenDir(dir), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -82,7 +72,7 @@ TEST(DemoGenerator, SameSeedGivesTheSameFilesAnotherSeedOthers)
 TEST(DemoGenerator, ReplacesItsOwnDemoAndRefusesAnyOtherResourcen)
 {
     QTemporaryDir dir;
-    DemoOptions options = DemoIn(dir.path(), DemoOptions::kMinModels, 1, true);
+    DemoOptions options{dir.path(), DemoOptions::kMinModels, 1, true};
     const DemoPlan plan = DemoGenerator::MakePlan(options);
     QDir().mkpath(DemoGenerator::ResourcenDir(dir.path()));   // an empty one is taken
     DemoGenerator::Write(options, plan);
@@ -105,9 +95,7 @@ TEST(DemoGenerator, ReplacesItsOwnDemoAndRefusesAnyOtherResourcen)
 
 TEST(DemoGenerator, LargePlanKeepsTheShapeOfARealInstallationInWindows1252)
 {
-    DemoOptions options;
-    options.models = 20000;
-    const DemoPlan plan = DemoGenerator::MakePlan(options);
+    const DemoPlan plan = DemoGenerator::MakePlan(DemoOptions{QString(), 20000});
     ASSERT_EQ(plan.models.size(), 20000);
     const auto survives = [](const QString& text) { return TextCodec::DecodeCp1252(TextCodec::EncodeCp1252(text)) == text; };
     const Lang langs[] = {Lang::Ger, Lang::Eng, Lang::Fra, Lang::Pol};
@@ -153,7 +141,7 @@ protected:
     static void SetUpTestSuite()
     {
         s_dir = std::make_unique<QTemporaryDir>();
-        const DemoOptions options = DemoIn(s_dir->path(), 300, 11);
+        const DemoOptions options{s_dir->path(), 300, 11};
         s_plan = std::make_unique<DemoPlan>(DemoGenerator::MakePlan(options));
         DemoGenerator::Write(options, *s_plan);
     }

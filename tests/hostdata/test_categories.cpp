@@ -55,9 +55,7 @@ TEST_F(CategoriesTest, NestingFollowsCdInAndCdOut)
 {
     WriteCategories("Goods", {"a.ini:A1,A2", "b.ini:B1", "c.ini:C1,C2", "d.ini:D1,D2", "empty.ini:"});
     inst.WriteText("Categories/Goods/big.ini", QString("[S]\n").repeated(32768));
-    const struct {
-        QStringList index, shape;
-    } rows[] = {
+    const struct { QStringList index, shape; } rows[] = {
         {{"a.ini", "CDIn", "b.ini", "c.ini", "CDOut", "d.ini"}, {"A1<-", "A2<A1", "B1<A1", "C1<A1", "C2<C1", "D1<-", "D2<D1"}},
         // A file that cannot be opened leaves the depth alone; one that opens without a
         // section still ends a level; surplus "CDOut" is forgiven before the next file.

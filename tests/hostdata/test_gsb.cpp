@@ -35,10 +35,7 @@ TEST_F(GsbTest, ScanFindsLengthPrefixedNamesOnly)
 {
     const QByteArray longName = "D\\" + QByteArray(298, 'x');   // 2C 01 00 00: zeros among the low bytes do not matter
     const auto padded = [](const QByteArray& text) { return QByteArray("pppp" + Prefixed(text)); };
-    const struct {
-        QByteArray bytes;
-        QStringList names;
-    } rows[] = {
+    const struct { QByteArray bytes; QStringList names; } rows[] = {
         {"GSB\x01" + Prefixed("Haus\\Wand.abc") + QByteArray(2, '\0'), {"Haus\\Wand.abc"}},
         {QByteArray(4, '\x11') + Prefixed(longName), {QString(longName)}},
         {Prefixed("Stra\xDF" "e\\\xC4rger \xA7(1).abc"), {"Straße\\Ärger §(1).abc"}},   // read as Windows-1252

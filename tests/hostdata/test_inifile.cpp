@@ -50,10 +50,7 @@ QStringList Holding(const QStringList& items, const QString& needle)
 
 TEST(CIniFile, LinesSectionsEntriesAndTrimming)
 {
-    const struct {
-        QByteArray bytes;
-        QStringList items;
-    } rows[] = {
+    const struct { QByteArray bytes; QStringList items; } rows[] = {
         {"", {}},
         {"\r\n  \r\r\n; comment\r\nno equals sign\r\n", {}},
         // CR LF and lone CR end lines; a lone LF stays inside; the last line needs no end; CR CR LF: an empty line.
@@ -192,9 +189,7 @@ TEST(CIniFile, OpensOnlyOrdinaryFilesAndReadsModelNames)
     inst.WriteText("M/Haus.ini", "[A]\nName_ENG=House\nname_ger=klein\n[B]\nName_GER = \" Villa \t\" \nName_GER=Zweiter\n");
     inst.WriteText("M/Blank.ini", "[A]\nName_GER=\"  \"\nName_GER=Später\n");
     inst.WriteText("M/NoKey.ini", "[A]\nName_ENG=House\n");
-    const struct {
-        QString gsb, name;
-    } rows[] = {
+    const struct { QString gsb, name; } rows[] = {
         {inst.WindowsPath("m\\haus.gsb"), "Villa \t"},   // first exact key in any section, trimmed of blanks
         {inst.WindowsPath("M\\Blank.gsb"), "<?>"},       // the first name entry ends the search even when blank
         {inst.WindowsPath("M\\NoKey.gsb"), "<?>"},

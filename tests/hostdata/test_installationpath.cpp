@@ -32,11 +32,7 @@ TEST(InstallationPath, NativeAndWindowsNamesIntoTheInstallationTakeItsSpelling)
     const QString haus = "C:\\EEP6\\Resourcen\\Immobilien\\Haus.gsb";
     const QString onZRes = onZ("eeplink/Resourcen");
     enum Kind { FromNative, Recognise };
-    const struct {
-        QString resBase, driveC;
-        Kind kind;
-        QString path, expected;
-    } rows[] = {
+    const struct { QString resBase, driveC; Kind kind; QString path, expected; } rows[] = {
         {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("prefix/drive_c/EEP6/Resourcen/Immobilien/Haus.gsb"), haus},
         {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("prefix/dosdevices/c:/EEP6/Resourcen/Immobilien/Haus.gsb"), haus},
         {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("link/Resourcen/./Immobilien/../Immobilien/Haus.gsb"), haus},

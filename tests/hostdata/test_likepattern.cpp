@@ -39,10 +39,7 @@ bool ReferenceLike(QStringView text, QStringView pattern)
 
 TEST(LikePattern, WildcardsLiteralsAndCharacterLists)
 {
-    const struct {
-        const char *text, *pattern;
-        bool expected;
-    } rows[] = {
+    const struct { const char *text, *pattern; bool expected; } rows[] = {
         {"abc", "abc", true},   {"abcd", "abc", false},  {"ab", "abc", false},    {"abc", "a?c", true},
         {"ac", "a?c", false},   {"a1c", "a#c", true},    {"abc", "a#c", false},   {"x9y", "*#*", true},
         {"", "*", true},        {"", "", true},          {"a", "", false},        {"", "?", false},
@@ -66,9 +63,7 @@ TEST(LikePattern, WildcardsLiteralsAndCharacterLists)
 
 TEST(LikePattern, RequiredTextAndUnreadablePatterns)
 {
-    const struct {
-        const char *pattern, *required;
-    } rows[] = {{"*ab?cde*f", "cde"}, {"x[[]y[*]z", "x"}, {"*?#*", ""}, {"[ab", ""}};
+    const struct { const char *pattern, *required; } rows[] = {{"*ab?cde*f", "cde"}, {"x[[]y[*]z", "x"}, {"*?#*", ""}, {"[ab", ""}};
     for (const auto& row : rows)
         EXPECT_EQ(LikePattern(row.pattern).RequiredText(), row.required) << row.pattern;
 

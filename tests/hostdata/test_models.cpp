@@ -98,10 +98,7 @@ void PlainRemoveDups(std::vector<ModelRecord>& records, size_t limit)
 
 TEST(CModelsStatic, PatternsAndNameParts)
 {
-    const struct {
-        qint16 oper;
-        QString text, pattern;
-    } patterns[] = {
+    const struct { qint16 oper; QString text, pattern; } patterns[] = {
         {1, "[a?#*]", "[[]a[?][#][*]]"}, {0, "[a?#*]", "*[[]a[?][#][*]]*"}, {2, "[a?#*]", "[[]a[?][#][*]]*"},
         {3, "[a?#*]", "*[[]a[?][#][*]]"}, {7, "[a?#*]", "[[]a[?][#][*]]"},  {4, "[a?#*]", "[a?#*]"},
         {0, "%1", "*%1*"},   // "%" is not a placeholder inside the inserted text

@@ -36,10 +36,7 @@ TEST(ResultTexts, CountsNothingFoundRowsAndClipboard)
 
 TEST(ResultTexts, CategoryPathAndIniProblems)
 {
-    const struct {
-        QStringList items;
-        QString text;
-    } paths[] = {{{"Bahnhöfe", "Model"}, "Bahnhöfe\r\n-- Model"},
+    const struct { QStringList items; QString text; } paths[] = {{{"Bahnhöfe", "Model"}, "Bahnhöfe\r\n-- Model"},
                  {{"Top", "", "Mitte", "Modell"}, "Top\r\n-- ? ? ?\r\n-- -- Mitte\r\n-- -- -- Modell"},
                  {{"", "Modell"}, "\r\n-- Modell"},   // only from the second line on is a blank name replaced
                  {{}, ""}};
@@ -47,10 +44,7 @@ TEST(ResultTexts, CategoryPathAndIniProblems)
         EXPECT_EQ(CategoryPathText(row.items), row.text) << qPrintable(row.items.join('/'));
 
     ResetModuleState();
-    const struct {
-        int missing, noName;
-        QString nameKey, text;
-    } notices[] = {
+    const struct { int missing, noName; QString nameKey, text; } notices[] = {
         {0, 0, "Name_GER", ""},
         {1, 0, "Name_GER", "1 ini-Datei wird vermisst\r\n"},
         {3, 1, "Name_GER", "3 ini-Dateien werden vermisst\r\n\r\n1 Namens-Eintrag (Name_GER) in ini-Dateien fehlt oder ist leer"},
@@ -82,10 +76,7 @@ TEST(DateText, ParsesFormatsAndPresets)
         EXPECT_EQ(DateText::Parse(row.text), row.date) << row.text;
     EXPECT_EQ(DateText::Format(QDate(2024, 3, 5)), "05.03.2024");
 
-    const struct {
-        int preset;
-        QDate day, from;
-    } presets[] = {
+    const struct { int preset; QDate day, from; } presets[] = {
         {0, {2024, 5, 15}, {2024, 5, 15}}, {1, {2024, 5, 15}, {2024, 5, 14}}, {2, {2024, 5, 15}, {2024, 5, 9}},
         {3, {2024, 5, 15}, {2024, 4, 16}}, {1, {2024, 3, 1}, {2024, 2, 29}},  {3, {2024, 1, 1}, {2023, 12, 2}},
         // One month back is clamped to the end of February, plus one day.
@@ -97,10 +88,7 @@ TEST(DateText, ParsesFormatsAndPresets)
 
 TEST(CommandLine, SplitsAtSpacesAndQuotesAndJoinsInWindowsForm)
 {
-    const struct {
-        const char* line;
-        QStringList names;
-    } rows[] = {
+    const struct { const char* line; QStringList names; } rows[] = {
         {"\"C:\\Mein Ordner\\a.gsb\" C:\\b.gsb", {"C:\\Mein Ordner\\a.gsb", "C:\\b.gsb"}},
         {"  a.gsb     b.gsb  ", {"a.gsb", "b.gsb"}},
         {"\"C:\\offen a.gsb", {}},
@@ -115,10 +103,7 @@ TEST(CommandLine, SplitsAtSpacesAndQuotesAndJoinsInWindowsForm)
         EXPECT_EQ(CommandLine::SplitNames(row.line), row.names) << row.line;
 
     TestInstallation inst;   // drive table: Z: is "/"
-    const struct {
-        QStringList args;
-        QString line;
-    } joins[] = {
+    const struct { QStringList args; QString line; } joins[] = {
         {{"/home/u/Mein Ordner/a.gsb", "/tmp/b.gsb"}, "\"Z:\\home\\u\\Mein Ordner\\a.gsb\" Z:\\tmp\\b.gsb"},
         {{"  "}, "  "},
         {{}, ""},
@@ -156,10 +141,7 @@ TEST(ModelDetail, FoundMissingAndUnknownModels)
     models.StoreFile("\\immobilien\\fehlt.gsb", "Haeuser");
     models.StoreFile(outside, DroppedSection());   // a full path is read as it is
     const QString place = "Gebäude\r\n-- Wohnhäuser\r\n-- -- ";
-    const struct {
-        QString expected;
-        int mod2Count, mod2Missing;
-    } rows[] = {
+    const struct { QString expected; int mod2Count, mod2Missing; } rows[] = {
         {"\\immobilien\\haus.gsb|finden Sie in EEP im Editor|4 Immobilien|" + place + "Stadthaus|", 1, 0},
         {"\\immobilien\\fehlt.gsb|finden Sie in EEP im Editor|4 Immobilien|" + place + "? ? ( --> \\fehlt.ini)|"
          "gsb-Datei existiert nicht", 0, 0},

@@ -133,10 +133,7 @@ TEST_F(FileSystemTest, EntriesCarryTimesAndSizesAndOpenOnlyWhenOrdinary)
 
 TEST(Wildcard, MatchesLikeAWindowsDirectorySearch)
 {
-    const struct {
-        const char *name, *pattern;
-        bool matches;
-    } rows[] = {
+    const struct { const char *name, *pattern; bool matches; } rows[] = {
         {"Ohne_Punkt", "*.*", true}, {"häuser.ini", "HÄU*.INI", true}, {"abc", "a?c", true},
         {"ac", "a?c", false},        {"a.b.gsb", "*.gsb", true},       {"a.gsbx", "*.gsb", false},
         {"xaaay", "*a*a*y", true},   {"ab", "a", false},

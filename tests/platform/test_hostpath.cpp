@@ -24,9 +24,7 @@ TEST_F(HostPathTest, ToNativeFindsTheSpellingOnDisk)
     for (const char* name : {"haus.ini", "Haus.ini", "HAUS.ini"})
         inst.WriteText(QString("Dir/") + name, "");
     inst.WriteBytes("../Resourcen.Pak", "x");
-    const struct {
-        QString windows, native;
-    } rows[] = {
+    const struct { QString windows, native; } rows[] = {
         // The whole path lower-cased, the temporary directory's own name included.
         {Win("Immobilien\\Häuser\\Haus1.ini").toLower(), Native("Immobilien/Häuser/Haus1.ini")},
         {Win("IMMOBILIEN\\HÄUSER\\HAUS1.INI"), Native("Immobilien/Häuser/Haus1.ini")},
@@ -120,9 +118,7 @@ TEST_F(HostPathTest, OpenReadOnlyOpensWhatToNativeNames)
         char data[16];
         return QString::fromLatin1(data, int(file.Read(data, sizeof data)));
     };
-    const struct {
-        const char *path, *content;
-    } rows[] = {{"Dir\\Haus.ini", "gross"}, {"Dir\\haus.ini", "klein"},         {"dir\\HAUS.INI", "gross"},
+    const struct { const char *path, *content; } rows[] = {{"Dir\\Haus.ini", "gross"}, {"Dir\\haus.ini", "klein"},         {"dir\\HAUS.INI", "gross"},
                 {"DIR\\baum.ini", "baum"},  {"Dir\\..\\Dir\\Baum.ini", "baum"}, {"Dir\\Ordner.ini", "-"},
                 {"Dir\\Fehlt.ini", "-"}};
     for (int pass = 0; pass < 2; ++pass) {

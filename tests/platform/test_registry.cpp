@@ -24,11 +24,7 @@ QByteArray RegFile(const QByteArray& valueLines)
 
 TEST(WineRegistry, FindsStringValuesOnly)
 {
-    const struct {
-        QByteArray lines;
-        std::optional<QString> value;
-        QString key = kKey, name = "ResBase";
-    } rows[] = {
+    const struct { QByteArray lines; std::optional<QString> value; QString key = kKey, name = "ResBase"; } rows[] = {
         {"\"ResBase\"=\"C:\\\\EEP6\\\\Resourcen\"\n", "C:\\EEP6\\Resourcen"},
         // Key and value names compare without regard to case; CR LF line ends are fine.
         {"\"resbase\"=\"C:\\\\x\"\r\n", "C:\\x", kKey.toUpper(), "RESBASE"},

@@ -7,10 +7,7 @@
 
 TEST(TextCodec, Windows1252BothWays)
 {
-    const struct {
-        QByteArray bytes;
-        QString text;
-    } rows[] = {
+    const struct { QByteArray bytes; QString text; } rows[] = {
         {"H\xE4user \x80 \x84Zug\x93 \x9F \x8A\xFF", "Häuser € „Zug“ Ÿ Šÿ"},
         {"\xC3\xA4", "Ã¤"},   // not UTF-8
         {"Stra\xDF" "e \x82x\x91 \x8E", "Straße ‚x‘ Ž"},

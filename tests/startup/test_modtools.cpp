@@ -11,11 +11,7 @@
 
 TEST(FormatMsg, ExpandsPlaceholdersInOnePass)
 {
-    const struct {
-        QString tpl;
-        QStringList args;
-        QString expected;
-    } rows[] = {
+    const struct { QString tpl; QStringList args; QString expected; } rows[] = {
         {"Kann das EEP %1-Verzeichnis nicht finden!%mBedenken Sie%nzurecht", {"Categories"},
          "Kann das EEP Categories-Verzeichnis nicht finden!\r\n\r\nBedenken Sie\r\nzurecht"},
         {"%1%t%2 %1 %1", {"a", "b"}, "a\tb a a"},
@@ -47,10 +43,7 @@ TEST(ReportError, ShowsProcedureNumberAndDescription)
 {
     TestInstallation inst;
     const QString head = "Es ist ein Fehler aufgetreten!\r\n\r\n";
-    const struct {
-        std::function<void()> raise;
-        QString procedure, expected;
-    } rows[] = {
+    const struct { std::function<void()> raise; QString procedure, expected; } rows[] = {
         {[] { throw KluniError::Overflow(); }, "FMain.FilelistFromName", "Prozedur: FMain.FilelistFromName\r\n\r\nFehler 6: Überlauf"},
         {[] { throw KluniError::SubscriptOutOfRange(); }, "", "Fehler 9: Index außerhalb des gültigen Bereichs"},
         {[] { throw KluniError(-5, "Negativ"); }, "", "Fehler -5: Negativ"},
@@ -77,9 +70,7 @@ TEST(ReportError, ShowsProcedureNumberAndDescription)
 
 TEST(PathRoutines, JoinLastPartAndAbsoluteness)
 {
-    const struct {
-        QString a, b, joined;
-    } joins[] = {
+    const struct { QString a, b, joined; } joins[] = {
         {"C:\\EEP6\\Resourcen", "Categories", "C:\\EEP6\\Resourcen\\Categories"},
         {"C:\\EEP6\\Resourcen\\", "\\Categories", "C:\\EEP6\\Resourcen\\Categories"},
         {"C:\\", "Categories", "C:\\Categories"},
@@ -104,10 +95,7 @@ TEST(Settings, LoadSettingLongTakesTheLeadingNumberRoundedHalfToEven)
     TestInstallation inst;
     EXPECT_EQ(LoadSettingLong("MainWindow", "x", -7), -7);
     EXPECT_EQ(LoadSetting("MainWindow", "x", "def"), "def");
-    const struct {
-        const char* stored;
-        qint32 value;
-    } rows[] = {
+    const struct { const char* stored; qint32 value; } rows[] = {
         {"2.5", 2},     {"3.5", 4},    {"-2.5", -2},  {"2.51", 3},  {"12abc", 12},
         {"abc", 0},     {"", 0},       {"  -1 500", -1500},   // blanks inside a number are skipped
         {".5", 0},      {"1.5e1x", 15}, {"7e", 7},     {"1.2.3", 1}, {"-", 0},
