@@ -39,7 +39,8 @@ TEST_F(GsbTest, ScanFindsLengthPrefixedNamesOnly)
         {"GSB\x01" + Prefixed("Haus\\Wand.abc") + QByteArray(2, '\0'), {"Haus\\Wand.abc"}},
         {QByteArray(4, '\x11') + Prefixed(longName), {QString(longName)}},
         {Prefixed("Stra\xDF" "e\\\xC4rger \xA7(1).abc"), {"Straße\\Ärger §(1).abc"}},   // read as Windows-1252
-        {Prefixed("Haus\\Wand.abc") + "x\\y\\z", {"Haus\\Wand.abc"}},   // later backslashes lead back: move on
+        // A backslash behind the accepted name finds it again: the scan goes on after it, never back.
+        {QByteArray("\x03\0\0\0" "a\\bx\\", 9), {"a\\b"}},
         // Sorted without regard to case, each name once.
         {Prefixed("b\\x") + Prefixed("A\\y") + Prefixed("B\\X") + Prefixed("c\\z") + Prefixed("a\\Y"), {"A\\y", "b\\x", "c\\z"}},
         {padded("a\\"), {}},                      // shorter than 3

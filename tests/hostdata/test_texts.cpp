@@ -86,7 +86,7 @@ TEST(DateText, ParsesFormatsAndPresets)
         EXPECT_EQ(DateText::PresetFrom(row.preset, row.day), row.from) << row.preset << ' ' << qPrintable(row.day.toString());
 }
 
-TEST(CommandLine, SplitsAtSpacesAndQuotesAndJoinsInWindowsForm)
+TEST(CommandLine, SplitsAtSpacesAndQuotesAndTakesArgumentsOneByOne)
 {
     const struct { const char* line; QStringList names; } rows[] = {
         {"\"C:\\Mein Ordner\\a.gsb\" C:\\b.gsb", {"C:\\Mein Ordner\\a.gsb", "C:\\b.gsb"}},
@@ -103,21 +103,9 @@ TEST(CommandLine, SplitsAtSpacesAndQuotesAndJoinsInWindowsForm)
         EXPECT_EQ(CommandLine::SplitNames(row.line), row.names) << row.line;
 
     TestInstallation inst;   // drive table: Z: is "/"
-    const struct { QStringList args; QString line; } joins[] = {
-        {{"/home/u/Mein Ordner/a.gsb", "/tmp/b.gsb"}, "\"Z:\\home\\u\\Mein Ordner\\a.gsb\" Z:\\tmp\\b.gsb"},
-        {{"  "}, "  "},
-        {{}, ""},
-        {{"", "/tmp/b.gsb"}, "\"\" Z:\\tmp\\b.gsb"},   // an empty argument still names an empty name
-    };
-    for (const auto& row : joins) {
-        EXPECT_EQ(CommandLine::JoinArguments(row.args), row.line) << qPrintable(row.args.join('|'));
-        // What is joined splits back into the same names.
-        QStringList names = row.args;
-        for (QString& name : names)
-            name = name.trimmed().isEmpty() ? QString() : HostPath::ToWindows(name);
-        if (!row.args.isEmpty() && !row.args[0].startsWith(' '))
-            EXPECT_EQ(CommandLine::SplitNames(row.line), names) << qPrintable(row.line);
-    }
+    // Arguments that arrive split stay one name each, quotes and spaces included.
+    EXPECT_EQ(CommandLine::NamesFromArguments({"/home/u/Mein Ordner/a.gsb", "/tmp/a\"b c.gsb", "/tmp/\"x", "/tmp/  ", ""}),
+              QStringList({"Z:\\home\\u\\Mein Ordner\\a.gsb", "Z:\\tmp\\a\"b c.gsb", "Z:\\tmp\\\"x", "Z:\\tmp\\  ", ""}));
 }
 
 TEST(ModelDetail, FoundMissingAndUnknownModels)

@@ -16,7 +16,8 @@ class FileSystemTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        for (const char* name : {"b.ini", "A.ini", "_x.ini", "a1.ini", "Ä.ini", "c.txt", "Haus.GSB", "Zaun.gsb"})
+        for (const char* name : {"b.ini", "A.ini", "_x.ini", "a1.ini", "Ä.ini", "c.txt", "Haus.GSB", "Zaun.gsb", "Straße.ini",
+                                 "Strasse2.ini"})
             inst.WriteBytes("Dir/" + QString::fromUtf8(name), "12345");
         inst.MakeDir("Dir/Unter.ini");
         ASSERT_TRUE(QFile::link(inst.NativePath("Dir/Unter.ini"), inst.NativePath("Dir/Link")));
@@ -80,8 +81,8 @@ TEST_F(FileSystemTest, ExistenceTests)
 
 TEST_F(FileSystemTest, ListingIsInNtfsOrderWithDotEntriesFirst)
 {
-    EXPECT_EQ(Names("*.*"), QStringList({"./", "../", "A.ini", "a1.ini", "b.ini", "c.txt", "Haus.GSB", "Link/", "Unter.ini/",
-                                         "Verweis.ini", "Zaun.gsb", "_x.ini", "Ä.ini"}));
+    EXPECT_EQ(Names("*.*"), QStringList({"./", "../", "A.ini", "a1.ini", "b.ini", "c.txt", "Haus.GSB", "Link/", "Strasse2.ini",
+                                         "Straße.ini", "Unter.ini/", "Verweis.ini", "Zaun.gsb", "_x.ini", "Ä.ini"}));
     EXPECT_EQ(Names("A*.INI"), QStringList({"A.ini", "a1.ini"}));
     // A filter that leaves entries out keeps the order and kinds of the others.
     const FileSystem::EntryFilter gsbAndDirs = [](const QString& name, bool isDir) {
