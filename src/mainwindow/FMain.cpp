@@ -6,16 +6,19 @@
 #include "hostdata/CWinApi.h"
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/NoticeArea.h"
+#include "platformui/StoredPlace.h"
 #include "platformui/Twips.h"
 #include "sidewindows/AboutPictures.h"
 #include "sidewindows/FAbout.h"
 #include "sidewindows/FIniShow.h"
 #include "sidewindows/FMod2.h"
 #include "sidewindows/FVorschau.h"
+#include "startup/InterfaceLanguage.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -33,6 +36,14 @@
 namespace {
 
 const QString kPositionSection = QStringLiteral("MainWindow");
+const QString kLanguageKey = QStringLiteral("Language");
+
+// The stored category language, else the one that matches the interface.
+QString InitialCategoryLanguage()
+{
+    return LoadSetting(kPositionSection, kLanguageKey,
+                       InterfaceLanguage::CategoryLanguage(InterfaceLanguage::Current()));
+}
 
 // The width of the sizing frame on each side of a window.
 constexpr int kFrameBorder = 4;
@@ -65,7 +76,7 @@ FMain::FMain(QWidget* parent)
     , m_hooks(FMainHooks::Defaults())
 {
     setObjectName(QStringLiteral("FMain"));
-    setWindowTitle(QStringLiteral("Kluni - Such mal eben..."));
+    setWindowTitle(tr("Kluni - Such mal eben..."));
     setWindowIcon(AboutPictures::KluniIcon());
     CreateControls();
     ConnectControls();
@@ -106,22 +117,28 @@ void FMain::ConnectControls()
     connect(cmdInfo, &QPushButton::clicked, this, &FMain::cmdInfo_Click);
     connect(m_notice->IniButton(), &QPushButton::clicked, this, &FMain::cmdIni_Click);
     connect(cmdEnd, &QPushButton::clicked, this, &QWidget::close);
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, [this] { m_sessionEnding = true; });
 }
 
 void FMain::Form_Load()
 {
     RestorePosition();
-    lblModelName->setText(ForDisplay(FormatMsg(QStringLiteral("Der Name des%ngesuchten Modells"))));
-    lblNothingFound->setText(ForDisplay(FormatMsg(QStringLiteral("%mSorry, aber in EEP%nist kein passendes Modell bekannt!"))));
+    lblModelName->setText(ForDisplay(FormatMsg(tr("Der Name des%ngesuchten Modells"))));
+    lblNothingFound->setText(ForDisplay(FormatMsg(tr("%mSorry, aber in EEP%nist kein passendes Modell bekannt!"))));
     lblNothingFound->setGeometry(lbModels->geometry());
     fraSearchStyle[1]->setGeometry(fraSearchStyle[0]->geometry());
     SizeWindowFromNoticeArea();
     cbOper->setCurrentIndex(0);
     // Selecting the language sets the name key; the tree itself is loaded by Init.
     connect(cbLang, qOverload<int>(&QComboBox::currentIndexChanged), this, &FMain::cbLang_Click);
-    cbLang->setCurrentIndex(1);
+    // The first entry is already current and would not announce itself.
+    const int language = std::max(0, cbLang->findText(InitialCategoryLanguage()));
+    if (language == cbLang->currentIndex())
+        cbLang_Click();
+    else
+        cbLang->setCurrentIndex(language);
+    // Only the user's own choice is stored; until then the language follows the interface.
+    connect(cbLang, &QComboBox::activated, this,
+            [this] { StoreSetting(kPositionSection, kLanguageKey, cbLang->currentText()); });
     cmdTimeSpan[0]->click();
 }
 
@@ -139,15 +156,8 @@ void FMain::SizeWindowFromNoticeArea()
 
 void FMain::RestorePosition()
 {
-    QPoint place = pos();
-    const qint32 x = LoadSettingLong(kPositionSection, QStringLiteral("x"), -1);
-    const qint32 y = LoadSettingLong(kPositionSection, QStringLiteral("y"), -1);
-    if (x != -1)
-        place.setX(Twips::ToPixels(x));
-    if (y != -1)
-        place.setY(Twips::ToPixels(y));
-    if (x != -1 || y != -1)
-        move(place);
+    StoredPlace::Apply(*this, LoadSettingLong(kPositionSection, QStringLiteral("x"), -1),
+                       LoadSettingLong(kPositionSection, QStringLiteral("y"), -1));
 }
 
 void FMain::StorePosition() const
@@ -168,7 +178,9 @@ bool FMain::Init()
     try {
         result = moCategories.Init();
     } catch (...) {
-        ReportError(QStringLiteral("FMain.Init"));
+        // Init has no handler of its own: the report names no procedure, and
+        // start-up ends on the false result.
+        ReportError(QString());
     }
     moModels = CModels();
     cbModel->setFocus();
@@ -178,14 +190,14 @@ bool FMain::Init()
 void FMain::SetVorschau(bool pNewValue)
 {
     mbVorschau = pNewValue;
-    cmdVorschau->setText(FormatMsg(QStringLiteral("&Vorschau  %1"),
+    cmdVorschau->setText(FormatMsg(tr("&Vorschau  %1"),
                                    {pNewValue ? QStringLiteral("<<") : QStringLiteral(">>")}));
 }
 
 void FMain::SetMod2(bool pNewValue)
 {
     mbMod2 = pNewValue;
-    cmdMod2->setText(FormatMsg(QStringLiteral("&mod2-Liste  %1"),
+    cmdMod2->setText(FormatMsg(tr("&mod2-Liste  %1"),
                                {pNewValue ? QStringLiteral("<<") : QStringLiteral(">>")}));
 }
 
@@ -262,8 +274,9 @@ void FMain::closeEvent(QCloseEvent* event)
 {
     moCategories = CCategories();
     // A close by the session's end is not the user's choice of place; nor is
-    // the place of a minimised or maximised window.
-    const bool sessionEnds = m_sessionEnding || (qApp && qApp->isSavingSession());
+    // the place of a minimised or maximised window. The session is asked now:
+    // a log-out that was asked for earlier may have been cancelled since.
+    const bool sessionEnds = qApp && qApp->isSavingSession();
     if (!sessionEnds && IsNormalState())
         StorePosition();
     if (m_mod2)
