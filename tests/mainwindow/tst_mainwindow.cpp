@@ -9,6 +9,7 @@
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/Startup.h"
+#include "hostdata/SearchProgress.h"
 #include "platformui/Twips.h"
 #include "sidewindows/AboutPictures.h"
 #include "startup/modMain.h"
@@ -24,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSessionManager>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -698,6 +700,59 @@ private Q_SLOTS:
         partly.show();
         QVERIFY(QTest::qWaitForWindowExposed(&partly));
         QCOMPARE(partly.pos().x(), 200);
+    }
+
+    // A slow search shows its progress, refuses a second start and either
+    // ends with the quick search's list or, stopped, leaves everything as it was.
+    void slowSearchShowsProgressAndStopsWithoutTrace_data()
+    {
+        QTest::addColumn<bool>("byDate");
+        QTest::addColumn<int>("stopBy");   // 0: let it end, 1: Escape, 2: "Abbrechen"
+        QTest::addColumn<QString>("progress");
+        QTest::newRow("name search ends") << false << 0 << "Modelldateien geprüft";
+        QTest::newRow("name search, Escape") << false << 1 << "Modelldateien geprüft";
+        QTest::newRow("date search ends") << true << 0 << "Verzeichnissen durchsucht";
+        QTest::newRow("date search, Abbrechen") << true << 2 << "Verzeichnissen durchsucht";
+    }
+    void slowSearchShowsProgressAndStopsWithoutTrace()
+    {
+        QFETCH(bool, byDate);
+        QFETCH(int, stopBy);
+        QFETCH(QString, progress);
+        Ui ui;
+        const auto start = [&] { byDate ? ui.SearchDates("01.01.2000", "31.12.2099") : ui.Search("haus", 0, 1); };
+        start();
+        const QStringList quickRows = Rows(ui.W());
+        QVERIFY(!quickRows.isEmpty());
+        ui.Search("haus1", 1);
+        const QStringList before = Rows(ui.W());
+        const QString detailBefore = Text(ui.W(), "lblResult_0");
+        const int historyBefore = C<QComboBox>(ui.W(), "cbModel")->count();
+
+        SearchProgress::SetStepDelayForTests(150000);
+        const auto restore = qScopeGuard([] { SearchProgress::SetStepDelayForTests(0); });
+        start();   // back after half a second, the search still running
+        auto* stop = C<QPushButton>(ui.W(), "cmdStop");
+        auto* search = C<QPushButton>(ui.W(), "cmdSearch");
+        QVERIFY(stop->isVisible() && !search->isEnabled());
+        QVERIFY2(Text(ui.W(), "lblError").contains(progress), qPrintable(Text(ui.W(), "lblError")));
+        QCOMPARE(Rows(ui.W()), before);
+        search->click();   // a second search does not start
+        if (stopBy == 1)
+            QTest::keyClick(ui.W(), Qt::Key_Escape);
+        else if (stopBy == 2)
+            stop->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!stop->isVisible(), 10000);
+        QVERIFY(search->isEnabled());
+        if (stopBy == 0) {
+            QCOMPARE(Rows(ui.W()), quickRows);
+            return;
+        }
+        QCOMPARE(Rows(ui.W()), before);
+        QCOMPARE(Text(ui.W(), "lblResult_0"), detailBefore);
+        QCOMPARE(C<QComboBox>(ui.W(), "cbModel")->count(), historyBefore);
+        QCOMPARE(Text(ui.W(), "lblCount"), QStringLiteral("1 Modell"));
+        QVERIFY(Text(ui.W(), "lblError").contains(QStringLiteral("abgebrochen")));
     }
 };
 
