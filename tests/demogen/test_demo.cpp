@@ -8,6 +8,7 @@
 #include "DemoGenerator.h"
 #include "ModelPlanner.h"
 #include "ModelsIniWriter.h"
+#include "NameFactory.h"
 #include "ScopedEnv.h"
 #include "TestInstallation.h"
 #include "hostdata/CCategories.h"
@@ -59,6 +60,14 @@ QStringList Sorted(QStringList list)
 }
 
 } // namespace
+
+// Names handed out differ also when compared without case, as file names on Windows.
+TEST(DemoGenerator, UniqueNamesIgnoreCase)
+{
+    UniqueNames names;
+    const QStringList taken = {names.Take("haus_2"), names.Take("Haus"), names.Take("Haus"), names.Take("HAUS")};
+    EXPECT_EQ(taken, QStringList({"haus_2", "Haus", "Haus_3", "HAUS_4"}));
+}
 
 TEST(DemoGenerator, SameSeedGivesTheSameFilesAnotherSeedOthers)
 {
