@@ -3,7 +3,9 @@
 #include "hostdata/CommandLine.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/Startup.h"
+#include "platform/FolderChooser.h"
 #include "platform/MessageSink.h"
+#include "platformui/QtFolderChooser.h"
 #include "platformui/QtMessageSink.h"
 #include "sidewindows/AboutPictures.h"
 
@@ -18,9 +20,13 @@ int main(int argc, char* argv[])
 
     QtMessageSink messages;
     MessageSink::Install(&messages);
+    // Where no registry names EEP's folder, start-up asks for it.
+    QtFolderChooser folders;
+    FolderChooser::Install(&folders);
 
     const std::unique_ptr<FMain> window = RunStartup(CommandLine::JoinArguments(app.arguments().mid(1)));
     const int status = window ? app.exec() : 1;
+    FolderChooser::Install(nullptr);
     MessageSink::Install(nullptr);
     return status;
 }

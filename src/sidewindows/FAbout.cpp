@@ -1,6 +1,7 @@
 #include "sidewindows/FAbout.h"
 
 #include "platform/HostPath.h"
+#include "platform/InstallLayout.h"
 #include "platform/MessageSink.h"
 #include "sidewindows/AboutPictures.h"
 #include "startup/modTools.h"
@@ -39,7 +40,7 @@ QStringList VersionParts()
 
 FAbout::FAbout(QWidget* parent)
     : QDialog(parent)
-    , m_programDir(HostPath::ToWindows(QCoreApplication::applicationDirPath()))
+    , m_programDir(HostPath::ToWindows(InstallLayout::DocumentationDir(kHandbook)))
 {
     setObjectName(QStringLiteral("FAbout"));
     setWindowTitle(QStringLiteral("Info"));
