@@ -48,6 +48,16 @@ std::unique_ptr<QDialog> QtFolderChooser::MakeDialog(const QString& title, const
     view->setOption(QFileDialog::ShowDirsOnly);
     view->setFilter(QDir::AllDirs | QDir::Hidden | QDir::NoDotAndDotDot | QDir::Drives);
     view->setSidebarUrls(SidebarPlaces());
+    // The program speaks German even where Qt's own dialog texts are not translated.
+    view->setLabelText(QFileDialog::LookIn, QCoreApplication::translate("QtFolderChooser", "Suchen in:"));
+    view->setLabelText(QFileDialog::FileName, QCoreApplication::translate("QtFolderChooser", "Ordner:"));
+    view->setLabelText(QFileDialog::Accept, QCoreApplication::translate("QtFolderChooser", "&Wählen"));
+    view->setLabelText(QFileDialog::Reject, QCoreApplication::translate("QtFolderChooser", "Abbrechen"));
+    // Only folders are listed, so the choice of file types says nothing.
+    for (const char* name : {"fileTypeLabel", "fileTypeCombo"}) {
+        if (auto* widget = view->findChild<QWidget*>(QString::fromLatin1(name)))
+            widget->hide();
+    }
     QObject::connect(view, &QDialog::finished, dialog.get(), &QDialog::done);
 
     auto* layout = new QVBoxLayout(dialog.get());

@@ -45,8 +45,8 @@ QString ResBaseChoice::Ask()
         return QString();
     const QString title = Translated("EEP-Ordner \"Resourcen\" wählen");
     const QString explanation = FormatMsg(Translated(
-        "Kluni findet EEP nicht von selbst. Bitte wählen Sie den Ordner \"Resourcen\" von EEP, "
-        "der die Datei \"Categories\\Models.ini\" enthält,%nzum Beispiel in einem Wine-Präfix "
+        "Kluni findet EEP nicht von selbst.%nBitte wählen Sie den EEP-Ordner \"Resourcen\", der die Datei "
+        "\"Categories\\Models.ini\" enthält,%nzum Beispiel in einem Wine-Präfix "
         "(~/.wine/drive_c/.../EEP6/Resourcen) oder in einer kopierten EEP-Installation.%n"
         "Versteckte Ordner wie ~/.wine und ~/.local/share werden mit angezeigt."));
     for (;;) {
