@@ -17,6 +17,8 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(ApplicationTitle());
     // One icon for the taskbar, the main window and every side window.
     QApplication::setWindowIcon(AboutPictures::KluniIcon());
+    // Lets the desktop match the windows with the menu entry (icon, name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kluni.Kluni"));
 
     QtMessageSink messages;
     MessageSink::Install(&messages);
