@@ -12,11 +12,6 @@ namespace {
 const QString kSection = QStringLiteral("Installation");
 const QString kKey = QStringLiteral("ResBase");
 
-QString Translated(const char* text)
-{
-    return QCoreApplication::translate("ResBaseChoice", text);
-}
-
 } // namespace
 
 QString ResBaseChoice::ToWindowsForm(const QString& pathText)
@@ -43,8 +38,9 @@ QString ResBaseChoice::Ask()
     FolderChooser* chooser = FolderChooser::Current();
     if (chooser == nullptr || Registry::IsNativeRegistry())
         return QString();
-    const QString title = Translated("EEP-Ordner \"Resourcen\" wählen");
-    const QString explanation = FormatMsg(Translated(
+    const QString title = QCoreApplication::translate("ResBaseChoice", "EEP-Ordner \"Resourcen\" wählen");
+    const QString explanation = FormatMsg(QCoreApplication::translate(
+        "ResBaseChoice",
         "Kluni findet EEP nicht von selbst.%nBitte wählen Sie den EEP-Ordner \"Resourcen\", der die Datei "
         "\"Categories\\Models.ini\" enthält,%nzum Beispiel in einem Wine-Präfix "
         "(~/.wine/drive_c/.../EEP6/Resourcen) oder in einer kopierten EEP-Installation.%n"
@@ -58,9 +54,10 @@ QString ResBaseChoice::Ask()
             StoreSetting(kSection, kKey, chosen);
             return windowsPath;
         }
-        MsgError(FormatMsg(Translated("Der Ordner%m%1%mist kein EEP-Ordner \"Resourcen\": Ihm fehlt die Datei "
-                                      "\"Categories\\Models.ini\".%mBitte wählen Sie den Ordner \"Resourcen\" "
-                                      "Ihrer EEP-Installation."),
+        MsgError(FormatMsg(QCoreApplication::translate("ResBaseChoice",
+                                                       "Der Ordner%m%1%mist kein EEP-Ordner \"Resourcen\": Ihm "
+                                                       "fehlt die Datei \"Categories\\Models.ini\".%mBitte wählen "
+                                                       "Sie den Ordner \"Resourcen\" Ihrer EEP-Installation."),
                            {chosen}));
     }
 }

@@ -1,6 +1,7 @@
 // kluni-cli's mod2 list, the installation check and usage errors.
 #include "CliRunner.h"
 #include "SampleInstallation.h"
+#include "ScopedEnv.h"
 
 #include <QJsonArray>
 #include <gtest/gtest.h>
@@ -82,6 +83,13 @@ TEST(CliCheckFailure, AFailedCheckStopsWithItsMessage)
         << S(noModelsIni.err);
     // The missing "Modelle" directory was only a warning before that stop.
     EXPECT_TRUE(noModelsIni.err.contains("Kann das EEP Modelle-Verzeichnis nicht finden!")) << S(noModelsIni.err);
+
+    // Nothing names the folder: the tool does not ask, it names its option.
+    const ScopedEnv noVariable("KLUNI_RESBASE", QByteArray());
+    const ScopedEnv noWine("WINEPREFIX", empty.NativePath("Categories").toLocal8Bit());
+    const CliRun unnamed = RunCli({"check"});
+    EXPECT_EQ(unnamed.exitCode, 2);
+    EXPECT_TRUE(unnamed.err.contains("Resourcen-Verzeichnis") && unnamed.err.contains("--resbase")) << S(unnamed.err);
 }
 
 TEST(CliUsage, UsageErrorsExitTwoAndHelpAndVersionZero)
