@@ -5,8 +5,6 @@
 
 #include "MainWindowFixture.h"
 
-#include "hostdata/CommandLine.h"
-
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
@@ -93,7 +91,7 @@ void TestDesktopActions::showsTheNamedModels()
     QStringList arguments = Expand(DesktopValue(file, group, QStringLiteral("Exec")),
                                    DesktopValue(file, group, QStringLiteral("Quote")), names);
     QCOMPARE(arguments.takeFirst(), QStringLiteral("kluni"));
-    ui.Window()->StartParams(CommandLine::JoinArguments(arguments));
+    ui.Window()->StartParams(arguments);
     QCOMPARE(ListRows(ui.Window()), rows);
 }
 
