@@ -5,6 +5,8 @@
 
 #include "MainWindowFixture.h"
 
+#include "hostdata/CommandLine.h"
+
 #include <QFile>
 #include <QProcess>
 #include <QtTest>
@@ -91,7 +93,7 @@ void TestDesktopActions::showsTheNamedModels()
     QStringList arguments = Expand(DesktopValue(file, group, QStringLiteral("Exec")),
                                    DesktopValue(file, group, QStringLiteral("Quote")), names);
     QCOMPARE(arguments.takeFirst(), QStringLiteral("kluni"));
-    ui.Window()->StartParams(arguments);
+    ui.Window()->StartParams(CommandLine::NamesFromArguments(arguments));
     QCOMPARE(ListRows(ui.Window()), rows);
 }
 
