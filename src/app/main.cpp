@@ -8,6 +8,7 @@
 #include "platformui/QtFolderChooser.h"
 #include "platformui/QtMessageSink.h"
 #include "sidewindows/AboutPictures.h"
+#include "startup/InterfaceLanguage.h"
 
 #include <QApplication>
 
@@ -15,6 +16,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationTitle());
+    InterfaceLanguage::Install(InterfaceLanguage::FromSystem(), true);
     // One icon for the taskbar, the main window and every side window.
     QApplication::setWindowIcon(AboutPictures::KluniIcon());
     // Lets the desktop match the windows with the menu entry (icon, name).

@@ -4,6 +4,7 @@
 #include "cli/CliOutput.h"
 #include "platform/HostPath.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace {
@@ -19,7 +20,8 @@ int RunKluniCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
 {
     const CliParseResult parsed = ParseCliArguments(arguments);
     if (!parsed.ok()) {
-        WriteText(err, QStringLiteral("kluni-cli: %1\n\"kluni-cli --help\" zeigt die Hilfe.\n").arg(parsed.error));
+        WriteText(err, QCoreApplication::translate("CliMain",
+            "kluni-cli: %1\n\"kluni-cli --help\" zeigt die Hilfe.\n").arg(parsed.error));
         return kExitError;
     }
     const CliOptions& options = parsed.options;

@@ -5,6 +5,7 @@
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <functional>
 #include <cstring>
@@ -190,7 +191,7 @@ bool CIniFile::FillBuffer()
     KeepFieldsWithin(m_buffer, m_bufferSize);
     const qint64 n = ReadSource(m_buffer, m_bufferSize);
     if (n < 0)
-        throw KluniError(57, QStringLiteral("Geräte-E/A-Fehler"));
+        throw KluniError(57, QCoreApplication::translate("CIniFile", "Geräte-E/A-Fehler"));
     m_bufferPos = 0;
     m_bufferEnd = qsizetype(n);
     m_bytesRead += n;

@@ -7,6 +7,7 @@
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 #include <limits>
@@ -63,8 +64,9 @@ QStringView GsbPart(QStringView path)
 
 QString ModelsIniMessage()
 {
-    return FormatMsg(QStringLiteral("Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
-                                    "finden.%mDas Programm wird somit beendet."),
+    return FormatMsg(QCoreApplication::translate("CModels",
+        "Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
+        "finden.%mDas Programm wird somit beendet."),
                      {gMod.gtModelsIni});
 }
 

@@ -19,6 +19,8 @@ CliRun RunCli(const QStringList& arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("KLUNI_RESBASE"));
+    // The tests read the German texts, whatever the machine's language.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("de"));
     env.insert(QStringLiteral("WINEPREFIX"), QDir::temp().filePath(QStringLiteral("kluni-no-wine-prefix")));
 
     QProcess process;
