@@ -2,6 +2,7 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "cli/CliProgressLine.h"
 #include "platform/HostPath.h"
 
 #include <QCoreApplication>
@@ -37,5 +38,6 @@ int RunKluniCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
     // for its length.
     LookupCacheScope lookupCache;
     const std::unique_ptr<CliOutput> output = MakeCliOutput(options.json, options.brief, out);
+    const CliProgressLine progress(err, !options.json && !options.brief);
     return CliCommands(options, *output).Run();
 }

@@ -1,5 +1,6 @@
 #include "hostdata/CIniFile.h"
 
+#include "hostdata/SearchContext.h"
 #include "platform/HostPath.h"
 #include "platform/TextCodec.h"
 #include "startup/KluniError.h"
@@ -514,7 +515,7 @@ QString IniModelName(const QString& path)
         ini.NextEntry();
         if (ini.IsEof())
             break;
-        if (ini.IsEntry() && ini.EntryNameIs(gMod.gtNameKey)) {
+        if (ini.IsEntry() && ini.EntryNameIs(SearchState().gtNameKey)) {
             const QString& value = ini.EntryValue();
             const QChar* begin = value.constData();
             const QChar* end = begin + value.size();

@@ -4,6 +4,7 @@
 #include "mainwindow/FMain.h"
 
 #include "hostdata/CWinApi.h"
+#include "mainwindow/BackgroundSearch.h"
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/NoticeArea.h"
 #include "platformui/StoredPlace.h"
@@ -79,6 +80,7 @@ FMain::FMain(QWidget* parent)
     setWindowTitle(tr("Kluni - Such mal eben..."));
     setWindowIcon(AboutPictures::KluniIcon());
     CreateControls();
+    CreateSearchStop();
     ConnectControls();
     Form_Load();
 }
@@ -272,6 +274,7 @@ void FMain::cmdIni_Click()
 
 void FMain::closeEvent(QCloseEvent* event)
 {
+    m_search.reset();   // a search still running stops
     moCategories = CCategories();
     // A close by the session's end is not the user's choice of place; nor is
     // the place of a minimised or maximised window. The session is asked now:
@@ -290,6 +293,11 @@ void FMain::closeEvent(QCloseEvent* event)
 
 void FMain::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && SearchRunning()) {
+        cmdStop_Click();
+        event->accept();
+        return;
+    }
     // Enter (also the number pad's) presses the default button; a button
     // that has the focus takes it for itself, as on Windows.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

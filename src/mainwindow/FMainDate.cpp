@@ -4,8 +4,8 @@
 #include "mainwindow/FMain.h"
 
 #include "hostdata/DateText.h"
+#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
-#include "mainwindow/BusyCursor.h"
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
@@ -165,13 +165,17 @@ void FMain::FilelistFromDate()
     try {
         if (!CheckDateRange())
             return;
-        BusyCursor busy;
-        mlListSource = 3;
-        if (!gMod.gbExtend)
-            ClearResults();
+        const QDate from = mdDateFrom;
+        const QDate to = mdDateTo;
         // Resets the problem lists and starts a fresh catalogue unless extending.
-        Searches::ByDate(moModels, mdDateFrom, mdDateTo);
-        fillLbModels(moModels);
+        const auto search = [from, to](SearchContext& context) { Searches::ByDate(context.models, from, to); };
+        RunSearch(QStringLiteral("FMain.FilelistFromDate"), search, [this](SearchContext& context) {
+            mlListSource = 3;
+            if (!context.state.gbExtend)
+                ClearResults();
+            moModels = std::move(context.models);
+            fillLbModels(moModels);
+        });
     } catch (...) {
         ReportError(QStringLiteral("FMain.FilelistFromDate"));
     }

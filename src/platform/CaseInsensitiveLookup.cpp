@@ -117,7 +117,7 @@ struct LookupCache {
 
 LookupCache& Cache()
 {
-    static LookupCache cache;
+    thread_local LookupCache cache;   // a search beside the window has its own
     return cache;
 }
 
