@@ -3,11 +3,14 @@
 // folders, expanded as each file manager expands them, with names that hold
 // blanks; the models named show up in the list.
 
-#include "MainWindowFixture.h"
-
+#include "ControlLookup.h"
+#include "SampleInstallation.h"
 #include "hostdata/CommandLine.h"
+#include "mainwindow/FMain.h"
 
+#include <QAbstractItemModel>
 #include <QFile>
+#include <QListView>
 #include <QProcess>
 #include <QtTest>
 
@@ -84,17 +87,24 @@ void TestDesktopActions::showsTheNamedModels()
     QFETCH(QStringList, names);
     QFETCH(QStringList, rows);
 
-    MainWindowUnderTest ui;
-    TestInstallation& inst = ui.Fixture().Inst();
-    inst.WriteBytes(QStringLiteral("Immobilien/Mit Leer/neu.gsb"), MainWindowFixture::GsbBytes({}));
+    SampleInstallation inst;
+    inst.WriteBytes(QStringLiteral("Immobilien/Mit Leer/neu.gsb"), TestInstallation::GsbBytes({}));
+    inst.Activate();
+    FMain window;
+    window.show();
+    QVERIFY(window.Init());
     for (QString& name : names)
         name = inst.NativePath(name);
 
     QStringList arguments = Expand(DesktopValue(file, group, QStringLiteral("Exec")),
                                    DesktopValue(file, group, QStringLiteral("Quote")), names);
     QCOMPARE(arguments.takeFirst(), QStringLiteral("kluni"));
-    ui.Window()->StartParams(CommandLine::NamesFromArguments(arguments));
-    QCOMPARE(ListRows(ui.Window()), rows);
+    window.StartParams(CommandLine::NamesFromArguments(arguments));
+    const QAbstractItemModel* list = C<QListView>(&window, "lbModels")->model();
+    QStringList shown;
+    for (int row = 0; row < list->rowCount(); ++row)
+        shown << list->index(row, 0).data().toString();
+    QCOMPARE(shown, rows);
 }
 
 QTEST_MAIN(TestDesktopActions)

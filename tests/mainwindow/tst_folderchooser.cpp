@@ -2,8 +2,9 @@
 // dialog: a folder without Models.ini is refused and asked for again, a valid
 // one is remembered, cancel stops as before. The dialog is driven in place.
 
-#include "MainWindowFixture.h"
-
+#include "ControlLookup.h"
+#include "SampleInstallation.h"
+#include "mainwindow/FMain.h"
 #include "mainwindow/Startup.h"
 #include "platformui/QtFolderChooser.h"
 #include "startup/modRegApi.h"
@@ -56,19 +57,19 @@ void TestFolderChooser::Answer(const QStringList& folders)
 
 void TestFolderChooser::asksUntilValidAndRemembers()
 {
-    MainWindowFixture fixture;
+    SampleInstallation inst;
     QTemporaryDir notEep;
-    Answer({notEep.path(), fixture.Inst().NativeRoot()});
+    Answer({notEep.path(), inst.NativeRoot()});
 
     QVERIFY(RunStartup(QString()));
     QCOMPARE(m_titles, QStringList(2, QStringLiteral("EEP-Ordner \"Resourcen\" wählen")));
-    const QStringList refusals = CriticalTexts(fixture.Messages());
+    const QStringList refusals = CriticalTexts(inst.Messages());
     QCOMPARE(refusals.size(), 1);
     QVERIFY(refusals[0].contains(notEep.path()) && refusals[0].contains(QStringLiteral("Categories\\Models.ini")));
 
     // The next start finds the folder without asking (a question would cancel).
     Answer({});
-    QCOMPARE(GetResBase(), fixture.Inst().ResBase());
+    QCOMPARE(GetResBase(), inst.ResBase());
     QVERIFY(RunStartup(QString()));
     QCOMPARE(m_titles.size(), 2);
 }
