@@ -1,17 +1,26 @@
 #pragma once
 
 #include <QByteArray>
+#include <QDebug>
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <cstddef>
 #include <cstdint>
 
-// Small helpers shared by the fuzz targets: checks that abort with a readable
-// message (libFuzzer then keeps the input as a crash artifact) and the
-// splitting of one input into several fields.
+// Shared by the fuzz targets: checks that abort with a readable message
+// (libFuzzer then keeps the input as a crash artifact) and the splitting of
+// one input into several fields.
 
 [[noreturn]] void FuzzFail(const char* what, const char* file, int line, const QString& detail = QString());
+
+// A value as a failure message shows it: quoted, control characters escaped, cut short.
+template <typename T>
+QString FuzzShow(const T& value)
+{
+    QString text;
+    QDebug(&text) << value;
+    return text.size() > 300 ? text.left(300) + QStringLiteral("...") : text;
+}
 
 #define FUZZ_CHECK(cond)                                                        \
     do {                                                                        \
@@ -27,12 +36,6 @@
             FuzzFail(#actual " == " #expected, __FILE__, __LINE__,              \
                      FuzzShow(fuzzActual_) + QStringLiteral(" != ") + FuzzShow(fuzzExpected_)); \
     } while (false)
-
-QString FuzzShow(const QString& text);
-QString FuzzShow(const QStringList& list);
-QString FuzzShow(bool value);
-QString FuzzShow(qint64 value);
-inline QString FuzzShow(int value) { return FuzzShow(qint64(value)); }
 
 // The input split at its zero bytes into at most maxParts fields (the last
 // field keeps any further zero bytes).

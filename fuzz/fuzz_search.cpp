@@ -18,27 +18,20 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QVector>
 
 namespace {
 
-struct Entry {
-    QString section;
-    QString name;
-    QString valueLower;
-};
+using Record = QString;   // "section|file"
 
-QVector<Entry> ModelEntries(const QByteArray& bytes)
+// The model entries ("File..." in any case) as section and lower-cased value.
+QList<std::pair<QString, QString>> ModelEntries(const QByteArray& bytes)
 {
-    QVector<Entry> entries;
+    QList<std::pair<QString, QString>> entries;
     CIniFile ini;
     ini.InitFromBytes(bytes);
-    for (;;) {
-        ini.NextEntry();
-        if (ini.IsEof())
-            break;
-        if (ini.IsEntry() && ini.EntryName().toLower().startsWith(QLatin1String("file")))
-            entries.append({ini.Section(), ini.EntryName(), ini.EntryValue().toLower()});
+    for (ini.NextEntry(); !ini.IsEof(); ini.NextEntry()) {
+        if (ini.IsEntry() && ini.EntryName().startsWith(QLatin1String("file"), Qt::CaseInsensitive))
+            entries.append({ini.Section(), ini.EntryValue().toLower()});
     }
     return entries;
 }
@@ -51,79 +44,68 @@ QStringList Records(const CModels& models)
     return records;
 }
 
-void CheckNameSearch(const QVector<Entry>& entries, qint16 oper, const QString& text)
+// The gsb name of a value: after its last '\', less ".gsb", when there is more.
+QString GsbName(const QString& value)
+{
+    const qsizetype slash = value.lastIndexOf(QLatin1Char('\\'));
+    const QString last = value.mid(slash + 1);
+    return slash >= 0 && last.size() > 4 && last.endsWith(QLatin1String(".gsb")) ? last.chopped(4) : QString();
+}
+
+void CheckNameSearch(const QList<std::pair<QString, QString>>& entries, qint16 oper, const QString& text)
 {
     const QString pattern = CModels::BuildPattern(oper, text).toLower();
     QStringList expected;
-    bool valid = true;
-    try {
-        for (const Entry& entry : entries) {
-            // A match is stored only when its result, the value, is not empty.
-            if (Like(CModels::GsbFromPath(entry.valueLower), pattern) && !entry.valueLower.isEmpty())
-                expected << entry.section + QLatin1Char('|') + entry.valueLower;
-        }
-    } catch (const KluniError&) {
-        valid = false;
+    bool valid = LikePattern(pattern).IsValid();
+    for (const auto& [section, value] : entries) {
+        if (valid && !value.isEmpty() && Like(GsbName(value), pattern))
+            expected << section + QLatin1Char('|') + value;
     }
-
     CModels models;
     try {
         FUZZ_CHECK(models.FilterModels(oper, text, NameSource::Gsb));
         FUZZ_CHECK(valid || entries.isEmpty());
+        FUZZ_CHECK_EQ(Records(models), expected);
     } catch (const KluniError& error) {
         FUZZ_CHECK(!valid);
         FUZZ_CHECK_EQ(error.Number(), 93);
-        return;
     }
-    if (valid)
-        FUZZ_CHECK_EQ(Records(models), expected);
 }
 
-// The records before the lookup: some of the listed files (and one twice),
-// some files nobody lists, and one record that already has a section.
-QStringList StartRecords(const QVector<Entry>& entries, quint8 choice)
+// The records before the lookup: some of the listed files (the first twice),
+// a file nobody lists, the second record with a section of its own. Each
+// entry then gives the first record of its file from start on its section,
+// or a new record right after it when that one has a section already.
+void CheckSetSection(const QList<std::pair<QString, QString>>& entries, quint8 choice)
 {
     QStringList files;
     for (qsizetype i = 0; i < entries.size(); ++i) {
         if ((choice >> (i % 8)) & 1)
-            files << entries[i].valueLower;
+            files << entries[i].second;
     }
-    if (!files.isEmpty())
-        files << files.first();
-    files << QStringLiteral("\\nicht\\gelistet.gsb");
-    return files;
-}
-
-void CheckSetSection(const QVector<Entry>& entries, quint8 choice)
-{
-    const QStringList files = StartRecords(entries, choice);
+    files << files.value(0, QStringLiteral("\\nicht\\gelistet.gsb")) << QStringLiteral("\\nicht\\gelistet.gsb");
     const qint32 start = qint32(choice % 3);
     CModels models;
-    QVector<QPair<QString, QString>> expected;   // section, file
+    QList<std::pair<QString, QString>> expected;   // section, file
     for (const QString& file : files) {
-        const QString section = expected.size() == 1 ? QStringLiteral("vorher") : DroppedSection();
-        models.StoreFile(file, section);
-        expected.append({section, file});
+        expected.append({expected.size() == 1 ? QStringLiteral("vorher") : DroppedSection(), file});
+        models.StoreFile(file, expected.constLast().first);
     }
-
-    for (const Entry& entry : entries) {
-        qsizetype found = -1;
-        for (qsizetype i = start; i < expected.size() && found < 0; ++i) {
-            if (expected[i].second == entry.valueLower)
-                found = i;
-        }
-        if (found < 0)
+    for (const auto& [section, value] : entries) {
+        qsizetype found = start;
+        while (found < expected.size() && expected[found].second != value)
+            ++found;
+        if (found == expected.size())
             continue;
         if (expected[found].first == DroppedSection())
-            expected[found].first = entry.section;
+            expected[found].first = section;
         else
-            expected.insert(found + 1, {entry.section, entry.valueLower});
+            expected.insert(found + 1, {section, value});
     }
-
     FUZZ_CHECK(models.SetSection(start));
     QStringList want;
-    for (const auto& record : expected)
-        want << record.first + QLatin1Char('|') + record.second;
+    for (const auto& [section, file] : expected)
+        want << section + QLatin1Char('|') + file;
     FUZZ_CHECK_EQ(Records(models), want);
 }
 
@@ -143,22 +125,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (size < 2)
         return 0;
 
-    const qint16 oper = qint16(data[0] % 5);
-    const quint8 choice = data[1];
     const QList<QByteArray> fields = SplitFields(data + 2, size - 2, 2);
-    const QString text = TextCodec::DecodeCp1252(fields.value(0));
-    const QByteArray modelsIni = fields.value(1);
-    {
-        QFile file(dir.filePath(QStringLiteral("Categories/Models.ini")));
-        FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(modelsIni);
-    }
+    QFile file(dir.filePath(QStringLiteral("Categories/Models.ini")));
+    FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(fields.value(1));
+    file.close();
 
     RecordingMessageSink messages;
     gMod.gbExtend = false;
-    const QVector<Entry> entries = ModelEntries(modelsIni);
-    CheckNameSearch(entries, oper, text);
-    CheckSetSection(entries, choice);
+    const auto entries = ModelEntries(fields.value(1));
+    CheckNameSearch(entries, qint16(data[0] % 5), TextCodec::DecodeCp1252(fields.value(0)));
+    CheckSetSection(entries, data[1]);
     FUZZ_CHECK(messages.Entries().isEmpty());
     return 0;
 }

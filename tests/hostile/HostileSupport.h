@@ -1,47 +1,56 @@
 #pragma once
 
+#include "TestInstallation.h"
+
+#include <gtest/gtest.h>
+
 #include <QByteArray>
 #include <QString>
 #include <functional>
 #include <string>
+
+class CModels;
 
 // Tools for building installations that no well-behaved installer would
 // leave behind, and for running code over them without letting a hang or a
 // crash take the whole test run down.
 namespace Hostile {
 
-struct Outcome {
-    bool finished = false;   // the work returned normally
-    std::string text;        // what it returned
-    std::string failure;     // why not, when it did not
-};
-
-// Runs work in a child process and returns its text. A child that is still
-// busy after limitSeconds (blocked on a FIFO, caught in a loop, quadratic on
-// a large file) is killed: this bounds the test, it does not measure speed.
-Outcome RunIsolated(const std::function<std::string()>& work, int limitSeconds = 600);
+// Runs work in a child process and returns its text, or why there is none
+// ("signal 14" for a child still busy after limitSeconds: blocked on a FIFO,
+// caught in a loop). This bounds the test, it does not measure speed.
+std::string RunIsolated(const std::function<std::string()>& work, int limitSeconds = 600);
 
 void MakeFifo(const QString& nativePath);
 // A file of the given size that occupies no disk blocks.
 void MakeSparseFile(const QString& nativePath, qint64 size);
 void MakeSymlink(const QString& target, const QString& nativeLinkPath);
-// Writes a file whose directory and name are given as raw bytes (not
-// necessarily UTF-8).
+// A file whose directory and name are raw bytes (not necessarily UTF-8).
 void WriteRawName(const QByteArray& nativeDir, const QByteArray& name, const QByteArray& contents);
-
-// Creates depth nested directories called name below nativeBase, working
-// relative to directory descriptors so that the chain may go deeper than any
-// path the system accepts. atLevel (optional) is called with the descriptor of
-// each new directory and its level (1 = directly below nativeBase).
-void MakeNestedChain(const QString& nativeBase, const QByteArray& name, int depth,
-                     const std::function<void(int dirFd, int level)>& atLevel = {});
-void WriteFileAt(int dirFd, const QByteArray& name, const QByteArray& contents);
-
-// Removes a directory tree of any depth (also read-only ones); links are
-// removed, never followed.
+// depth nested directories called name below nativeBase, made relative to
+// directory descriptors so that the chain may go deeper than any path the
+// system accepts; at the levels listed a file "m<level>.gsb" holding "\".
+void MakeNestedChain(const QString& nativeBase, const QByteArray& name, int depth, std::initializer_list<int> models);
+// Removes a tree of any depth, read-only parts too; links are not followed.
 void RemoveTree(const QString& nativePath);
 
-// The text of a child's outcome for a test failure message.
-std::string Describe(const Outcome& outcome);
+// The File of every record, joined by '|'.
+std::string Files(const CModels& models);
+// The recorded messages, joined by '|'.
+std::string Messages(const RecordingMessageSink& sink);
 
 } // namespace Hostile
+
+// A test installation whose tree is removed with the tools above at the end,
+// since some cases build trees deeper than any path the system accepts.
+class HostileTest : public ::testing::Test {
+protected:
+    void TearDown() override { Hostile::RemoveTree(m_inst.NativeRoot()); }
+    std::string Messages() { return Hostile::Messages(m_inst.Messages()); }
+    // The text, a blank and the messages recorded meanwhile (read only after the text is made).
+    std::string WithMessages(const std::string& text) { return text + " " + Messages(); }
+    QString Win(const char* relPath) const { return m_inst.WindowsPath(QString::fromUtf8(relPath)); }
+    QString Native(const char* relPath) const { return m_inst.NativePath(QString::fromUtf8(relPath)); }
+
+    TestInstallation m_inst;
+};

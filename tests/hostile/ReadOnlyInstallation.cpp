@@ -2,52 +2,112 @@
 
 #include "HostileSupport.h"
 
+#include <QCryptographicHash>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+
+#include <dirent.h>
+#include <fcntl.h>
+#include <functional>
 #include <stdexcept>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace {
 
-struct Editor {
-    const char* dir;
-    const char* section;
-    const char* model;
-};
-
-// One category and one model per editor, names in four languages.
-const Editor kEditors[] = {
-    {"Goods", "G_Kisten", "Goods\\Kisten\\Kiste.gsb"},
-    {"Landscape_elements", "L_Baeume", "LSElemente\\Baeume\\Eiche.gsb"},
-    {"Rolling_stock", "R_Loks", "Rollmaterial\\Loks\\Lok.gsb"},
-    {"Signals", "S_Haupt", "Signale\\Signale\\Haupt.gsb"},
-    {"Static_structures", "I_Haeuser", "Immobilien\\Haeuser\\Haus.gsb"},
-    {"Track_objects_street", "T_Strasse", "Gleisobjekte\\Strassen\\Strasse.gsb"},
-    {"Track_objects_track", "T_Gleis", "Gleisobjekte\\Gleise\\Gleis.gsb"},
-    {"Track_objects_tram", "T_Tram", "Gleisobjekte\\Tram\\Tram.gsb"},
-    {"Track_objects_waterway", "T_Wasser", "Gleisobjekte\\Wasser\\Kanal.gsb"},
-};
-
-QByteArray Mod2Reference(const QByteArray& name)
+std::string Time(const timespec& ts)
 {
-    QByteArray bytes("GSB");
-    const quint32 length = quint32(name.size());
-    bytes += char(length & 0xFF);
-    bytes += char((length >> 8) & 0xFF);
-    bytes += char((length >> 16) & 0xFF);
-    bytes += '\0';
-    return bytes + name + QByteArray(8, '\0');
+    return std::to_string(ts.tv_sec) + "." + std::to_string(ts.tv_nsec);
+}
+
+std::string Describe(const std::string& path, const struct stat& st)
+{
+    std::string text = "mode=" + std::to_string(st.st_mode) + " size=" + std::to_string(st.st_size)
+                       + " links=" + std::to_string(st.st_nlink) + " owner=" + std::to_string(st.st_uid) + ":"
+                       + std::to_string(st.st_gid) + " ino=" + std::to_string(st.st_ino)
+                       + " mtime=" + Time(st.st_mtim) + " ctime=" + Time(st.st_ctim);
+    char target[4096];
+    if (S_ISLNK(st.st_mode))
+        text += " target=" + std::string(target, size_t(std::max<ssize_t>(0, ::readlink(path.c_str(), target, sizeof target))));
+    const int fd = S_ISREG(st.st_mode) ? ::open(path.c_str(), O_RDONLY | O_NOFOLLOW) : -1;
+    if (fd >= 0) {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        for (ssize_t n; (n = ::read(fd, target, sizeof target)) > 0;)
+            hash.addData(QByteArrayView(target, n));
+        ::close(fd);
+        text += " sha256=" + hash.result().toHex().toStdString();
+    }
+    return text;
+}
+
+// Calls visit for the root and every entry below it; links are not followed.
+void Walk(const std::string& path, const std::function<void(const std::string&, const struct stat&)>& visit)
+{
+    struct stat st {};
+    if (::lstat(path.c_str(), &st) != 0)
+        return;
+    visit(path, st);
+    DIR* dir = S_ISDIR(st.st_mode) ? ::opendir(path.c_str()) : nullptr;
+    if (!dir)
+        return;
+    std::vector<std::string> names;
+    while (const dirent* ent = ::readdir(dir)) {
+        if (std::string(ent->d_name) != "." && std::string(ent->d_name) != "..")
+            names.emplace_back(ent->d_name);
+    }
+    ::closedir(dir);
+    for (const std::string& name : names)
+        Walk(path + "/" + name, visit);
 }
 
 } // namespace
 
+TreeSnapshot TakeSnapshot(const QString& nativeRoot)
+{
+    const std::string root = QFile::encodeName(nativeRoot).toStdString();
+    TreeSnapshot snapshot;
+    Walk(root, [&](const std::string& path, const struct stat& st) { snapshot[path.substr(root.size())] = Describe(path, st); });
+    return snapshot;
+}
+
+std::string SnapshotDifferences(const TreeSnapshot& before, const TreeSnapshot& after)
+{
+    std::string differences;
+    for (const auto& [path, description] : before) {
+        const auto it = after.find(path);
+        if (it == after.end())
+            differences += "removed " + path + "\n";
+        else if (it->second != description)
+            differences += "changed " + path + ": " + description + " -> " + it->second + "\n";
+    }
+    for (const auto& [path, description] : after) {
+        if (before.count(path) == 0)
+            differences += "added " + path + ": " + description + "\n";
+    }
+    return differences;
+}
+
 ReadOnlyInstallation::ReadOnlyInstallation()
 {
-    m_generated = Generate();
-    if (!m_generated)
-        WriteOwn();
-    AddHostileExtras();
-    MakeReadOnly(NativeTop());
+    // The generator writes "Resourcen" itself and refuses an existing one.
+    QDir(m_inst.NativeRoot()).removeRecursively();
+    if (QProcess::execute(QStringLiteral(KLUNI_DEMOGEN), {QStringLiteral("--out"), NativeTop(), QStringLiteral("--models"),
+                                                          QStringLiteral("120"), QStringLiteral("--pak")})
+        != 0)
+        throw std::runtime_error("the demo generator failed");
+    m_inst.MakeDir(QStringLiteral("Immobilien/zz_Fallen"));
+    Hostile::MakeSymlink(QStringLiteral("../.."), m_inst.NativePath(QStringLiteral("Immobilien/zz_Fallen/schleife")));
+    Hostile::MakeFifo(m_inst.NativePath(QStringLiteral("Immobilien/zz_Fallen/rohr.gsb")));
+    m_inst.WriteBytes(QStringLiteral("Immobilien/zz_Fallen/echt.gsb"), QByteArray("GSB\x0c\0\0\0Fallen\\fehlt", 19));
+    Hostile::MakeFifo(m_inst.NativePath(QStringLiteral("Immobilien/zz_Fallen/echt.ini")));
+    // Write permission taken from everything (root ignores it: the snapshot is what proves it).
+    Walk(QFile::encodeName(NativeTop()).toStdString(), [](const std::string& path, const struct stat& st) {
+        if (!S_ISLNK(st.st_mode))
+            ::chmod(path.c_str(), st.st_mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH));
+    });
     m_before = TakeSnapshot(NativeTop());
 }
 
@@ -59,63 +119,4 @@ ReadOnlyInstallation::~ReadOnlyInstallation()
 QString ReadOnlyInstallation::NativeTop() const
 {
     return QFileInfo(m_inst.NativeRoot()).absolutePath();
-}
-
-std::string ReadOnlyInstallation::Changes() const
-{
-    return SnapshotDifferences(m_before, TakeSnapshot(NativeTop()));
-}
-
-bool ReadOnlyInstallation::Generate()
-{
-#ifdef KLUNI_DEMOGEN
-    // The generator writes "Resourcen" itself and refuses an existing one.
-    QDir(m_inst.NativeRoot()).removeRecursively();
-    QProcess generator;
-    generator.start(QStringLiteral(KLUNI_DEMOGEN),
-                    {QStringLiteral("--out"), NativeTop(), QStringLiteral("--models"), QStringLiteral("120"),
-                     QStringLiteral("--pak")});
-    if (generator.waitForFinished(120000) && generator.exitStatus() == QProcess::NormalExit
-        && generator.exitCode() == 0)
-        return true;
-    QDir(m_inst.NativeRoot()).removeRecursively();
-    QDir().mkpath(m_inst.NativeRoot());
-#endif
-    return false;
-}
-
-void ReadOnlyInstallation::WriteOwn()
-{
-    QString modelsIni;
-    for (const Editor& editor : kEditors) {
-        const QString dir = QStringLiteral("Categories/") + QLatin1String(editor.dir) + QLatin1Char('/');
-        m_inst.WriteText(dir + QStringLiteral("index.ini"), QStringLiteral("[Index]\n1=top.ini\n2=CDIn\n3=sub.ini\n4=CDOut\n"));
-        for (const char* file : {"top", "sub"}) {
-            QString text = QStringLiteral("[%1]\nFilterSection=%2%3\n").arg(QLatin1String(file), QLatin1String(editor.section),
-                                                                             QLatin1String(file));
-            for (const char* lang : {"ENG", "GER", "FRA", "POL"})
-                text += QStringLiteral("Name_%1=%2 %1\n").arg(QLatin1String(lang), QLatin1String(file));
-            m_inst.WriteText(dir + QLatin1String(file) + QStringLiteral(".ini"), text);
-        }
-        modelsIni += QStringLiteral("[%1sub]\nFile1=%2\n").arg(QLatin1String(editor.section), QLatin1String(editor.model));
-
-        QString model = QLatin1String(editor.model);
-        model.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        const QByteArray mod2 = QByteArray(editor.dir) + "\\" + QByteArray(editor.section);
-        m_inst.WriteBytes(model, Mod2Reference(mod2));
-        m_inst.WriteText(model.left(model.size() - 4) + QStringLiteral(".ini"),
-                         QStringLiteral("[Modell]\nName_GER=Modell %1\n").arg(QLatin1String(editor.section)));
-        m_inst.WriteText(QStringLiteral("Modelle/%1/%2.mod2").arg(QLatin1String(editor.dir), QLatin1String(editor.section)),
-                         QStringLiteral("mod2"));
-    }
-    m_inst.WriteText(QStringLiteral("Categories/Models.ini"), modelsIni);
-}
-
-void ReadOnlyInstallation::AddHostileExtras()
-{
-    m_inst.MakeDir(QStringLiteral("Immobilien/zz_Fallen"));
-    Hostile::MakeSymlink(QStringLiteral("../.."), m_inst.NativePath(QStringLiteral("Immobilien/zz_Fallen/schleife")));
-    Hostile::MakeFifo(m_inst.NativePath(QStringLiteral("Immobilien/zz_Fallen/rohr.gsb")));
-    m_inst.WriteBytes(QStringLiteral("Immobilien/zz_Fallen/echt.gsb"), Mod2Reference("Fallen\\fehlt"));
-    Hostile::MakeFifo(m_inst.NativePath(QStringLiteral("Immobilien/zz_Fallen/echt.ini")));
 }

@@ -1,32 +1,35 @@
 #pragma once
 
 #include "TestInstallation.h"
-#include "TreeSnapshot.h"
 
 #include <QString>
+#include <map>
+#include <string>
 
-// A complete installation (the demo generator's when it is built, else a
-// small one of our own) with a few hostile extras - a link loop, FIFOs named
-// like model files - made read-only, and the snapshot of it taken after that.
+// Everything about a directory tree that a writer could change: for every
+// entry its kind, permissions, size, link count, owner, inode, modification
+// and status-change times to the nanosecond, a link's target and a file's
+// SHA-256. Access times are left out: reading changes them.
+using TreeSnapshot = std::map<std::string, std::string>;
+TreeSnapshot TakeSnapshot(const QString& nativeRoot);
+// The entries added, removed or changed, one per line; empty when equal.
+std::string SnapshotDifferences(const TreeSnapshot& before, const TreeSnapshot& after);
+
+// The demo generator's installation with a few hostile extras - a link loop,
+// FIFOs named like model files - made read-only, and its snapshot taken then.
 class ReadOnlyInstallation {
 public:
     ReadOnlyInstallation();
     ~ReadOnlyInstallation();
 
     TestInstallation& Inst() { return m_inst; }
-    // The whole installation: the "Resourcen" directory and what lies beside it.
-    QString NativeTop() const;
     // Differences between now and the snapshot taken when it was made read-only.
-    std::string Changes() const;
-    // True when the demo generator wrote it.
-    bool Generated() const { return m_generated; }
+    std::string Changes() const { return SnapshotDifferences(m_before, TakeSnapshot(NativeTop())); }
 
 private:
-    bool Generate();
-    void WriteOwn();
-    void AddHostileExtras();
+    // The "Resourcen" directory and what lies beside it.
+    QString NativeTop() const;
 
     TestInstallation m_inst;
-    bool m_generated = false;
     TreeSnapshot m_before;
 };

@@ -11,16 +11,13 @@
 #include "hostdata/ModelDetail.h"
 #include "hostdata/ResultTexts.h"
 #include "hostdata/Searches.h"
-#include "platform/RecordingMessageSink.h"
 #include "startup/ModuleState.h"
 #include "startup/modMain.h"
 #include "startup/modTools.h"
 
-#include <gtest/gtest.h>
-
 #include <QDate>
-#include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -36,20 +33,19 @@ qint32 DetailsOfAll(const CModels& models, const CCategories& categories)
     return known;
 }
 
-// Everything the windows and the command-line tool can ask of an installation.
+// Everything the windows and the command-line tool can ask of an installation;
+// the counts show that each had something to do, or the comparison proves nothing.
 std::string RunEverything(const QString& nativeResBase)
 {
     qputenv("KLUNI_RESBASE", QFile::encodeName(nativeResBase));
     QString pakNotice;
     if (!CheckInstallation(&pakNotice))
         return "installation check failed";
-
     CCategories categories;
     for (const char* language : {"ENG", "FRA", "POL", "GER"}) {
         gMod.gtNameKey = QStringLiteral("Name_") + QLatin1String(language);
         categories.Init();
     }
-
     CModels models;
     for (const NameSource source : {NameSource::Gsb, NameSource::Ini, NameSource::Both}) {
         for (qint16 oper = 0; oper <= 4; ++oper)
@@ -59,29 +55,20 @@ std::string RunEverything(const QString& nativeResBase)
     Searches::ByName(models, 0, QString(), NameSource::Both);
     gMod.gbExtend = false;
 
-    CModels all;
+    CModels all, dated, started, dropped;
     Searches::ByName(all, 0, QString(), NameSource::Gsb);
     const qint32 known = DetailsOfAll(all, categories);
     ResultTexts::ClipboardText(all);
     IniProblemsNoticeText();
-
-    CModels dated;
     Searches::ByDate(dated, QDate(1980, 1, 1), QDate::currentDate().addDays(1));
-    CModels started;
     Searches::StartParams(started, {gMod.gtResBase});
     DetailsOfAll(started, categories);
-    CModels dropped;
     Searches::Dropped(dropped, {JoinPath(gMod.gtResBase, QStringLiteral("Immobilien")),
                                 JoinPath(gMod.gtResBase, all.Count() ? all.Filename(0) : QString())});
     DetailsOfAll(dropped, categories);
-
-    const std::string counts = "all=" + std::to_string(all.Count()) + " known=" + std::to_string(known)
-                               + " dated=" + std::to_string(dated.Count()) + " started=" + std::to_string(started.Count())
-                               + " dropped=" + std::to_string(dropped.Count());
-    // The operations must have had something to do, or the comparison proves nothing.
-    const bool didWork = all.Count() > 0 && known > 0 && dated.Count() > 0 && started.Count() > 0
-                         && dropped.Count() > 0;
-    return didWork ? "worked" : "too little found: " + counts;
+    const auto flag = [](bool worked) { return worked ? "1" : "0"; };
+    return std::string("worked ") + flag(all.Count() > 0 && known > 0) + flag(dated.Count() > 0)
+           + flag(started.Count() > 0) + flag(dropped.Count() > 0);
 }
 
 } // namespace
@@ -89,43 +76,32 @@ std::string RunEverything(const QString& nativeResBase)
 TEST(ReadOnlyGuarantee, SearchesScansAndLookupsChangeNothing)
 {
     ReadOnlyInstallation installation;
-    const Hostile::Outcome outcome = Hostile::RunIsolated([&] {
-        RecordingMessageSink messages;   // the installation's faults raise messages; nobody answers them
-        return RunEverything(installation.Inst().NativeRoot());
-    });
-    EXPECT_TRUE(outcome.finished) << Hostile::Describe(outcome);
-    EXPECT_EQ(outcome.text, "worked");
+    EXPECT_EQ(Hostile::RunIsolated([&] { return RunEverything(installation.Inst().NativeRoot()); }), "worked 1111");
     EXPECT_EQ(installation.Changes(), "");
 }
 
-// The comparison itself: it sees what a writer would leave behind, and not
-// what a reader does.
+// The comparison itself sees what a writer leaves behind, even the same bytes
+// with the old modification time, and not what a reader does.
 TEST(ReadOnlyGuarantee, SnapshotSeesWritesButNotReads)
 {
     QTemporaryDir dir;
-    const QString file = dir.filePath(QStringLiteral("a.ini"));
-    QFile(file).open(QIODevice::WriteOnly);
+    QFile file(dir.filePath(QStringLiteral("a.ini")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
     const TreeSnapshot before = TakeSnapshot(dir.path());
-
-    QFile reader(file);
-    ASSERT_TRUE(reader.open(QIODevice::ReadOnly));
-    reader.readAll();
-    reader.close();
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    file.readAll();
+    file.close();
     EXPECT_EQ(SnapshotDifferences(before, TakeSnapshot(dir.path())), "");
 
-    // Same bytes, same modification time, but written: the status change shows.
-    const QByteArray native = QFile::encodeName(file);
     struct stat st {};
-    ASSERT_EQ(::stat(native.constData(), &st), 0);
-    {
-        QFile writer(file);
-        ASSERT_TRUE(writer.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    }
+    ASSERT_EQ(::stat(QFile::encodeName(file.fileName()).constData(), &st), 0);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.close();
     const timespec times[2] = {st.st_atim, st.st_mtim};
-    ASSERT_EQ(::utimensat(AT_FDCWD, native.constData(), times, 0), 0);
-    const std::string changed = SnapshotDifferences(before, TakeSnapshot(dir.path()));
-    EXPECT_EQ(changed.rfind("changed /a.ini", 0), 0u) << changed;
-
+    ASSERT_EQ(::utimensat(AT_FDCWD, QFile::encodeName(file.fileName()).constData(), times, 0), 0);
     QFile(dir.filePath(QStringLiteral("neu.txt"))).open(QIODevice::WriteOnly);
-    EXPECT_NE(SnapshotDifferences(before, TakeSnapshot(dir.path())).find("added /neu.txt"), std::string::npos);
+    const std::string changes = SnapshotDifferences(before, TakeSnapshot(dir.path()));
+    EXPECT_NE(changes.find("changed /a.ini"), std::string::npos) << changes;
+    EXPECT_NE(changes.find("added /neu.txt"), std::string::npos) << changes;
 }

@@ -2,6 +2,7 @@
 // both searches in every form, every row selected with the mod2 list and the
 // preview open, all four category languages, the clipboard copy and closing.
 // The installation's snapshot must be the same afterwards.
+#include "ControlLookup.h"
 #include "ReadOnlyInstallation.h"
 #include "ScopedEnv.h"
 
@@ -9,7 +10,6 @@
 #include "mainwindow/Startup.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
@@ -21,40 +21,14 @@
 
 namespace {
 
-template <class Control>
-Control* Child(QWidget* window, const QString& name)
-{
-    auto* control = window->findChild<Control*>(name);
-    if (!control)
-        qFatal("control %s not found", qPrintable(name));
-    return control;
-}
-
 // Selects every row of the result list, one after the other.
 int SelectEveryRow(QWidget* window)
 {
-    auto* list = Child<QListView>(window, QStringLiteral("lbModels"));
+    auto* list = ChildOf<QListView>(window, "lbModels");
     const int rows = list->model() ? list->model()->rowCount() : 0;
     for (int row = 0; row < rows; ++row)
         list->setCurrentIndex(list->model()->index(row, 0));
     return rows;
-}
-
-void SearchByName(QWidget* window, int oper, int source, const QString& text)
-{
-    Child<QRadioButton>(window, QStringLiteral("rbSearchStyle_0"))->setChecked(true);
-    Child<QComboBox>(window, QStringLiteral("cbOper"))->setCurrentIndex(oper);
-    Child<QRadioButton>(window, QStringLiteral("rbModelName_%1").arg(source))->setChecked(true);
-    Child<QComboBox>(window, QStringLiteral("cbModel"))->setEditText(text);
-    Child<QPushButton>(window, QStringLiteral("cmdSearch"))->click();
-}
-
-void SearchByDate(QWidget* window, const QString& from, const QString& to)
-{
-    Child<QRadioButton>(window, QStringLiteral("rbSearchStyle_1"))->setChecked(true);
-    Child<QLineEdit>(window, QStringLiteral("txDate_0"))->setText(from);
-    Child<QLineEdit>(window, QStringLiteral("txDate_1"))->setText(to);
-    Child<QPushButton>(window, QStringLiteral("cmdSearch"))->click();
 }
 
 } // namespace
@@ -82,33 +56,37 @@ void TestReadOnlyWindows::windowsLeaveTheInstallationUntouched()
         window->SetHooks(hooks);
         QWidget* w = window.get();
         QVERIFY(SelectEveryRow(w) > 0);
-
-        Child<QPushButton>(w, QStringLiteral("cmdMod2"))->click();
-        Child<QPushButton>(w, QStringLiteral("cmdVorschau"))->click();
+        ChildOf<QPushButton>(w, "cmdMod2")->click();
+        ChildOf<QPushButton>(w, "cmdVorschau")->click();
         QVERIFY(window->Mod2() && window->Vorschau());
 
         int found = 0;
-        for (int source = 0; source <= 2; ++source) {
+        ChildOf<QRadioButton>(w, "rbSearchStyle_0")->setChecked(true);
+        for (const char* source : {"rbModelName_0", "rbModelName_1", "rbModelName_2"}) {
+            ChildOf<QRadioButton>(w, source)->setChecked(true);
             for (int oper = 0; oper <= 4; ++oper) {
-                SearchByName(w, oper, source, oper == 4 ? QStringLiteral("*e*") : QStringLiteral("e"));
+                ChildOf<QComboBox>(w, "cbOper")->setCurrentIndex(oper);
+                ChildOf<QComboBox>(w, "cbModel")->setEditText(oper == 4 ? QStringLiteral("*e*") : QStringLiteral("e"));
+                ChildOf<QPushButton>(w, "cmdSearch")->click();
                 found += SelectEveryRow(w);
             }
         }
         QVERIFY(found > 0);
-        auto* language = Child<QComboBox>(w, QStringLiteral("cbLang"));
+        auto* language = ChildOf<QComboBox>(w, "cbLang");
         for (int lang = 0; lang < language->count(); ++lang) {
             language->setCurrentIndex(lang);
             SelectEveryRow(w);
         }
 
-        Child<QCheckBox>(w, QStringLiteral("chkExtend"))->setChecked(true);
-        SearchByDate(w, QStringLiteral("01.01.1980"), QDate::currentDate().addDays(1).toString(QStringLiteral("dd.MM.yyyy")));
+        ChildOf<QCheckBox>(w, "chkExtend")->setChecked(true);
+        ChildOf<QRadioButton>(w, "rbSearchStyle_1")->setChecked(true);
+        ChildOf<QLineEdit>(w, "txDate_0")->setText(QStringLiteral("01.01.1980"));
+        ChildOf<QLineEdit>(w, "txDate_1")->setText(QDate::currentDate().addDays(1).toString(QStringLiteral("dd.MM.yyyy")));
+        ChildOf<QPushButton>(w, "cmdSearch")->click();
         QVERIFY(SelectEveryRow(w) > 0);
-        if (auto* copy = w->findChild<QAction*>(QStringLiteral("mnuPopClipbrd")))
-            copy->trigger();
-
-        Child<QPushButton>(w, QStringLiteral("cmdVorschau"))->click();
-        Child<QPushButton>(w, QStringLiteral("cmdMod2"))->click();
+        ChildOf<QAction>(w, "mnuPopClipbrd")->trigger();
+        ChildOf<QPushButton>(w, "cmdVorschau")->click();
+        ChildOf<QPushButton>(w, "cmdMod2")->click();
         window->close();
     }
     QCOMPARE(QString::fromStdString(installation.Changes()), QString());

@@ -1,0 +1,268 @@
+// Installations that no installer leaves behind: FIFOs and directories where
+// files belong, giant and degenerate files, trees that loop, nest absurdly
+// deep, exceed the system's path length or carry names that are not UTF-8,
+// category trees beyond their 16-bit limits. Whatever could hang or crash
+// runs in a child process.
+#include "HostileSupport.h"
+
+#include "hostdata/CCategories.h"
+#include "hostdata/CGsb.h"
+#include "hostdata/CIniFile.h"
+#include "hostdata/CModels.h"
+#include "hostdata/ModelScanner.h"
+#include "hostdata/Searches.h"
+#include "startup/KluniError.h"
+#include "startup/ModuleState.h"
+#include "startup/modTools.h"
+
+#include <QDate>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+using Hostile::Files;
+using Hostile::RunIsolated;
+
+namespace {
+
+std::string N(qint64 number)
+{
+    return std::to_string(number);
+}
+
+std::string Scan(const QString& windowsDir)
+{
+    CModels models;
+    ModelScanner(models).ScanDirectory(windowsDir);
+    return Files(models);
+}
+
+// The number of nodes of each editor's tree, or the error that loading raised.
+std::string CategoryCounts()
+{
+    try {
+        CCategories categories;
+        categories.Init();
+        std::string text;
+        for (qint16 e = 0; e < CCategories::kEditorCount; ++e)
+            text += N(categories.Nodes(e).size()) + " ";
+        return text;
+    } catch (const KluniError& error) {
+        return "error " + N(error.Number());
+    }
+}
+
+// A gsb file: was it read, does it exist, its mod2 names and how many are missing.
+std::string Gsb(const QString& windowsPath)
+{
+    CGsb gsb;
+    const bool read = gsb.Init(windowsPath);
+    return N(read) + N(gsb.GsbExists()) + N(gsb.Count()) + N(gsb.CountMissing());
+}
+
+} // namespace
+
+// Opening a FIFO for reading would wait for a writer that never comes; a
+// directory named like a file is walked by a scan but never read.
+TEST_F(HostileTest, FifosAndDirectoriesWhereFilesBelongAreNotRead)
+{
+    m_inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[S]\nFile1=Immobilien\\haus.gsb\n"
+                                                                           "File2=Immobilien\\fifo.gsb\nFile3=Immobilien\\ordner.gsb\n"));
+    m_inst.WriteBytes(QStringLiteral("Immobilien/haus.gsb"), QByteArray("\x05\x00\x00\x00x\\abc", 9));
+    Hostile::MakeFifo(Native("Immobilien/haus.ini"));
+    Hostile::MakeFifo(Native("Immobilien/fifo.gsb"));
+    m_inst.WriteText(QStringLiteral("Immobilien/ordner.gsb/inner.gsb"), QStringLiteral("x"));
+    m_inst.MakeDir(QStringLiteral("Immobilien/ordner.ini"));
+    m_inst.MakeDir(QStringLiteral("Modelle/x"));
+    Hostile::MakeFifo(Native("Modelle/x/abc.mod2"));
+    m_inst.MakeDir(QStringLiteral("Categories/Goods"));
+    Hostile::MakeFifo(Native("Categories/Goods/index.ini"));
+    m_inst.MakeDir(QStringLiteral("Categories/Landscape_elements/index.ini"));
+    m_inst.WriteText(QStringLiteral("Categories/Signals/index.ini"), QStringLiteral("[x]\n1=kat.ini\n2=dir.ini\n3=ok.ini\n"));
+    Hostile::MakeFifo(Native("Categories/Signals/kat.ini"));
+    m_inst.MakeDir(QStringLiteral("Categories/Signals/dir.ini"));
+    m_inst.WriteText(QStringLiteral("Categories/Signals/ok.ini"), QStringLiteral("[k]\nName_GER=K\nFilterSection=S\n"));
+    m_inst.Activate();
+
+    EXPECT_EQ(RunIsolated([&] {
+                  CModels models;
+                  const bool searched = Searches::ByName(models, 0, QString(), NameSource::Both);
+                  std::string text = "search " + N(searched) + N(models.Count()) + " missing ini " + N(gMod.glMissingIni);
+                  text += " gsb " + Gsb(Win("Immobilien\\haus.gsb"));
+                  text += " " + Gsb(Win("Immobilien\\fifo.gsb"));
+                  text += " " + Gsb(Win("Immobilien\\ordner.gsb"));
+                  text += " categories " + CategoryCounts();
+                  return WithMessages(text + "scan " + Scan(Win("Immobilien")));
+              }),
+              "search 13 missing ini 3 gsb 1111 0000 0000 categories 0 0 0 1 0 0 0 0 0 scan "
+              "\\immobilien\\haus.gsb|\\immobilien\\ordner.gsb\\inner.gsb ");
+}
+
+TEST_F(HostileTest, ModelsIniThatIsAFifoOrADirectoryCannotBeRead)
+{
+    for (const bool fifo : {true, false}) {
+        Hostile::RemoveTree(Native("Categories"));
+        m_inst.MakeDir(QString::fromLatin1(fifo ? "Categories" : "Categories/Models.ini"));
+        if (fifo)
+            Hostile::MakeFifo(Native("Categories/Models.ini"));
+        m_inst.Activate();
+        const std::string cannotRead =
+            FormatMsg(QStringLiteral("Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
+                                     "finden.%mDas Programm wird somit beendet."),
+                      {gMod.gtModelsIni})
+                .toStdString();
+        EXPECT_EQ(RunIsolated([&] {
+                      CModels models;
+                      const bool byName = Searches::ByName(models, 0, QStringLiteral("a"), NameSource::Gsb);
+                      models.StoreFile(QStringLiteral("\\x.gsb"), DroppedSection());
+                      const bool setSection = models.SetSection(0);
+                      return WithMessages(N(byName) + N(setSection));
+                  }),
+                  "00 " + cannotRead + "|" + cannotRead)
+            << (fifo ? "FIFO" : "directory");
+    }
+}
+
+// Files far larger than any real one: read in one pass, or refused with the
+// read error, never with a crash or a quadratic scan.
+TEST_F(HostileTest, GiantFilesAreReadOnceOrRefused)
+{
+    Hostile::MakeSparseFile(Native("riesig.gsb"), (qint64(1) << 31) + 4096);
+    m_inst.WriteBytes(QStringLiteral("strich.gsb"), QByteArray(8 * 1024 * 1024, '\\'));
+    m_inst.Activate();
+    EXPECT_EQ(RunIsolated([&] { return WithMessages(Gsb(Win("strich.gsb"))); }), "1100 ");
+    // Not read, but known to exist; one plain message with the error number and text.
+    const std::string giant = RunIsolated([&] { return WithMessages(Gsb(Win("riesig.gsb"))); });
+    EXPECT_EQ(giant.rfind("0100 Fehler beim Lesen der gsb-Datei:\r\n6 ", 0), 0u) << giant;
+
+    // One entry whose model name is 8 MB long (32 reading buffers), without
+    // any line end; then one such line that is neither section nor entry.
+    const qsizetype size = 8 * 1024 * 1024;
+    const auto search = [&](const QString& text) {
+        return RunIsolated([&] {
+            CModels models;
+            const bool searched = Searches::ByName(models, 0, text, NameSource::Gsb);
+            return WithMessages(N(searched) + N(models.Count()) + " " + N(models.Count() ? models.Gsb(0).size() : 0));
+        });
+    };
+    m_inst.WriteBytes(QStringLiteral("Categories/Models.ini"), "File1=Immobilien\\" + QByteArray(size, 'a') + "b.gsb");
+    EXPECT_EQ(search(QStringLiteral("aab")), "11 " + N(size + 1) + " ");
+    EXPECT_EQ(search(QStringLiteral("ba")), "10 0 ");
+    m_inst.WriteBytes(QStringLiteral("Categories/Models.ini"), QByteArray(size, 'x'));
+    EXPECT_EQ(search(QString()), "10 0 ");
+}
+
+// Links back up are walked once; a link to a sibling is no loop: its models
+// are found under its own name, by a scan and by the date search.
+TEST_F(HostileTest, LinkLoopsBelowAScanRootAreWalkedOnce)
+{
+    m_inst.WriteText(QStringLiteral("Immobilien/a/haus.gsb"), QStringLiteral("x"));
+    m_inst.MakeDir(QStringLiteral("Immobilien/b"));
+    Hostile::MakeSymlink(QStringLiteral(".."), Native("Immobilien/a/loop"));
+    Hostile::MakeSymlink(QStringLiteral("../../Immobilien"), Native("Immobilien/b/up"));
+    Hostile::MakeSymlink(QStringLiteral("../.."), Native("Immobilien/b/top"));
+    Hostile::MakeSymlink(QStringLiteral("self"), Native("Immobilien/b/self"));
+    Hostile::MakeSymlink(QStringLiteral("a"), Native("Immobilien/c"));
+    m_inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[S]\nFile1=\\Immobilien\\a\\haus.gsb\n"));
+    m_inst.Activate();
+
+    EXPECT_EQ(RunIsolated([&] {
+                  CModels models;
+                  const QDate today = QDate::currentDate();
+                  Searches::ByDate(models, today.addDays(-1), today.addDays(1));
+                  return WithMessages(Scan(Win("Immobilien")) + " " + Files(models) + " "
+                                      + models.Section(0).toStdString());
+              }),
+              "\\immobilien\\a\\haus.gsb|\\immobilien\\c\\haus.gsb \\immobilien\\a\\haus.gsb|\\immobilien\\c\\haus.gsb "
+              "S ");
+}
+
+// 25 levels of 200 characters (the bottom beyond 4,096 bytes) and 1,000
+// levels of one (a deep recursion): the models within the system's path length are found and
+// readable, the others may or may not be listed, but nothing is reported,
+// crashes or runs out of stack.
+TEST_F(HostileTest, PathsDeeperOrLongerThanTheSystemAllowsAreSkippedQuietly)
+{
+    m_inst.MakeDir(QStringLiteral("lang"));
+    m_inst.MakeDir(QStringLiteral("tief"));
+    Hostile::MakeNestedChain(Native("lang"), QByteArray(200, 'p'), 25, {3, 25});
+    Hostile::MakeNestedChain(Native("tief"), "d", 1000, {10, 1000});
+    m_inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[S]\n"));
+    m_inst.Activate();
+
+    const std::string text = RunIsolated([&] {
+        CModels models;
+        ModelScanner(models).ScanDirectory(Win("lang"));
+        ModelScanner(models).ScanDirectory(Win("tief"));
+        std::string names;
+        for (qint32 i = 0; i < models.Count(); ++i) {
+            const QString file = JoinPath(gMod.gtResBase, models.Filename(i));
+            CIniFile ini;
+            ini.Init(file);
+            names += LastPathPart(file).toStdString() + Gsb(file).substr(0, 2) + " ";
+        }
+        return WithMessages(names);
+    });
+    EXPECT_EQ(text.rfind("\\m3.gsb11 ", 0), 0u) << text;
+    EXPECT_NE(text.find("\\m10.gsb11 \\m1000.gsb11 "), std::string::npos) << text;
+    EXPECT_EQ(text.find("Fehler"), std::string::npos) << text;
+}
+
+// Names that are not UTF-8 must not disturb a scan: the other models are
+// found and read as usual.
+TEST_F(HostileTest, NamesThatAreNotUtf8DoNotDisturbTheScan)
+{
+    const QByteArray model("\x0c\x00\x00\x00Haus\\Wand.ab", 16);
+    m_inst.WriteBytes(QStringLiteral("Immobilien/normal.gsb"), model);
+    m_inst.WriteBytes(QStringLiteral("Immobilien/zz/b.gsb"), model);
+    const QByteArray base = QFile::encodeName(Native("Immobilien"));
+    Hostile::WriteRawName(base, "H\xe4us.gsb", model);
+    const QByteArray dir = base + "/gr\xfc\xff";
+    ASSERT_EQ(::mkdir(dir.constData(), 0755), 0);
+    Hostile::WriteRawName(dir, "Tor\x9f.gsb", model);
+    Hostile::WriteRawName(dir, "Tor\x9f.ini", "[x]\r\nName_GER=Tor\r\n");
+    m_inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[S]\nFile1=\\Immobilien\\normal.gsb\n"));
+    m_inst.Activate();
+
+    EXPECT_EQ(RunIsolated([&] {
+                  CModels models;
+                  Searches::Dropped(models, {Win("Immobilien")});
+                  std::string text;
+                  for (qint32 i = 0; i < models.Count(); ++i) {
+                      const QString file = JoinPath(gMod.gtResBase, models.Filename(i));
+                      const std::string read = Gsb(file);
+                      IniModelName(file);
+                      if (!file.contains(QRegularExpression(QStringLiteral("[^\\x00-\\x7f]"))))
+                          text += models.Filename(i).toStdString() + read + " ";
+                  }
+                  return WithMessages(text);
+              }),
+              "\\immobilien\\normal.gsb1111 \\immobilien\\zz\\b.gsb1111  ");
+}
+
+// Beyond 32,767 nodes or levels loading ends in an overflow error, never in a
+// wrapped index that writes outside the trees; the largest tree that fits loads.
+TEST_F(HostileTest, CategoryTreesBeyondTheirLimitsOverflow)
+{
+    QString sections;
+    for (int i = 0; i < 40000; ++i)
+        sections += QStringLiteral("[K%1]\nName_GER=K%1\nFilterSection=S%1\n").arg(i);
+    const QString descents = QStringLiteral("d=CDIn\n").repeated(100000);
+    const struct {
+        QString index, file;
+        std::string expected;
+    } cases[] = {
+        {QStringLiteral("[x]\n1=a.ini\n") + descents + QStringLiteral("2=a.ini\n"), sections.left(sections.indexOf(QStringLiteral("[K1]"))), "error 6"},
+        {QStringLiteral("[x]\n1=a.ini\n"), sections, "error 6"},
+        {QStringLiteral("[x]\n1=a.ini\n"), sections.left(sections.indexOf(QStringLiteral("[K32767]"))),
+         "32767 0 0 0 0 0 0 0 0 "},
+    };
+    for (const auto& c : cases) {
+        m_inst.WriteText(QStringLiteral("Categories/Goods/index.ini"), c.index);
+        m_inst.WriteText(QStringLiteral("Categories/Goods/a.ini"), c.file);
+        m_inst.Activate();
+        EXPECT_EQ(RunIsolated(CategoryCounts), c.expected) << c.expected;
+    }
+}
