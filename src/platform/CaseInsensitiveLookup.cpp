@@ -115,9 +115,11 @@ struct LookupCache {
     QHash<QString, ResolvedDir> dirs;     // root + NUL + components -> resolved directory
 };
 
+// Each thread has its own: an operation on a worker thread keeps its listings
+// to itself.
 LookupCache& Cache()
 {
-    static LookupCache cache;
+    thread_local LookupCache cache;
     return cache;
 }
 
