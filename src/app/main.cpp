@@ -1,9 +1,9 @@
 // Kluni: where in EEP do I find this model?
 
-#include "hostdata/CommandLine.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/Startup.h"
 #include "platform/MessageSink.h"
+#include "platform/ProcessCommandLine.h"
 #include "platformui/QtMessageSink.h"
 #include "sidewindows/AboutPictures.h"
 
@@ -19,7 +19,11 @@ int main(int argc, char* argv[])
     QtMessageSink messages;
     MessageSink::Install(&messages);
 
-    const std::unique_ptr<FMain> window = RunStartup(CommandLine::JoinArguments(app.arguments().mid(1)));
+    // Windows keeps the command line as one string, split as the program's
+    // own rule says; elsewhere each argument is one name already.
+    const std::optional<QString> commandLine = ProcessCommandLine();
+    const std::unique_ptr<FMain> window =
+        commandLine ? RunStartup(*commandLine) : RunStartup(app.arguments().mid(1));
     const int status = window ? app.exec() : 1;
     MessageSink::Install(nullptr);
     return status;

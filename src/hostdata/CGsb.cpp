@@ -228,6 +228,10 @@ qsizetype CGsb::ScanAt(qsizetype p, const QCollator& collator)
     // A name seen before byte for byte is a duplicate: no need to collate it.
     if (m_seen.insert(std::string_view(name, size_t(nameLength))).second)
         AddMod2(TextCodec::DecodeCp1252(name, nameLength), collator);
+    // The scan goes on behind the accepted name, so that its other
+    // backslashes are skipped; but never back before the backslash that
+    // found it (the name may end before it: a later backslash with the same
+    // nearest zero byte), or the scan would find that backslash forever.
     return std::max(next, s + nameLength);
 }
 

@@ -51,25 +51,13 @@ QStringList SplitNames(const QString& commandLine)
     return names;
 }
 
-QString JoinArguments(const QStringList& nativeArguments)
+QStringList NamesFromArguments(const QStringList& nativeArguments)
 {
-    QStringList parts;
-    parts.reserve(nativeArguments.size());
-    for (const QString& argument : nativeArguments) {
-        // An empty argument is written as the shell got it, "", so that the
-        // command line is not empty and still names an (empty) name.
-        if (argument.isEmpty()) {
-            parts.append(QString(2, kQuote));
-            continue;
-        }
-        if (argument.trimmed().isEmpty()) {
-            parts.append(argument);
-            continue;
-        }
-        const QString windows = HostPath::ToWindows(argument);
-        parts.append(windows.contains(kSpace) ? kQuote + windows + kQuote : windows);
-    }
-    return parts.join(kSpace);
+    QStringList names;
+    names.reserve(nativeArguments.size());
+    for (const QString& argument : nativeArguments)
+        names.append(argument.isEmpty() ? argument : HostPath::ToWindows(argument));
+    return names;
 }
 
 } // namespace CommandLine

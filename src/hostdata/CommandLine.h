@@ -10,11 +10,10 @@ namespace CommandLine {
 // double quotes; an unclosed quote ends the list.
 QStringList SplitNames(const QString& commandLine);
 
-// Rebuilds the one string from arguments that arrived already split: each
-// argument converted to Windows form (relative ones against the current
-// directory), quoted when it holds a space, joined by spaces. An empty
-// argument becomes "" (two quotes); blank ones are kept as they are, so that a
-// blank command line stays blank.
-QString JoinArguments(const QStringList& nativeArguments);
+// The names of arguments that arrived already split, one name each, so that
+// no name changes on the way (a name may hold spaces and quotes): each in
+// Windows form, relative ones against the current directory; an empty
+// argument stays an empty name.
+QStringList NamesFromArguments(const QStringList& nativeArguments);
 
 } // namespace CommandLine

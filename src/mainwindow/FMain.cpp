@@ -6,6 +6,7 @@
 #include "hostdata/CWinApi.h"
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/NoticeArea.h"
+#include "platformui/StoredPlace.h"
 #include "platformui/Twips.h"
 #include "sidewindows/AboutPictures.h"
 #include "sidewindows/FAbout.h"
@@ -106,8 +107,6 @@ void FMain::ConnectControls()
     connect(cmdInfo, &QPushButton::clicked, this, &FMain::cmdInfo_Click);
     connect(m_notice->IniButton(), &QPushButton::clicked, this, &FMain::cmdIni_Click);
     connect(cmdEnd, &QPushButton::clicked, this, &QWidget::close);
-    if (auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance()))
-        connect(app, &QGuiApplication::commitDataRequest, this, [this] { m_sessionEnding = true; });
 }
 
 void FMain::Form_Load()
@@ -139,15 +138,8 @@ void FMain::SizeWindowFromNoticeArea()
 
 void FMain::RestorePosition()
 {
-    QPoint place = pos();
-    const qint32 x = LoadSettingLong(kPositionSection, QStringLiteral("x"), -1);
-    const qint32 y = LoadSettingLong(kPositionSection, QStringLiteral("y"), -1);
-    if (x != -1)
-        place.setX(Twips::ToPixels(x));
-    if (y != -1)
-        place.setY(Twips::ToPixels(y));
-    if (x != -1 || y != -1)
-        move(place);
+    StoredPlace::Apply(*this, LoadSettingLong(kPositionSection, QStringLiteral("x"), -1),
+                       LoadSettingLong(kPositionSection, QStringLiteral("y"), -1));
 }
 
 void FMain::StorePosition() const
@@ -168,7 +160,9 @@ bool FMain::Init()
     try {
         result = moCategories.Init();
     } catch (...) {
-        ReportError(QStringLiteral("FMain.Init"));
+        // Init has no handler of its own: the report names no procedure, and
+        // start-up ends on the false result.
+        ReportError(QString());
     }
     moModels = CModels();
     cbModel->setFocus();
@@ -262,8 +256,9 @@ void FMain::closeEvent(QCloseEvent* event)
 {
     moCategories = CCategories();
     // A close by the session's end is not the user's choice of place; nor is
-    // the place of a minimised or maximised window.
-    const bool sessionEnds = m_sessionEnding || (qApp && qApp->isSavingSession());
+    // the place of a minimised or maximised window. The session is asked now:
+    // a log-out that was asked for earlier may have been cancelled since.
+    const bool sessionEnds = qApp && qApp->isSavingSession();
     if (!sessionEnds && IsNormalState())
         StorePosition();
     if (m_mod2)

@@ -59,8 +59,10 @@ public:
     void SetVorschau(bool pNewValue);
     bool Mod2() const { return mbMod2; }
     void SetMod2(bool pNewValue);
-    // Shows the model files and directories named on the command line.
+    // Shows the model files and directories named on the command line: one
+    // string, split into names, or names that came one by one.
     void StartParams(const QString& commandLine);
+    void StartParams(const QStringList& names);
 
     // The notice area (text, dark red background, "Ini- Probleme..." button).
     void ShowNotice(const QString& text, bool showIniButton);
@@ -185,7 +187,6 @@ private:
     QPointer<FMod2> m_mod2;
     QPointer<FVorschau> m_vorschau;
     FMainHooks m_hooks;
-    bool m_sessionEnding = false;
     bool m_fillingList = false;
     bool m_keepingDateFocus = false;   // the focus goes back to an invalid date box
 };

@@ -40,7 +40,8 @@ void FMain::lbModels_SelectionChanged()
     try {
         lbModels_Click();
     } catch (...) {
-        ReportError(QStringLiteral("FMain.lbModels_Click"));
+        // The click has no handler of its own; the report names no procedure.
+        ReportError(QString());
     }
 }
 
@@ -48,12 +49,14 @@ void FMain::lbModels_Click()
 {
     IniProblemsText();
     const qint32 index = lbModels->currentIndex().row();
-    const ModelDetail detail = ModelDetail::Of(moModels, index, moCategories, moGsb);
-
+    // The path is shown before the gsb file is read, so that a read error's
+    // message stands beside the file it is about.
+    const QString file = moModels.Filename(index);
     // A path as wide as the label shows its end, where the file name is.
-    const bool tooWide = QFontMetrics(lblResult[0]->font()).horizontalAdvance(detail.file) >= lblResult[0]->width();
+    const bool tooWide = QFontMetrics(lblResult[0]->font()).horizontalAdvance(file) >= lblResult[0]->width();
     lblResult[0]->setAlignment((tooWide ? Qt::AlignRight : Qt::AlignHCenter) | Qt::AlignVCenter);
-    lblResult[0]->setText(detail.file);
+    lblResult[0]->setText(file);
+    const ModelDetail detail = ModelDetail::Of(moModels, index, moCategories, moGsb);
 
     lblMissingFile->setText(detail.fileState);
     lblMissingFile->setVisible(!detail.fileState.isEmpty());

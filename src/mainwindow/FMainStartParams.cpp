@@ -11,12 +11,11 @@
 
 namespace {
 
-// The names of the command line; those that lead into the installation by
-// another route (a Wine drive, a link) in the installation's own spelling,
-// so that they find their sections.
-QStringList NamesOf(const QString& commandLine)
+// The names; those that lead into the installation by another route (a Wine
+// drive, a link) in the installation's own spelling, so that they find their
+// sections.
+QStringList Recognised(QStringList names)
 {
-    QStringList names = CommandLine::SplitNames(commandLine);
     const InstallationPath installation(gMod.gtResBase);
     for (QString& name : names)
         name = installation.Recognise(name);
@@ -27,10 +26,15 @@ QStringList NamesOf(const QString& commandLine)
 
 void FMain::StartParams(const QString& commandLine)
 {
+    StartParams(CommandLine::SplitNames(commandLine));
+}
+
+void FMain::StartParams(const QStringList& names)
+{
     try {
         BusyCursor busy;
         mlListSource = 0;
-        Searches::StartParams(moModels, NamesOf(commandLine));
+        Searches::StartParams(moModels, Recognised(names));
         fillLbModels(moModels);
     } catch (...) {
         ReportError(QStringLiteral("FMain.StartParams"));

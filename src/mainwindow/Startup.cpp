@@ -1,13 +1,17 @@
 #include "mainwindow/Startup.h"
 
 #include "hostdata/CWinApi.h"
+#include "hostdata/CommandLine.h"
 #include "mainwindow/FMain.h"
 #include "startup/modMain.h"
 
 #include <QApplication>
 #include <QStyle>
 
-std::unique_ptr<FMain> RunStartup(const QString& commandLine)
+namespace {
+
+// startParams is empty when there is no command line.
+std::unique_ptr<FMain> Start(const std::function<void(FMain&)>& startParams)
 {
     // The window's size rule counts the caption bar.
     CWinApi::SetWinTitleHeight(QApplication::style()->pixelMetric(QStyle::PM_TitleBarHeight));
@@ -21,11 +25,27 @@ std::unique_ptr<FMain> RunStartup(const QString& commandLine)
         window->ShowNotice(pakNotice, false);
     if (ok)
         ok = window->Init();
-    // A command line of blanks still counts: the window trims it itself.
-    if (ok && !commandLine.isEmpty())
-        window->StartParams(commandLine);
+    if (ok && startParams)
+        startParams(*window);
     if (ok)
         return window;
     window->close();
     return nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<FMain> RunStartup(const QString& commandLine)
+{
+    // A command line of blanks still counts: the window trims it itself.
+    if (commandLine.isEmpty())
+        return Start({});
+    return Start([&commandLine](FMain& window) { window.StartParams(commandLine); });
+}
+
+std::unique_ptr<FMain> RunStartup(const QStringList& arguments)
+{
+    if (arguments.isEmpty())
+        return Start({});
+    return Start([&arguments](FMain& window) { window.StartParams(CommandLine::NamesFromArguments(arguments)); });
 }

@@ -35,11 +35,6 @@ LastComponent SplitLast(const QString& path)
     return {path.left(cut), path.mid(cut)};
 }
 
-bool IsHiddenName(const QString& name)
-{
-    return name.startsWith(QLatin1Char('.'));
-}
-
 // True for "X:", "X:\", "\" and the like: a directory without "." and "..".
 bool IsDriveRoot(const QString& windowsDir)
 {
@@ -89,7 +84,7 @@ FileSystem::DirEntry ToDirEntry(NativeDirectory::Entry&& entry)
     return out;
 }
 
-// By upper-cased name, then by name. The upper-cased names lie end to end in
+// By upper-cased name (one unit to one, as NTFS: "ß" after "S"), then by name. The upper-cased names lie end to end in
 // one string, so that a listing of thousands of entries costs no string each.
 void SortNtfsOrder(std::vector<FileSystem::DirEntry>& entries)
 {
@@ -107,7 +102,7 @@ void SortNtfsOrder(std::vector<FileSystem::DirEntry>& entries)
     keys.reserve(entries.size());
     for (size_t i = 0; i < entries.size(); ++i) {
         const qsizetype offset = upper.size();
-        TextCase::AppendUpper(entries[i].name, upper);
+        TextCase::AppendUpperOneToOne(entries[i].name, upper);
         keys.push_back({offset, upper.size() - offset, i});
     }
     const auto view = [&upper](const Key& k) { return QStringView(upper).mid(k.offset, k.length); };
@@ -216,12 +211,14 @@ bool PlainFileExists(const QString& windowsPath)
     const LastComponent parts = SplitLast(windowsPath);
     if (HasWildcards(parts.name)) {
         const std::vector<DirEntry> entries = MatchingEntries(parts);
-        return std::any_of(entries.cbegin(), entries.cend(),
-                           [](const DirEntry& e) { return !e.isDir && !IsHiddenName(e.name); });
+        const QString nativeDir = HostPath::ToNative(parts.dir.isEmpty() ? QStringLiteral(".") : parts.dir);
+        return std::any_of(entries.cbegin(), entries.cend(), [&nativeDir](const DirEntry& e) {
+            return !e.isDir && !NativeDirectory::IsHidden(nativeDir + QLatin1Char('/') + e.name);
+        });
     }
+    const QString native = HostPath::ToNative(windowsPath);
     NativeDirectory::Entry entry;
-    return NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry) && entry.isRegular
-        && !IsHiddenName(entry.name);
+    return NativeDirectory::Stat(native, entry) && entry.isRegular && !NativeDirectory::IsHidden(native);
 }
 
 bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out,

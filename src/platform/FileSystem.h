@@ -17,8 +17,8 @@ bool AnyEntryExists(const QString& windowsPath);
 // in the last component are wildcards. A plain path costs one status call.
 bool IsDirectory(const QString& windowsPath);
 
-// True when the path names an ordinary file: not a directory, not hidden (a
-// name beginning with '.' outside Windows), not a device, FIFO or socket.
+// True when the path names an ordinary file: not a directory, not hidden or
+// a system file (see NativeDirectory::IsHidden), not a device, FIFO or socket.
 bool PlainFileExists(const QString& windowsPath);
 
 struct DirEntry {

@@ -44,4 +44,9 @@ bool Stat(const QString& nativePath, Entry& out);
 // True when a directory entry of this name exists (a dangling link counts).
 bool EntryExists(const QString& nativePath);
 
+// True when the host hides the entry from a search for ordinary files: on
+// Windows its hidden or system attribute, elsewhere a name beginning with "."
+// (as Wine shows such a file).
+bool IsHidden(const QString& nativePath);
+
 } // namespace NativeDirectory

@@ -131,6 +131,11 @@ bool EntryExists(const QString& nativePath)
     return lstat(QFile::encodeName(nativePath).constData(), &st) == 0;
 }
 
+bool IsHidden(const QString& nativePath)
+{
+    return nativePath.mid(nativePath.lastIndexOf(QLatin1Char('/')) + 1).startsWith(QLatin1Char('.'));
+}
+
 } // namespace NativeDirectory
 
 #endif // !Q_OS_WIN

@@ -3,6 +3,7 @@
 #ifdef Q_OS_WIN
 
 #include "platform/NativeDirectory.h"
+#include "platform/Win32Path.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -68,6 +69,12 @@ bool EntryExists(const QString& nativePath)
 {
     const QFileInfo info(nativePath);
     return !nativePath.isEmpty() && (info.exists() || info.isSymLink());
+}
+
+bool IsHidden(const QString& nativePath)
+{
+    const DWORD attributes = GetFileAttributesW(Win32Path(nativePath).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
 }
 
 } // namespace NativeDirectory

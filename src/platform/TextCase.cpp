@@ -133,4 +133,26 @@ void AppendUpper(QStringView text, QString& out)
     UpperTable().Apply(text, u'a', u'z', out);
 }
 
+void AppendUpperOneToOne(QStringView text, QString& out)
+{
+    CaseTable& table = UpperTable();
+    const qsizetype start = out.size();
+    out.resize(start + text.size());
+    QChar* to = out.data() + start;
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x80) {
+            *to++ = QChar(c >= u'a' && c <= u'z' ? char16_t(c ^ 0x20) : c);
+            continue;
+        }
+        const char16_t mapped = table.Map(c);
+        if (mapped != CaseTable::kSpecial) {
+            *to++ = QChar(mapped);
+            continue;
+        }
+        const char32_t simple = QChar::toUpper(char32_t(c));
+        *to++ = QChar(simple <= 0xFFFF ? char16_t(simple) : c);
+    }
+}
+
 } // namespace TextCase

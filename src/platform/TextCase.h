@@ -16,5 +16,9 @@ QString Upper(QStringView text);
 // The same, appended to out (no string of its own per text).
 void AppendLower(QStringView text, QString& out);
 void AppendUpper(QStringView text, QString& out);
+// Upper case unit by unit, each UTF-16 unit to exactly one, as NTFS compares
+// names: a character whose upper case has several letters keeps its simple
+// upper case ("ß" stays "ß"), a surrogate stays as it is.
+void AppendUpperOneToOne(QStringView text, QString& out);
 
 } // namespace TextCase

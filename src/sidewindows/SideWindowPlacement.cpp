@@ -1,5 +1,6 @@
 #include "sidewindows/SideWindowPlacement.h"
 
+#include "platformui/StoredPlace.h"
 #include "platformui/Twips.h"
 #include "startup/modTools.h"
 
@@ -24,18 +25,9 @@ void SideWindowPlacement::Restore()
     const auto stored = [this](const char* key) {
         return LoadSettingLong(m_section, QString::fromLatin1(key), -1);
     };
-    QPoint position = m_window.pos();
+    StoredPlace::Apply(m_window, stored("x"), stored("y"));
     QSize outer = OuterSize();
-    bool moved = false;
     bool sized = false;
-    if (const qint32 x = stored("x"); x != -1) {
-        position.setX(Twips::ToPixels(x));
-        moved = true;
-    }
-    if (const qint32 y = stored("y"); y != -1) {
-        position.setY(Twips::ToPixels(y));
-        moved = true;
-    }
     if (const qint32 w = stored("w"); w != -1) {
         outer.setWidth(Twips::ToPixels(w));
         sized = true;
@@ -44,8 +36,6 @@ void SideWindowPlacement::Restore()
         outer.setHeight(Twips::ToPixels(h));
         sized = true;
     }
-    if (moved)
-        m_window.move(position);
     if (sized)
         m_window.resize(outer - FrameExtra());
 

@@ -22,19 +22,12 @@ TEST(CommandLine, SplitsAtSpacesAndQuotes)
     EXPECT_EQ(SplitNames("a\tb"), QStringList{"a\tb"});
 }
 
-TEST(CommandLine, JoinsNativeArgumentsInWindowsForm)
+TEST(CommandLine, TakesArgumentsOneByOneInWindowsForm)
 {
     TestInstallation inst;   // drive table: Z: is "/"
-    EXPECT_EQ(CommandLine::JoinArguments({"/home/u/Mein Ordner/a.gsb", "/tmp/b.gsb"}),
-              "\"Z:\\home\\u\\Mein Ordner\\a.gsb\" Z:\\tmp\\b.gsb");
-    EXPECT_EQ(CommandLine::JoinArguments({"  "}), "  ");
-    EXPECT_EQ(CommandLine::JoinArguments({}), "");
-    // An empty argument still makes a command line, one that names an empty name.
-    EXPECT_EQ(CommandLine::JoinArguments({""}), "\"\"");
-    EXPECT_EQ(CommandLine::SplitNames(CommandLine::JoinArguments({"", "/tmp/b.gsb"})),
-              (QStringList{"", "Z:\\tmp\\b.gsb"}));
-    // What is joined splits back into the same names.
-    const QStringList args{"/x y/z.gsb", "/q.gsb"};
-    EXPECT_EQ(CommandLine::SplitNames(CommandLine::JoinArguments(args)),
-              (QStringList{HostPath::ToWindows(args[0]), HostPath::ToWindows(args[1])}));
+    // Every name a POSIX system allows comes through unchanged, quotes and spaces included.
+    EXPECT_EQ(CommandLine::NamesFromArguments({"/home/u/Mein Ordner/a.gsb", "/tmp/b.gsb", "/tmp/a\"b c.gsb",
+                                               "/tmp/\"x", "/tmp/  ", ""}),
+              (QStringList{"Z:\\home\\u\\Mein Ordner\\a.gsb", "Z:\\tmp\\b.gsb", "Z:\\tmp\\a\"b c.gsb", "Z:\\tmp\\\"x",
+                           "Z:\\tmp\\  ", ""}));
 }

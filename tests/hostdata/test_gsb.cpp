@@ -48,9 +48,9 @@ TEST_F(GsbTest, FindsLengthPrefixedNames)
     EXPECT_EQ(Scan(QByteArray(4, '\x11') + Prefixed(longName)), QStringList{QString(longName)});
     // German letters and the section sign, read as Windows-1252.
     EXPECT_EQ(Scan(Prefixed("Stra\xDF" "e\\\xC4rger \xA7(1).abc")), QStringList{"Straße\\Ärger §(1).abc"});
-    // Further backslashes after a name, before any zero byte, lead back to
-    // the same candidate: the scan moves on.
-    EXPECT_EQ(Scan(Prefixed("Haus\\Wand.abc") + "x\\y\\z"), QStringList{"Haus\\Wand.abc"});
+    // A backslash behind the accepted name "a\b" finds it again: the scan
+    // goes on after that backslash, never back to the name's end.
+    EXPECT_EQ(Scan(QByteArray("\x03\0\0\0" "a\\bx\\", 9)), QStringList{"a\\b"});
 }
 
 TEST_F(GsbTest, RejectsWhatIsNotAName)

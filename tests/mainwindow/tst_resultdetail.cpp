@@ -4,6 +4,7 @@
 
 #include "MainWindowFixture.h"
 
+#include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QtTest>
@@ -37,6 +38,18 @@ struct HookLog {
         };
         return hooks;
     }
+};
+
+// Notes what a label shows when a plain message box comes.
+struct LabelAtMessage : RecordingMessageSink {
+    explicit LabelAtMessage(const QLabel* label) : label(label) {}
+    void Plain(const QString& text) override
+    {
+        shown << label->text();
+        RecordingMessageSink::Plain(text);
+    }
+    const QLabel* label;
+    QStringList shown;
 };
 
 } // namespace
@@ -111,6 +124,13 @@ void TestResultDetail::showsFileState()
     QCOMPARE(LabelText(w, "lblResult_2"), QStringLiteral("Landschaftselemente"));
 
     ui.Search(QStringLiteral("haus1"), 1);
+    QVERIFY(!state->isVisible());
+
+    // An unreadable gsb file: its message comes when the path is already shown.
+    QVERIFY(QFile(ui.Fixture().Inst().NativePath(QStringLiteral("Immobilien/Stadt/haus1.gsb"))).resize(qint64(1) << 31));
+    LabelAtMessage sink(ChildOf<QLabel>(w, "lblResult_0"));
+    ui.Search(QStringLiteral("haus1"), 1);
+    QCOMPARE(sink.shown, QStringList{QStringLiteral("\\immobilien\\stadt\\haus1.gsb")});
     QVERIFY(!state->isVisible());
 }
 

@@ -92,11 +92,11 @@ void TestStartParams::relativeNamesAgainstWorkingDirectory()
     const QString previous = QDir::currentPath();
     QVERIFY(QDir::setCurrent(ui.Fixture().Inst().NativePath(QStringLiteral("Immobilien"))));
     // As the arguments arrive on a system that splits them itself.
-    const QString commandLine = CommandLine::JoinArguments(
+    const QStringList names = CommandLine::NamesFromArguments(
         {QStringLiteral("Stadt/haus1.gsb"), QStringLiteral("Mit Leer"), QStringLiteral("../LSElemente")});
     QDir::setCurrent(previous);
 
-    ui.Window()->StartParams(commandLine);
+    ui.Window()->StartParams(names);
     QCOMPARE(ListRows(ui.Window()), (QStringList{kHaus1, kNeu, kHausBaum, kHausBaum}));
     QCOMPARE(LabelText(ui.Window(), "lblResult_2"), QStringLiteral("Immobilien"));
 }

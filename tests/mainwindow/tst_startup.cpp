@@ -11,6 +11,7 @@
 #include "startup/modTools.h"
 
 #include <QFile>
+#include <QSessionManager>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -54,6 +55,7 @@ void TestStartup::stopsWithOneMessage_data()
     QTest::newRow("no registry value") << false << true << QStringLiteral("Resourcen");
     QTest::newRow("no Categories") << true << false << QStringLiteral("Categories");
     QTest::newRow("no Models.ini") << true << true << QStringLiteral("Models.ini");
+    QTest::newRow("broken category tree") << true << true << QStringLiteral("index.ini");
 }
 
 void TestStartup::stopsWithOneMessage()
@@ -68,11 +70,18 @@ void TestStartup::stopsWithOneMessage()
         inst.MakeDir(QStringLiteral("Categories"));
     if (registered)
         qputenv("KLUNI_RESBASE", inst.NativeRoot().toLocal8Bit());
+    if (missingPart == QLatin1String("index.ini")) {
+        // Surplus "CDOut" before a "CDIn": an index error while the tree loads.
+        inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[x]\n"));
+        inst.WriteText(QStringLiteral("Categories/Goods/index.ini"), QStringLiteral("[I]\nE=CDOut\nE=CDOut\nE=CDIn\n"));
+    }
 
     QVERIFY(!RunStartup(QStringLiteral("ignored.gsb")));
 
     QString expected;
-    if (missingPart == QLatin1String("Models.ini")) {
+    if (missingPart == QLatin1String("index.ini")) {
+        expected = QStringLiteral("Es ist ein Fehler aufgetreten!\r\n\r\nFehler 9: Index außerhalb des gültigen Bereichs");
+    } else if (missingPart == QLatin1String("Models.ini")) {
         expected = FormatMsg(QStringLiteral("Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
                                             "finden.%mDas Programm wird somit beendet."),
                              {JoinPath(JoinPath(inst.ResBase(), QStringLiteral("Categories")),
@@ -149,10 +158,23 @@ void TestStartup::restoresAndStoresPosition()
     QCOMPARE(window->pos(), QPoint(120, 80));
 
     window->move(200, 150);
+    // A log-out that asked the program to save and was then cancelled: the
+    // later "&Quit" still stores the place. (The request's manager is unused.)
+    alignas(QSessionManager) char manager[sizeof(QSessionManager)] = {};
+    Q_EMIT qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));
     ChildOf<QPushButton>(window.get(), "cmdEnd")->click();
     QVERIFY(!window->isVisible());
     QCOMPARE(LoadSettingLong(QStringLiteral("MainWindow"), QStringLiteral("x"), -1), 200 * perPixel);
     QCOMPARE(LoadSettingLong(QStringLiteral("MainWindow"), QStringLiteral("y"), -1), 150 * perPixel);
+
+    // Only "x" stored: the window is left to the window system to place (not
+    // moved by the program) until it is shown; then only its left edge moves.
+    StoreSetting(QStringLiteral("MainWindow"), QStringLiteral("y"), QStringLiteral("-1"));
+    FMain partly;
+    QVERIFY(!partly.testAttribute(Qt::WA_Moved));
+    partly.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&partly));
+    QCOMPARE(partly.pos().x(), 200);
 }
 
 void TestStartup::keepsPositionWhenClosedMaximised()

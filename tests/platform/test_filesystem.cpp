@@ -70,16 +70,17 @@ TEST_F(FileSystemTest, AnyEntryExistsForFilesDirectoriesAndWildcards)
 
 TEST_F(FileSystemTest, ListingIsInNtfsOrderWithDotEntriesFirst)
 {
-    for (const char* name : {"b.ini", "A.ini", "_x.ini", "a1.ini", "Ä.ini", "c.txt"})
+    for (const char* name : {"b.ini", "A.ini", "_x.ini", "a1.ini", "Ä.ini", "c.txt", "Straße.ini", "Strasse2.ini"})
         inst.WriteText(QStringLiteral("Dir/") + QString::fromUtf8(name), QString());
     inst.MakeDir(QStringLiteral("Dir/Unter"));
     ASSERT_TRUE(QFile::link(inst.NativePath(QStringLiteral("Dir/Unter")), inst.NativePath(QStringLiteral("Dir/Link"))));
     ASSERT_TRUE(QFile::link(QStringLiteral("/gibt/es/nicht"), inst.NativePath(QStringLiteral("Dir/Tot"))));
 
     EXPECT_EQ(Names(QStringLiteral("dir")),
-              QStringList({"./", "../", "A.ini", "a1.ini", "b.ini", "c.txt", "Link/", "Unter/", "_x.ini", "Ä.ini"}));
+              QStringList({"./", "../", "A.ini", "a1.ini", "b.ini", "c.txt", "Link/", "Strasse2.ini", "Straße.ini", "Unter/",
+                           "_x.ini", "Ä.ini"}));
     EXPECT_EQ(Names(QStringLiteral("Dir"), QStringLiteral("*.INI")),
-              QStringList({"A.ini", "a1.ini", "b.ini", "_x.ini", "Ä.ini"}));
+              QStringList({"A.ini", "a1.ini", "b.ini", "Strasse2.ini", "Straße.ini", "_x.ini", "Ä.ini"}));
     EXPECT_EQ(Names(QStringLiteral("Dir"), QStringLiteral("a*")), QStringList({"A.ini", "a1.ini"}));
 
     std::vector<FileSystem::DirEntry> entries;
