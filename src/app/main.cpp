@@ -6,6 +6,7 @@
 #include "platform/ProcessCommandLine.h"
 #include "platformui/QtMessageSink.h"
 #include "sidewindows/AboutPictures.h"
+#include "startup/InterfaceLanguage.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(ApplicationTitle());
+    InterfaceLanguage::Install(InterfaceLanguage::FromSystem(), true);
     // One icon for the taskbar, the main window and every side window.
     QApplication::setWindowIcon(AboutPictures::KluniIcon());
 

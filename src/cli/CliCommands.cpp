@@ -16,6 +16,7 @@
 #include "startup/modRegApi.h"
 #include "startup/modTools.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <utility>
 
@@ -112,7 +113,7 @@ int CliCommands::RunDate()
         from = DateText::Parse(m_options.arguments.at(0));
         to = DateText::Parse(m_options.arguments.at(1));
         if (!from.isValid() || !to.isValid()) {
-            MsgError(FormatMsg(QStringLiteral("Ungültiger Datums-Eintrag.%mBitte korrigieren.")));
+            MsgError(FormatMsg(QCoreApplication::translate("FMain", "Ungültiger Datums-Eintrag.%mBitte korrigieren.")));
             return kExitError;
         }
     }

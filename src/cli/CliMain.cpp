@@ -2,8 +2,10 @@
 
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
+#include "cli/CliProgressLine.h"
 #include "platform/HostPath.h"
 
+#include <QCoreApplication>
 #include <QIODevice>
 
 namespace {
@@ -19,7 +21,8 @@ int RunKluniCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
 {
     const CliParseResult parsed = ParseCliArguments(arguments);
     if (!parsed.ok()) {
-        WriteText(err, QStringLiteral("kluni-cli: %1\n\"kluni-cli --help\" zeigt die Hilfe.\n").arg(parsed.error));
+        WriteText(err, QCoreApplication::translate("CliMain",
+            "kluni-cli: %1\n\"kluni-cli --help\" zeigt die Hilfe.\n").arg(parsed.error));
         return kExitError;
     }
     const CliOptions& options = parsed.options;
@@ -35,5 +38,6 @@ int RunKluniCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
     // for its length.
     LookupCacheScope lookupCache;
     const std::unique_ptr<CliOutput> output = MakeCliOutput(options.json, options.brief, out);
+    const CliProgressLine progress(err, !options.json && !options.brief);
     return CliCommands(options, *output).Run();
 }

@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include <QCoreApplication>
 #include <array>
 
 namespace {
@@ -61,16 +62,16 @@ private:
         }
         if (TakeFlag(name)) {
             if (hasValue)
-                Fail(QStringLiteral("Die Option %1 nimmt keinen Wert.").arg(name));
+                Fail(QCoreApplication::translate("CliOptions", "Die Option %1 nimmt keinen Wert.").arg(name));
             return;
         }
         if (!IsValueOption(name)) {
-            Fail(QStringLiteral("Unbekannte Option: %1").arg(arg));
+            Fail(QCoreApplication::translate("CliOptions", "Unbekannte Option: %1").arg(arg));
             return;
         }
         if (!hasValue) {
             if (i + 1 >= m_args.size()) {
-                Fail(QStringLiteral("Die Option %1 braucht einen Wert.").arg(name));
+                Fail(QCoreApplication::translate("CliOptions", "Die Option %1 braucht einen Wert.").arg(name));
                 return;
             }
             value = m_args[++i];
@@ -105,7 +106,7 @@ private:
         CliOptions& o = m_result.options;
         if (name == QLatin1String("--resbase")) {
             if (value.isEmpty())
-                Fail(QStringLiteral("Die Option --resbase braucht einen Pfad."));
+                Fail(QCoreApplication::translate("CliOptions", "Die Option --resbase braucht einen Pfad."));
             o.resBase = value;
         } else if (name == QLatin1String("--lang")) {
             const int i = Choice(name, value.toUpper(), Languages());
@@ -126,7 +127,7 @@ private:
     {
         const int i = int(choices.indexOf(value));
         if (i < 0)
-            Fail(QStringLiteral("Ungültiger Wert für %1: %2 (erlaubt: %3)")
+            Fail(QCoreApplication::translate("CliOptions", "Ungültiger Wert für %1: %2 (erlaubt: %3)")
                      .arg(option, value, choices.join(QLatin1Char('|'))));
         return i;
     }
@@ -134,7 +135,7 @@ private:
     void CheckCommand()
     {
         if (m_positional.isEmpty()) {
-            Fail(QStringLiteral("Kein Befehl angegeben."));
+            Fail(QCoreApplication::translate("CliOptions", "Kein Befehl angegeben."));
             return;
         }
         CliOptions& o = m_result.options;
@@ -144,11 +145,12 @@ private:
                 o.command = c.command;
         o.arguments = m_positional;
         if (o.command == Command::None)
-            Fail(QStringLiteral("Unbekannter Befehl: %1").arg(name));
+            Fail(QCoreApplication::translate("CliOptions", "Unbekannter Befehl: %1").arg(name));
         else if (!m_searchOption.isEmpty() && o.command != Command::Search)
-            Fail(QStringLiteral("Die Option %1 gilt nur für den Befehl search.").arg(m_searchOption));
+            Fail(QCoreApplication::translate("CliOptions",
+                "Die Option %1 gilt nur für den Befehl search.").arg(m_searchOption));
         else if (o.preset >= 0 && o.command != Command::Date)
-            Fail(QStringLiteral("Die Option --preset gilt nur für den Befehl date."));
+            Fail(QCoreApplication::translate("CliOptions", "Die Option --preset gilt nur für den Befehl date."));
         else
             CheckArgumentCount();
     }
@@ -160,23 +162,23 @@ private:
         switch (o.command) {
         case Command::Check:
             if (n != 0)
-                Fail(QStringLiteral("check nimmt keine Argumente."));
+                Fail(QCoreApplication::translate("CliOptions", "check nimmt keine Argumente."));
             break;
         case Command::Search:
             if (n != 1 || o.arguments.first().isEmpty())
-                Fail(QStringLiteral("search braucht genau einen nicht leeren Suchtext."));
+                Fail(QCoreApplication::translate("CliOptions", "search braucht genau einen nicht leeren Suchtext."));
             break;
         case Command::Date:
             if (o.preset >= 0 ? n != 0 : n != 2)
-                Fail(QStringLiteral("date braucht entweder VON und BIS oder --preset."));
+                Fail(QCoreApplication::translate("CliOptions", "date braucht entweder VON und BIS oder --preset."));
             break;
         case Command::Scan:
             if (n == 0)
-                Fail(QStringLiteral("scan braucht mindestens einen Pfad."));
+                Fail(QCoreApplication::translate("CliOptions", "scan braucht mindestens einen Pfad."));
             break;
         case Command::Mod2:
             if (n != 1)
-                Fail(QStringLiteral("mod2 braucht genau eine gsb-Datei."));
+                Fail(QCoreApplication::translate("CliOptions", "mod2 braucht genau eine gsb-Datei."));
             break;
         case Command::None:
             break;
@@ -205,7 +207,7 @@ CliParseResult ParseCliArguments(const QStringList& arguments)
 
 QString CliHelpText()
 {
-    return QStringLiteral(
+    return QCoreApplication::translate("CliOptions",
         "Aufruf: kluni-cli [--resbase PFAD] [--lang ENG|GER|FRA|POL] [--json] [--brief] BEFEHL ...\n"
         "\n"
         "Kluni sagt, wo man ein Modell im EEP findet.\n"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hostdata/ModelRecord.h"
+#include "startup/InterfaceLanguage.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +15,8 @@ struct CliOptions {
     QStringList arguments;        // the command's own arguments, in order
 
     QString resBase;              // --resbase, empty: the registry decides
-    QString language = QStringLiteral("GER");
+    // --lang; by default the category language of the interface's language.
+    QString language = InterfaceLanguage::CategoryLanguage(InterfaceLanguage::Current());
     bool json = false;
     bool brief = false;
     bool help = false;

@@ -2,6 +2,7 @@
 
 #include "hostdata/CGsb.h"
 #include "hostdata/CIniFile.h"
+#include "hostdata/ResultTexts.h"
 #include "startup/modTools.h"
 
 namespace {
@@ -37,9 +38,8 @@ Mod2Report Mod2Report::Of(const CGsb& gsb)
 QString Mod2Report::NoteText(bool gsbExists, qint32 missing)
 {
     if (!gsbExists)
-        return FormatMsg(QStringLiteral("Keine Anzeige möglich ohne die gsb-Datei."));
+        return ResultTexts::NoGsbText();
     if (missing <= 0)
         return QString();
-    const QString suffix = missing == 1 ? QStringLiteral(" ist") : QStringLiteral("en sind");
-    return FormatMsg(QStringLiteral("%1 mod2-Datei%2 nicht vorhanden."), {QString::number(missing), suffix});
+    return ResultTexts::Mod2MissingText(missing);
 }

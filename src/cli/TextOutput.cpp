@@ -6,6 +6,7 @@
 #include "hostdata/CModels.h"
 #include "hostdata/ModelDetail.h"
 
+#include <QCoreApplication>
 #include <QStringConverter>
 
 namespace {
@@ -38,13 +39,15 @@ void TextOutput::Check(const CheckReport& report)
     const auto line = [this](const QString& label, const QString& value) {
         m_out << label.leftJustified(24) << value << '\n';
     };
-    line(QStringLiteral("Resourcen-Verzeichnis:"), report.resBase);
-    line(QStringLiteral("Categories-Verzeichnis:"), report.categoriesDir);
-    line(QStringLiteral("Modelle-Verzeichnis:"),
-         report.modelsDirOk ? report.modelsDir : report.modelsDir + QStringLiteral(" (nicht gefunden)"));
+    line(QCoreApplication::translate("TextOutput", "Resourcen-Verzeichnis:"), report.resBase);
+    line(QCoreApplication::translate("TextOutput", "Categories-Verzeichnis:"), report.categoriesDir);
+    line(QCoreApplication::translate("TextOutput", "Modelle-Verzeichnis:"),
+         report.modelsDirOk ? report.modelsDir
+                            : report.modelsDir + QCoreApplication::translate("TextOutput", " (nicht gefunden)"));
     line(QStringLiteral("Models.ini:"), report.modelsIni);
     line(QStringLiteral("Resourcen.Pak:"),
-         report.resourcenPak ? QStringLiteral("gefunden") : QStringLiteral("nicht gefunden"));
+         report.resourcenPak ? QCoreApplication::translate("TextOutput", "gefunden")
+                             : QCoreApplication::translate("TextOutput", "nicht gefunden"));
 }
 
 void TextOutput::Models(const CModels& models, ListSource source, DetailLookup* details)

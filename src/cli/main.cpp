@@ -1,5 +1,6 @@
 #include "cli/CliMain.h"
 #include "platform/StderrMessageSink.h"
+#include "startup/InterfaceLanguage.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -9,6 +10,8 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    // Only the program's own texts: the tool shows none of Qt's.
+    InterfaceLanguage::Install(InterfaceLanguage::FromSystem(), false);
     StderrMessageSink messages;
     MessageSink::Install(&messages);
 

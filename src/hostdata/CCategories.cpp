@@ -7,6 +7,7 @@
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
+#include <QCoreApplication>
 #include <QThread>
 #include <array>
 #include <atomic>
@@ -24,15 +25,16 @@ const QString& PlaceholderTemplate()
 } // namespace
 
 CCategories::CCategories()
-    : m_editorTable{QStringLiteral("Goods"), QStringLiteral("Güter"),
-                    QStringLiteral("Landscape_elements"), QStringLiteral("Landschaftselemente"),
-                    QStringLiteral("Rolling_stock"), QStringLiteral("Rollmaterial einsetzen"),
-                    QStringLiteral("Signals"), QStringLiteral("Signalsystem"),
-                    QStringLiteral("Static_structures"), QStringLiteral("Immobilien"),
-                    QStringLiteral("Track_objects_street"), QStringLiteral("Straßeneditor"),
-                    QStringLiteral("Track_objects_track"), QStringLiteral("Schieneneditor"),
-                    QStringLiteral("Track_objects_tram"), QStringLiteral("Straßenbahnverkehr"),
-                    QStringLiteral("Track_objects_waterway"), QStringLiteral("Wasserwege")},
+    : m_editorTable{
+          QStringLiteral("Goods"), QCoreApplication::translate("CCategories", "Güter"),
+          QStringLiteral("Landscape_elements"), QCoreApplication::translate("CCategories", "Landschaftselemente"),
+          QStringLiteral("Rolling_stock"), QCoreApplication::translate("CCategories", "Rollmaterial einsetzen"),
+          QStringLiteral("Signals"), QCoreApplication::translate("CCategories", "Signalsystem"),
+          QStringLiteral("Static_structures"), QCoreApplication::translate("CCategories", "Immobilien"),
+          QStringLiteral("Track_objects_street"), QCoreApplication::translate("CCategories", "Straßeneditor"),
+          QStringLiteral("Track_objects_track"), QCoreApplication::translate("CCategories", "Schieneneditor"),
+          QStringLiteral("Track_objects_tram"), QCoreApplication::translate("CCategories", "Straßenbahnverkehr"),
+          QStringLiteral("Track_objects_waterway"), QCoreApplication::translate("CCategories", "Wasserwege")},
       m_trees(kEditorCount)
 {
 }

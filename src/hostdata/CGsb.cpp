@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QLocale>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <cstring>
@@ -66,18 +67,19 @@ ReadError ReadErrorOf(QFileDevice::FileError error)
 {
     switch (error) {
     case QFileDevice::PermissionsError:
-        return {70, QStringLiteral("Zugriff verweigert")};
+        return {70, QCoreApplication::translate("CGsb", "Zugriff verweigert")};
     case QFileDevice::ReadError:
-        return {57, QStringLiteral("Fehler beim Geräte-E/A")};
+        return {57, QCoreApplication::translate("CGsb", "Fehler beim Geräte-E/A")};
     default:
-        return {75, QStringLiteral("Fehler beim Zugriff auf Pfad/Datei")};
+        return {75, QCoreApplication::translate("CGsb", "Fehler beim Zugriff auf Pfad/Datei")};
     }
 }
 
 void ShowReadError(const ReadError& error)
 {
-    MessageSink::Current().Plain(QStringLiteral("Fehler beim Lesen der gsb-Datei:") + QStringLiteral("\r\n")
-                                 + QString::number(error.number) + QLatin1Char(' ') + error.text);
+    MessageSink::Current().Plain(QCoreApplication::translate("CGsb", "Fehler beim Lesen der gsb-Datei:")
+                                 + QStringLiteral("\r\n") + QString::number(error.number) + QLatin1Char(' ')
+                                 + error.text);
 }
 
 QCollator MakeCollator()
@@ -120,7 +122,7 @@ qint32 CGsb::Count() const
 QString CGsb::Mod2Name(qint32 plIndex) const
 {
     if (plIndex < 1 || plIndex > Count())
-        return QStringLiteral("Falscher Index für mod2-Item");
+        return QCoreApplication::translate("CGsb", "Falscher Index für mod2-Item");
     return m_names.at(plIndex - 1);
 }
 

@@ -1,10 +1,12 @@
 #include "hostdata/CIniFile.h"
 
+#include "hostdata/SearchContext.h"
 #include "platform/HostPath.h"
 #include "platform/TextCodec.h"
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
 
+#include <QCoreApplication>
 #include <QtAlgorithms>
 #include <algorithm>
 #include <functional>
@@ -191,7 +193,7 @@ bool CIniFile::FillBuffer()
     KeepFieldsWithin(m_buffer, m_bufferSize);
     const qint64 n = ReadSource(m_buffer, m_bufferSize);
     if (n < 0)
-        throw KluniError(57, QStringLiteral("Geräte-E/A-Fehler"));
+        throw KluniError(57, QCoreApplication::translate("CIniFile", "Geräte-E/A-Fehler"));
     m_bufferPos = 0;
     m_bufferEnd = qsizetype(n);
     m_bytesRead += n;
@@ -601,7 +603,7 @@ QString IniModelName(const QString& path)
         ini.NextEntry();
         if (ini.IsEof())
             break;
-        if (ini.IsEntry() && ini.EntryNameIs(gMod.gtNameKey)) {
+        if (ini.IsEntry() && ini.EntryNameIs(SearchState().gtNameKey)) {
             const QString& value = ini.EntryValue();
             const QChar* begin = value.constData();
             const QChar* end = begin + value.size();

@@ -134,7 +134,8 @@ private:
     mutable QString m_entryValueLower;
 };
 
-// The display name of a model from its own ini file under gMod.gtNameKey:
+// The display name of a model from its own ini file under the name key of
+// SearchState():
 // the path unchanged when it does not end in ".gsb"; empty when the ini file
 // cannot be opened; "<?>" when the first name entry is blank or there is none.
 QString IniModelName(const QString& path);

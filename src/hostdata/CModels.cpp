@@ -2,13 +2,18 @@
 
 #include "hostdata/CIniFile.h"
 #include "hostdata/LikePattern.h"
+#include "hostdata/SearchContext.h"
 #include "platform/HostPath.h"
+#include "platform/ReadAhead.h"
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
+#include <chrono>
+#include <deque>
 #include <limits>
 #include <unordered_map>
 #include <utility>
@@ -63,8 +68,9 @@ QStringView GsbPart(QStringView path)
 
 QString ModelsIniMessage()
 {
-    return FormatMsg(QStringLiteral("Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
-                                    "finden.%mDas Programm wird somit beendet."),
+    return FormatMsg(QCoreApplication::translate("CModels",
+        "Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
+        "finden.%mDas Programm wird somit beendet."),
                      {gMod.gtModelsIni});
 }
 
@@ -132,7 +138,7 @@ const ModelRecord& At(const std::vector<ModelRecord>& records, qint32 index)
 
 bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource source)
 {
-    if (!gMod.gbExtend)
+    if (!SearchState().gbExtend)
         ClearAll();
     const QString pattern = BuildPattern(piOper, ptModel);
 
@@ -141,16 +147,77 @@ bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource sou
         return false;
     const LookupCacheScope lookupCache;
     const LikePattern compiled(pattern.toLower());
+    if (source != NameSource::Gsb) {
+        FilterByIniNames(ini, compiled, source);
+        return true;
+    }
     // Matching gsb names only, an entry without the pattern's plain text can
     // never match: the reader passes over such lines without decoding them.
-    if (source == NameSource::Gsb && compiled.IsValid())
+    if (compiled.IsValid())
         ini.SkipEntriesWithout(compiled.RequiredText());
+    SearchProgress::Begin(SearchProgress::Unit::ModelEntries);
     WalkModelEntries(ini, [&](const CIniFile& entry, const auto& section) {
+        SearchProgress::Step();
         const QString file = MatchEntry(entry.EntryName(), entry.EntryValueLower(), compiled, source);
         if (!file.isEmpty())
             StoreFile(file, section());
     });
     return true;
+}
+
+// Every model entry opens the model's ini file. The entries wait in a short
+// queue before they are matched, in their order, so that on a slow disk the
+// ini files at the back of the queue are already being read.
+void CModels::FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSource source)
+{
+    struct Pending {
+        QString name;
+        QString value;
+        QString section;
+    };
+    constexpr size_t kLookahead = 256;
+    std::deque<Pending> pending;
+    ReadAhead readAhead(ReadAhead::Kind::Files);
+    SearchProgress::Begin(SearchProgress::Unit::ModelEntries, CountModelEntries());
+
+    const auto matchFirst = [&] {
+        SearchProgress::Step();
+        const Pending& first = pending.front();
+        const auto started = std::chrono::steady_clock::now();
+        const QString file = MatchEntry(first.name, first.value, pattern, source);
+        readAhead.NoteReadTime(std::chrono::nanoseconds(std::chrono::steady_clock::now() - started).count(), 1);
+        if (!file.isEmpty())
+            StoreFile(file, first.section);
+        pending.pop_front();
+    };
+    WalkModelEntries(ini, [&](const CIniFile& entry, const auto& section) {
+        pending.push_back(Pending{entry.EntryName(), entry.EntryValueLower(), section()});
+        if (readAhead.Active())
+            readAhead.Hint(JoinPath(gMod.gtResBase, IniPathOf(pending.back().value)));
+        if (pending.size() > kLookahead)
+            matchFirst();
+    });
+    while (!pending.empty())
+        matchFirst();
+}
+
+// The number of model entries in "Models.ini" when a search reports its
+// progress (an ini name search, which takes long enough to show it), else 0.
+qint32 CModels::CountModelEntries() const
+{
+    if (!SearchProgress::Reporting())
+        return 0;
+    CIniFile ini;
+    if (!ini.Init(gMod.gtModelsIni))
+        return 0;
+    qint32 count = 0;
+    for (;;) {
+        ini.NextEntry();
+        if (ini.IsEof())
+            return count;
+        if (ini.IsEntry() && IsModelEntryName(ini.EntryNameBytes()))
+            ++count;
+    }
 }
 
 template <typename OnEntry>
@@ -388,30 +455,36 @@ void CModels::ClearAll()
 
 void NoteMissingIni(const QString& path)
 {
-    ++gMod.glMissingIni;
-    AddIniToList(gMod.gcolMissingIni, path);
+    ModuleState& state = SearchState();
+    ++state.glMissingIni;
+    AddIniToList(state.gcolMissingIni, path);
 }
 
 void NoteNoNameIni(const QString& path)
 {
-    ++gMod.glNoNameIni;
-    AddIniToList(gMod.gcolNoNameIni, path);
+    ModuleState& state = SearchState();
+    ++state.glNoNameIni;
+    AddIniToList(state.gcolNoNameIni, path);
 }
 
 void AddIniToList(QStringList& list, const QString& path)
 {
-    if (list.size() >= 100)
-        return;
+    if (list.size() < 100)
+        list.append(IniPathOf(path));
+}
+
+QString IniPathOf(const QString& path)
+{
     if (path.endsWith(kGsbExtension))
-        list.append(path.left(path.size() - 4) + QLatin1String(".ini"));
-    else
-        list.append(path);
+        return path.left(path.size() - 4) + QLatin1String(".ini");
+    return path;
 }
 
 void ResetIniProblems()
 {
-    gMod.gcolMissingIni.clear();
-    gMod.glMissingIni = 0;
-    gMod.gcolNoNameIni.clear();
-    gMod.glNoNameIni = 0;
+    ModuleState& state = SearchState();
+    state.gcolMissingIni.clear();
+    state.glMissingIni = 0;
+    state.gcolNoNameIni.clear();
+    state.glNoNameIni = 0;
 }

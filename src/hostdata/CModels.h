@@ -15,7 +15,7 @@ class LikePattern;
 class CModels {
 public:
     // Name search over "Models.ini" (operator 0..4 as in the operator box).
-    // Empties the catalogue first unless gMod.gbExtend. False only when
+    // Empties the catalogue first unless SearchState().gbExtend. False only when
     // "Models.ini" cannot be opened (after its message). An unreadable "wie
     // Muster" pattern is thrown as KluniError 93 at the first model entry.
     bool FilterModels(qint16 piOper, const QString& ptModel, NameSource source);
@@ -50,6 +50,8 @@ private:
     // when its name matches, else an empty string.
     QString MatchEntry(const QString& name, const QString& value, const LikePattern& pattern,
                        NameSource source) const;
+    void FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSource source);
+    qint32 CountModelEntries() const;
     bool OpenModelsIni(CIniFile& ini) const;
     const QString& CurrentSection(const CIniFile& ini, bool& taken);
     // Reads "Models.ini" to its end and calls onEntry(ini, section) for every
@@ -61,9 +63,11 @@ private:
     std::vector<ModelRecord> m_records;
 };
 
-// The problem lists of the last search (gMod.gcolMissingIni / gcolNoNameIni).
+// The problem lists of the running search (SearchState(): gcolMissingIni / gcolNoNameIni).
 void NoteMissingIni(const QString& path);
 void NoteNoNameIni(const QString& path);
 void AddIniToList(QStringList& list, const QString& path);
+// The model's ini file: the path with its ending ".gsb" replaced by ".ini".
+QString IniPathOf(const QString& path);
 // Empties both lists and their counters (before each search).
 void ResetIniProblems();

@@ -1,6 +1,7 @@
 #include "hostdata/LikePattern.h"
 
 #include "startup/KluniError.h"
+#include <QCoreApplication>
 
 struct LikePattern::Range {
     char16_t first;
@@ -18,7 +19,7 @@ struct LikePattern::Token {
 
 void ThrowInvalidPattern()
 {
-    throw KluniError(93, QStringLiteral("Ungültige Musterzeichenfolge"));
+    throw KluniError(93, QCoreApplication::translate("LikePattern", "Ungültige Musterzeichenfolge"));
 }
 
 LikePattern::LikePattern(const QString& pattern)

@@ -5,15 +5,16 @@
 #include "platform/HostPath.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
+#include <QCoreApplication>
 
 namespace {
 
 QString FileStateText(const CGsb& gsb)
 {
     if (!gsb.GsbExists())
-        return QStringLiteral("gsb-Datei existiert nicht");
+        return QCoreApplication::translate("ModelDetail", "gsb-Datei existiert nicht");
     if (gsb.CountMissing() > 0)
-        return QStringLiteral("mod2-Dateien unvollständig");
+        return QCoreApplication::translate("ModelDetail", "mod2-Dateien unvollständig");
     return QString();
 }
 
@@ -31,11 +32,11 @@ ModelDetail ModelDetail::Of(const CModels& models, qint32 index, const CCategori
     detail.known = !detail.place.isEmpty();
     if (detail.known) {
         detail.editor = detail.place.editor;
-        detail.resultSentence = QStringLiteral("finden Sie in EEP im Editor");
+        detail.resultSentence = QCoreApplication::translate("ModelDetail", "finden Sie in EEP im Editor");
         detail.editorName = categories.CatName(detail.editor);
         detail.placeText = CategoryPathText(detail.place.PathItems());
     } else {
-        detail.resultSentence = QStringLiteral("ist im EEP nicht bekannt");
+        detail.resultSentence = QCoreApplication::translate("ModelDetail", "ist im EEP nicht bekannt");
     }
     return detail;
 }
@@ -64,13 +65,17 @@ QString IniProblemsNoticeText()
 
     QString text;
     if (missing > 0) {
-        const QString suffix = missing == 1 ? QStringLiteral(" wird") : QStringLiteral("en werden");
-        text = FormatMsg(QStringLiteral("%1 ini-Datei%2 vermisst%n"), {QString::number(missing), suffix});
+        const QString tpl = missing == 1 ? QCoreApplication::translate("ModelDetail", "%1 ini-Datei wird vermisst%n")
+                                         : QCoreApplication::translate("ModelDetail",
+                                             "%1 ini-Dateien werden vermisst%n");
+        text = FormatMsg(tpl, {QString::number(missing)});
     }
     if (noName > 0) {
         const QString tpl = noName == 1
-                                ? QStringLiteral("%n%1 Namens-Eintrag (%2) in ini-Dateien fehlt oder ist leer")
-                                : QStringLiteral("%n%1 Namens-Einträge (%2) in ini-Dateien fehlen oder sind leer");
+                                ? QCoreApplication::translate("ModelDetail",
+                                    "%n%1 Namens-Eintrag (%2) in ini-Dateien fehlt oder ist leer")
+                                : QCoreApplication::translate("ModelDetail",
+                                    "%n%1 Namens-Einträge (%2) in ini-Dateien fehlen oder sind leer");
         text += FormatMsg(tpl, {QString::number(noName), gMod.gtSearchNameKey});
     }
     return text;

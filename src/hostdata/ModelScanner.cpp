@@ -1,12 +1,14 @@
 #include "hostdata/ModelScanner.h"
 
 #include "hostdata/CModels.h"
-#include "hostdata/CWinApi.h"
+#include "hostdata/SearchContext.h"
 #include "platform/HostPath.h"
 #include "platform/TextCase.h"
 #include "startup/ModuleState.h"
 
 #include <QFileInfo>
+
+#include <chrono>
 
 namespace {
 
@@ -29,10 +31,10 @@ QString DirIdentity(const QString& windowsDir, const QString& parentIdentity)
 // gMod.gtResBase in lower case, worked out again only when it changes.
 const QString& LowerResBase()
 {
-    static QString base;
-    static QString lower;
-    if (base != gMod.gtResBase) {
-        base = gMod.gtResBase;
+    thread_local QString base;
+    thread_local QString lower;
+    if (base != SearchState().gtResBase) {
+        base = SearchState().gtResBase;
         lower = base.toLower();
     }
     return lower;
@@ -57,12 +59,13 @@ bool IsSelfOrParentEntry(const QString& filename)
 // Closes a directory search however the scope is left.
 class SearchGuard {
 public:
-    explicit SearchGuard(qint32& handle) : m_handle(handle) {}
-    ~SearchGuard() { goWinApi().FindClose(m_handle); }
+    SearchGuard(CWinApi& api, qint32& handle) : m_api(api), m_handle(handle) {}
+    ~SearchGuard() { m_api.FindClose(m_handle); }
     SearchGuard(const SearchGuard&) = delete;
     SearchGuard& operator=(const SearchGuard&) = delete;
 
 private:
+    CWinApi& m_api;
     qint32& m_handle;
 };
 
@@ -80,6 +83,7 @@ void ModelScanner::SetDateRange(const QDate& from, const QDate& to)
 void ModelScanner::ScanDirectory(const QString& ptDir)
 {
     LookupCacheScope cache;
+    SearchProgress::AddTotal(1);
     Walk(ptDir);
 }
 
@@ -88,11 +92,12 @@ void ModelScanner::ScanFileList(const QStringList& names)
     LookupCacheScope cache;
     QStringList directories;
     for (const QString& name : names) {
-        if (goWinApi().isDirectory(name))
+        if (m_winApi.isDirectory(name))
             directories.append(name);
         else if (!IsGsbName(name).isEmpty())
             m_models.StoreFile(RelativeModelPath(name), DroppedSection());
     }
+    SearchProgress::AddTotal(qint32(directories.size()));
     for (const QString& dir : directories)
         Walk(dir);
 }
@@ -113,7 +118,10 @@ QString ModelScanner::RelativeModelPath(const QString& path)
 
 void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
 {
+    if (!m_readAhead)
+        m_readAhead = std::make_unique<ReadAhead>(ReadAhead::Kind::Directories, EntriesWanted());
     const QString identity = DirIdentity(ptDir, parentIdentity);
+    SearchProgress::Step();
     if (!identity.isEmpty() && m_walking.contains(identity))
         return;
 
@@ -121,9 +129,13 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
     {
         CFile file;
         qint32 handle = CWinApi::kInvalidHandle;
-        SearchGuard guard(handle);
-        bool found = goWinApi().FindFirstFile(handle, ptDir, QStringLiteral("*.*"), file, EntriesWanted());
+        SearchGuard guard(m_winApi, handle);
+        const auto started = std::chrono::steady_clock::now();
+        bool found = m_winApi.FindFirstFile(handle, ptDir, QStringLiteral("*.*"), file, EntriesWanted());
+        const qint64 listingNs = std::chrono::nanoseconds(std::chrono::steady_clock::now() - started).count();
+        qint64 entries = 0;
         while (found) {
+            ++entries;
             const QString& filename = file.Filename();
             if (file.isDir()) {
                 if (!IsSelfOrParentEntry(filename))
@@ -131,16 +143,29 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
             } else if (Takes(filename, file.CreationDate())) {
                 m_models.StoreFile(RelativeModelPath(filename), DroppedSection());
             }
-            found = goWinApi().FindNextFile(handle, ptDir, file);
+            found = m_winApi.FindNextFile(handle, ptDir, file);
         }
+        m_readAhead->NoteReadTime(listingNs, entries);
     }
 
     if (subdirectories.isEmpty())
         return;
+    SearchProgress::AddTotal(qint32(subdirectories.size()));
+    HintSubdirectories(subdirectories);
     m_walking.insert(identity);
     for (const QString& sub : subdirectories)
         Walk(sub, identity);
     m_walking.remove(identity);
+}
+
+// The walk takes the subdirectories in order, each with its whole tree, so
+// the read-ahead (last named, first read) gets them last to first.
+void ModelScanner::HintSubdirectories(const QStringList& subdirectories)
+{
+    if (!m_readAhead->Active())
+        return;
+    for (auto sub = subdirectories.crbegin(); sub != subdirectories.crend(); ++sub)
+        m_readAhead->Hint(*sub);
 }
 
 FileSystem::EntryFilter ModelScanner::EntriesWanted() const

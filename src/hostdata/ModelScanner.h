@@ -1,12 +1,16 @@
 #pragma once
 
+#include "hostdata/CWinApi.h"
 #include "platform/FileSystem.h"
+#include "platform/ReadAhead.h"
 
 #include <QDate>
 #include <QSet>
 #include <QString>
 #include <QStringList>
 #include <QtGlobal>
+
+#include <memory>
 
 class CModels;
 
@@ -31,6 +35,7 @@ public:
 
 private:
     void Walk(const QString& ptDir, const QString& parentIdentity = QString());
+    void HintSubdirectories(const QStringList& subdirectories);
     bool Takes(const QString& filename, const QDate& created) const;
 
     CModels& m_models;
@@ -41,4 +46,6 @@ private:
     // reads their creation dates.
     FileSystem::EntryFilter EntriesWanted() const;
     QSet<QString> m_walking;   // directories being walked, for the loop guard
+    CWinApi m_winApi;          // its own directory searches: a scan may run beside the window
+    std::unique_ptr<ReadAhead> m_readAhead;   // subdirectories listed ahead on a slow disk
 };

@@ -2,29 +2,48 @@
 
 #include "hostdata/CModels.h"
 #include "startup/modTools.h"
+#include <QCoreApplication>
 
 namespace ResultTexts {
 
 QString CountText(qint32 count)
 {
-    const QString suffix = count >= 2 ? QStringLiteral("e") : QString();
-    return FormatMsg(QStringLiteral("%1 Modell%2"), {QString::number(count), suffix});
+    const QString tpl = count >= 2 ? QCoreApplication::translate("ResultTexts", "%1 Modelle")
+                                   : QCoreApplication::translate("ResultTexts", "%1 Modell");
+    return FormatMsg(tpl, {QString::number(count)});
 }
 
 QString NothingFoundText(qint32 listSource)
 {
     switch (ListSource(listSource)) {
     case ListSource::StartParams:
-        return FormatMsg(QStringLiteral("%mUnter den übergebenen Dateien%nbefand sich keine Modell Datei."));
+        return FormatMsg(QCoreApplication::translate("ResultTexts",
+            "%mUnter den übergebenen Dateien%nbefand sich keine Modell Datei."));
     case ListSource::Dropped:
-        return FormatMsg(QStringLiteral("%mUnter den verschobenen Dateien%nbefand sich keine Modell Datei."));
+        return FormatMsg(QCoreApplication::translate("ResultTexts",
+            "%mUnter den verschobenen Dateien%nbefand sich keine Modell Datei."));
     case ListSource::Name:
-        return FormatMsg(QStringLiteral("%mSorry, aber in EEP%nist kein passendes Modell bekannt!"));
+        return FormatMsg(QCoreApplication::translate("ResultTexts",
+            "%mSorry, aber in EEP%nist kein passendes Modell bekannt!"));
     case ListSource::Date:
         return FormatMsg(
-            QStringLiteral("%mIm angegebenen Zeitraum sind keine Modelle%nzum ersten Mal installiert worden."));
+            QCoreApplication::translate("ResultTexts",
+                "%mIm angegebenen Zeitraum sind keine Modelle%nzum ersten Mal installiert worden."));
     }
     return QString();
+}
+
+QString Mod2MissingText(qint32 missing)
+{
+    const QString tpl = missing == 1 ? QCoreApplication::translate("ResultTexts", "%1 mod2-Datei ist nicht vorhanden.")
+                                     : QCoreApplication::translate("ResultTexts",
+                                         "%1 mod2-Dateien sind nicht vorhanden.");
+    return FormatMsg(tpl, {QString::number(missing)});
+}
+
+QString NoGsbText()
+{
+    return QCoreApplication::translate("ResultTexts", "Keine Anzeige möglich ohne die gsb-Datei.");
 }
 
 // The same text as FormatMsg("%1%2%3", gsb, " -- ", path), without a
@@ -36,7 +55,7 @@ QString RowText(const CModels& models, qint32 index)
 
 QString ClipboardText(const CModels& models)
 {
-    const QString heading = FormatMsg(QStringLiteral("gsb-Datei%tPfad"));
+    const QString heading = FormatMsg(QCoreApplication::translate("ResultTexts", "gsb-Datei%tPfad"));
     const qint32 count = models.Count();
 
     // Every record gives CR LF, its file name, a tab and its directory.

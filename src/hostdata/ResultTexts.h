@@ -14,6 +14,10 @@ namespace ResultTexts {
 QString CountText(qint32 count);
 // The nothing-found notice for a list source (expanded; begins with an empty line).
 QString NothingFoundText(qint32 listSource);
+// The mod2 list's note on missing mod2 files ("1 mod2-Datei ist nicht vorhanden.").
+QString Mod2MissingText(qint32 missing);
+// The mod2 list's note when the gsb file does not exist.
+QString NoGsbText();
 // gsb name, " -- ", path.
 QString RowText(const CModels& models, qint32 index);
 // The clipboard text of the whole catalogue: heading, then one line per

@@ -2,6 +2,7 @@
 
 #include "hostdata/CModels.h"
 #include "hostdata/ModelScanner.h"
+#include "hostdata/SearchContext.h"
 #include "platform/HostPath.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
@@ -12,18 +13,18 @@ namespace {
 // starts from is kept for SetSection and RemoveDups.
 void StartCatalogue(CModels& models)
 {
-    if (!gMod.gbExtend)
+    if (!SearchState().gbExtend)
         models = CModels();
-    gMod.glPrevCount = models.Count();
+    SearchState().glPrevCount = models.Count();
 }
 
 // Gives the records found since glPrevCount their sections and drops those
 // that repeat an earlier record.
 void SettleNewRecords(CModels& models)
 {
-    if (models.Count() > gMod.glPrevCount) {
-        models.SetSection(gMod.glPrevCount);
-        models.RemoveDups(gMod.glPrevCount);
+    if (models.Count() > SearchState().glPrevCount) {
+        models.SetSection(SearchState().glPrevCount);
+        models.RemoveDups(SearchState().glPrevCount);
     }
 }
 
@@ -42,31 +43,36 @@ const QStringList& DateSearchRoots()
 bool ByName(CModels& models, qint16 oper, const QString& text, NameSource source)
 {
     LookupCacheScope cache;
+    const SearchProgress::EndGuard progressEnds;
     ResetIniProblems();
-    gMod.gtSearchNameKey = gMod.gtNameKey;
+    SearchState().gtSearchNameKey = SearchState().gtNameKey;
     StartCatalogue(models);
     if (!models.FilterModels(oper, text, source))
         return false;
-    models.RemoveDups(gMod.glPrevCount);
+    models.RemoveDups(SearchState().glPrevCount);
     return true;
 }
 
 void ByDate(CModels& models, const QDate& from, const QDate& to)
 {
     LookupCacheScope cache;
+    const SearchProgress::EndGuard progressEnds;
     ResetIniProblems();
     StartCatalogue(models);
+    SearchProgress::Begin(SearchProgress::Unit::Directories);
     ModelScanner scanner(models);
     scanner.SetDateRange(from, to);
     for (const QString& root : DateSearchRoots())
-        scanner.ScanDirectory(JoinPath(gMod.gtResBase, root));
+        scanner.ScanDirectory(JoinPath(SearchState().gtResBase, root));
     SettleNewRecords(models);
 }
 
 void Dropped(CModels& models, const QStringList& windowsPaths)
 {
     LookupCacheScope cache;
+    const SearchProgress::EndGuard progressEnds;
     StartCatalogue(models);
+    SearchProgress::Begin(SearchProgress::Unit::Directories);
     ModelScanner(models).ScanFileList(windowsPaths);
     SettleNewRecords(models);
 }
@@ -74,6 +80,8 @@ void Dropped(CModels& models, const QStringList& windowsPaths)
 void StartParams(CModels& models, const QStringList& windowsPaths)
 {
     LookupCacheScope cache;
+    const SearchProgress::EndGuard progressEnds;
+    SearchProgress::Begin(SearchProgress::Unit::Directories);
     ModelScanner(models).ScanFileList(windowsPaths);
     if (models.Count() > 0)
         models.SetSection(0);

@@ -11,7 +11,8 @@ class CModels;
 
 // The steps that fill the catalogue, without any window: the main window wraps
 // them with its cursor, list and messages; the command-line tool calls them
-// directly. gMod.gbExtend decides whether the catalogue is replaced or extended.
+// directly. SearchState().gbExtend (gMod outside a search context) decides
+// whether the catalogue is replaced or extended.
 namespace Searches {
 
 // The scan roots of the date search below gtResBase, in order.

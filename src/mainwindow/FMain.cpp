@@ -4,6 +4,7 @@
 #include "mainwindow/FMain.h"
 
 #include "hostdata/CWinApi.h"
+#include "mainwindow/BackgroundSearch.h"
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/NoticeArea.h"
 #include "platformui/StoredPlace.h"
@@ -13,10 +14,12 @@
 #include "sidewindows/FIniShow.h"
 #include "sidewindows/FMod2.h"
 #include "sidewindows/FVorschau.h"
+#include "startup/InterfaceLanguage.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -34,6 +37,14 @@
 namespace {
 
 const QString kPositionSection = QStringLiteral("MainWindow");
+const QString kLanguageKey = QStringLiteral("Language");
+
+// The stored category language, else the one that matches the interface.
+QString InitialCategoryLanguage()
+{
+    return LoadSetting(kPositionSection, kLanguageKey,
+                       InterfaceLanguage::CategoryLanguage(InterfaceLanguage::Current()));
+}
 
 // The width of the sizing frame on each side of a window.
 constexpr int kFrameBorder = 4;
@@ -66,9 +77,10 @@ FMain::FMain(QWidget* parent)
     , m_hooks(FMainHooks::Defaults())
 {
     setObjectName(QStringLiteral("FMain"));
-    setWindowTitle(QStringLiteral("Kluni - Such mal eben..."));
+    setWindowTitle(tr("Kluni - Such mal eben..."));
     setWindowIcon(AboutPictures::KluniIcon());
     CreateControls();
+    CreateSearchStop();
     ConnectControls();
     Form_Load();
 }
@@ -112,15 +124,23 @@ void FMain::ConnectControls()
 void FMain::Form_Load()
 {
     RestorePosition();
-    lblModelName->setText(ForDisplay(FormatMsg(QStringLiteral("Der Name des%ngesuchten Modells"))));
-    lblNothingFound->setText(ForDisplay(FormatMsg(QStringLiteral("%mSorry, aber in EEP%nist kein passendes Modell bekannt!"))));
+    lblModelName->setText(ForDisplay(FormatMsg(tr("Der Name des%ngesuchten Modells"))));
+    lblNothingFound->setText(ForDisplay(FormatMsg(tr("%mSorry, aber in EEP%nist kein passendes Modell bekannt!"))));
     lblNothingFound->setGeometry(lbModels->geometry());
     fraSearchStyle[1]->setGeometry(fraSearchStyle[0]->geometry());
     SizeWindowFromNoticeArea();
     cbOper->setCurrentIndex(0);
     // Selecting the language sets the name key; the tree itself is loaded by Init.
     connect(cbLang, qOverload<int>(&QComboBox::currentIndexChanged), this, &FMain::cbLang_Click);
-    cbLang->setCurrentIndex(1);
+    // The first entry is already current and would not announce itself.
+    const int language = std::max(0, cbLang->findText(InitialCategoryLanguage()));
+    if (language == cbLang->currentIndex())
+        cbLang_Click();
+    else
+        cbLang->setCurrentIndex(language);
+    // Only the user's own choice is stored; until then the language follows the interface.
+    connect(cbLang, &QComboBox::activated, this,
+            [this] { StoreSetting(kPositionSection, kLanguageKey, cbLang->currentText()); });
     cmdTimeSpan[0]->click();
 }
 
@@ -172,14 +192,14 @@ bool FMain::Init()
 void FMain::SetVorschau(bool pNewValue)
 {
     mbVorschau = pNewValue;
-    cmdVorschau->setText(FormatMsg(QStringLiteral("&Vorschau  %1"),
+    cmdVorschau->setText(FormatMsg(tr("&Vorschau  %1"),
                                    {pNewValue ? QStringLiteral("<<") : QStringLiteral(">>")}));
 }
 
 void FMain::SetMod2(bool pNewValue)
 {
     mbMod2 = pNewValue;
-    cmdMod2->setText(FormatMsg(QStringLiteral("&mod2-Liste  %1"),
+    cmdMod2->setText(FormatMsg(tr("&mod2-Liste  %1"),
                                {pNewValue ? QStringLiteral("<<") : QStringLiteral(">>")}));
 }
 
@@ -254,6 +274,7 @@ void FMain::cmdIni_Click()
 
 void FMain::closeEvent(QCloseEvent* event)
 {
+    m_search.reset();   // a search still running stops
     moCategories = CCategories();
     // A close by the session's end is not the user's choice of place; nor is
     // the place of a minimised or maximised window. The session is asked now:
@@ -272,6 +293,11 @@ void FMain::closeEvent(QCloseEvent* event)
 
 void FMain::keyPressEvent(QKeyEvent* event)
 {
+    if (event->key() == Qt::Key_Escape && SearchRunning()) {
+        cmdStop_Click();
+        event->accept();
+        return;
+    }
     // Enter (also the number pad's) presses the default button; a button
     // that has the focus takes it for itself, as on Windows.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -10,7 +10,9 @@
 #include <functional>
 #include <memory>
 
+class BackgroundSearch;
 class FMod2;
+class SearchContext;
 class FVorschau;
 class NoticeArea;
 class QCheckBox;
@@ -27,6 +29,7 @@ class QAction;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QTimer;
 class ResultListModel;
 
 // What the main window hands to the host: its two modal dialogs, the
@@ -105,7 +108,7 @@ private:
     void cbModel_Change();
     void cbModel_Click();
     void FilelistFromName();
-    void AddToModelHistory();
+    void AddToModelHistory(const QString& typed);
     NameSource SelectedNameSource() const;
 
     // Date search (FMainDate.cpp)
@@ -125,6 +128,15 @@ private:
     void lblNothingFound_OLEDragDrop(const QMimeData* data, bool shift);
     void FilelistDropped(const QMimeData* data, bool shift);
 
+    // Searches beside the window, their progress and stop (FMainSearchRun.cpp)
+    using SearchWork = std::function<void(SearchContext&)>;
+    using SearchTakeOver = std::function<void(SearchContext&)>;
+    void CreateSearchStop();
+    void RunSearch(const QString& procedure, SearchWork work, SearchTakeOver takeOver);
+    void SearchEnded();
+    void ShowSearchProgress();
+    void cmdStop_Click();
+    bool SearchRunning() const { return m_search != nullptr; }
     // Result list (FMainResults.cpp)
     void fillLbModels(CModels& models);
     void ClearResults();
@@ -189,4 +201,11 @@ private:
     FMainHooks m_hooks;
     bool m_fillingList = false;
     bool m_keepingDateFocus = false;   // the focus goes back to an invalid date box
+    // The search running beside the window, what takes its results over, and
+    // the procedure named in its error report.
+    QPushButton* cmdStop = nullptr;
+    QTimer* m_progressTimer = nullptr;
+    SearchTakeOver m_searchTakeOver;
+    QString m_searchProcedure;
+    std::unique_ptr<BackgroundSearch> m_search;
 };

@@ -4,12 +4,13 @@
 #include "mainwindow/FMain.h"
 
 #include "hostdata/DateText.h"
+#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
-#include "mainwindow/BusyCursor.h"
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
+#include <QCoreApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -23,7 +24,7 @@ QDate DateOf(const QLineEdit* box)
 {
     const QDate date = DateText::Parse(box->text());
     if (!date.isValid())
-        throw KluniError(13, QStringLiteral("Typen unverträglich"));
+        throw KluniError(13, QCoreApplication::translate("FMain", "Typen unverträglich"));
     return date;
 }
 
@@ -132,7 +133,7 @@ void FMain::KeepFocusOnInvalidDate(int index)
     // Meanwhile the box may have been filled by a preset, or hidden.
     if (!box->isVisible() || txDate_Validate(index))
         return;
-    MsgError(FormatMsg(QStringLiteral("Ungültiger Datums-Eintrag.%mBitte korrigieren.")));
+    MsgError(FormatMsg(tr("Ungültiger Datums-Eintrag.%mBitte korrigieren.")));
     // The control that took the focus meanwhile is not validated on giving it back.
     const QScopedValueRollback<bool> keeping(m_keepingDateFocus, true);
     box->setFocus(Qt::OtherFocusReason);
@@ -149,7 +150,7 @@ bool FMain::CheckDateRange()
     mdDateTo = DateOf(txDate[1]);
     if (mdDateFrom <= mdDateTo)
         return true;
-    if (!AskYesNo(FormatMsg(QStringLiteral("Das von-Datum liegt später als das bis-Datum!%mAustauschen?"))))
+    if (!AskYesNo(FormatMsg(tr("Das von-Datum liegt später als das bis-Datum!%mAustauschen?"))))
         return false;
     const QString from = txDate[0]->text();
     txDate[0]->setText(txDate[1]->text());
@@ -164,13 +165,17 @@ void FMain::FilelistFromDate()
     try {
         if (!CheckDateRange())
             return;
-        BusyCursor busy;
-        mlListSource = 3;
-        if (!gMod.gbExtend)
-            ClearResults();
+        const QDate from = mdDateFrom;
+        const QDate to = mdDateTo;
         // Resets the problem lists and starts a fresh catalogue unless extending.
-        Searches::ByDate(moModels, mdDateFrom, mdDateTo);
-        fillLbModels(moModels);
+        const auto search = [from, to](SearchContext& context) { Searches::ByDate(context.models, from, to); };
+        RunSearch(QStringLiteral("FMain.FilelistFromDate"), search, [this](SearchContext& context) {
+            mlListSource = 3;
+            if (!context.state.gbExtend)
+                ClearResults();
+            moModels = std::move(context.models);
+            fillLbModels(moModels);
+        });
     } catch (...) {
         ReportError(QStringLiteral("FMain.FilelistFromDate"));
     }

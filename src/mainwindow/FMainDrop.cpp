@@ -4,8 +4,8 @@
 #include "mainwindow/FMain.h"
 
 #include "hostdata/InstallationPath.h"
+#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
-#include "mainwindow/BusyCursor.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
@@ -87,14 +87,19 @@ void FMain::lblNothingFound_OLEDragDrop(const QMimeData* data, bool shift)
 
 void FMain::FilelistDropped(const QMimeData* data, bool shift)
 {
+    if (SearchRunning())
+        return;
     try {
-        BusyCursor busy;
-        mlListSource = 1;
         // Shift extends the list for this one drop without ticking the box.
         gMod.gbExtend = shift || chkExtend->isChecked();
+        const QStringList names = DroppedNames(data);
         // Replaces or extends the catalogue, then settles sections and repeats.
-        Searches::Dropped(moModels, DroppedNames(data));
-        fillLbModels(moModels);
+        const auto scan = [names](SearchContext& context) { Searches::Dropped(context.models, names); };
+        RunSearch(QStringLiteral("FMain.FilelistDropped"), scan, [this](SearchContext& context) {
+            mlListSource = 1;
+            moModels = std::move(context.models);
+            fillLbModels(moModels);
+        });
     } catch (...) {
         ReportError(QStringLiteral("FMain.FilelistDropped"));
     }

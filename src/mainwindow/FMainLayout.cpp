@@ -90,16 +90,16 @@ void FMain::CreateControls()
 
 void FMain::CreateSearchStyleBand()
 {
-    Label5 = MakeLabel(this, QStringLiteral("Label5"), QStringLiteral("Suche nach:"), QRect(8, 10, 84, 22));
+    Label5 = MakeLabel(this, QStringLiteral("Label5"), tr("Suche nach:"), QRect(8, 10, 84, 22));
     Label1 = MakeLabel(this, QStringLiteral("Label1"), QString(), QRect(96, 6, 656, 30));
     QPalette band = Label1->palette();
     band.setColor(QPalette::Window, QColor(200, 214, 236));
     Label1->setPalette(band);
     Label1->setAutoFillBackground(true);
 
-    rbSearchStyle[0] = MakeOption(this, Indexed("rbSearchStyle", 0), QStringLiteral("Modellnamen"),
+    rbSearchStyle[0] = MakeOption(this, Indexed("rbSearchStyle", 0), tr("Modellnamen"),
                                   QRect(110, 10, 150, 22));
-    rbSearchStyle[1] = MakeOption(this, Indexed("rbSearchStyle", 1), QStringLiteral("Installationsdatum"),
+    rbSearchStyle[1] = MakeOption(this, Indexed("rbSearchStyle", 1), tr("Installationsdatum"),
                                   QRect(280, 10, 170, 22));
     rbSearchStyle[0]->setChecked(true);
 }
@@ -112,26 +112,26 @@ void FMain::CreateNameFrame()
 
     lblModelName = MakeLabel(frame, QStringLiteral("lblModelName"), QString(), QRect(10, 8, 130, 36));
     cbOper = MakeList(frame, QStringLiteral("cbOper"),
-                      {QStringLiteral("enthält"), QStringLiteral("lautet exakt"), QStringLiteral("beginnt mit"),
-                       QStringLiteral("endet mit"), QStringLiteral("wie Muster")},
+                      {tr("enthält"), tr("lautet exakt"), tr("beginnt mit"),
+                       tr("endet mit"), tr("wie Muster")},
                       QRect(146, 13, 130, 26));
     cbModel = MakeList(frame, QStringLiteral("cbModel"), {}, QRect(284, 13, 448, 26));
     cbModel->setEditable(true);
     cbModel->setInsertPolicy(QComboBox::NoInsert);   // the history is kept by the search
     cbModel->setCompleter(nullptr);                  // the text stays as typed
 
-    fraModelName = Place(new QGroupBox(QStringLiteral("Als Modellname soll gelten..."), frame),
+    fraModelName = Place(new QGroupBox(tr("Als Modellname soll gelten..."), frame),
                          QStringLiteral("fraModelName"), QRect(10, 48, 722, 54));
-    rbModelName[0] = MakeOption(fraModelName, Indexed("rbModelName", 0), QStringLiteral("Der gsb-Name"),
+    rbModelName[0] = MakeOption(fraModelName, Indexed("rbModelName", 0), tr("Der gsb-Name"),
                                 QRect(12, 24, 180, 22));
     rbModelName[1] = MakeOption(fraModelName, Indexed("rbModelName", 1),
-                                QStringLiteral("Der Name aus der ini-Datei"), QRect(210, 24, 250, 22));
-    rbModelName[2] = MakeOption(fraModelName, Indexed("rbModelName", 2), QStringLiteral("Beides"),
+                                tr("Der Name aus der ini-Datei"), QRect(210, 24, 250, 22));
+    rbModelName[2] = MakeOption(fraModelName, Indexed("rbModelName", 2), tr("Beides"),
                                 QRect(480, 24, 120, 22));
     rbModelName[0]->setChecked(true);
 
     lblSuchHinweis[0] = MakeLabel(frame, Indexed("lblSuchHinweis", 0),
-                                  QStringLiteral("Es werden nur Modelle berücksichtigt, die dem EEP bekannt sind."),
+                                  tr("Es werden nur Modelle berücksichtigt, die dem EEP bekannt sind."),
                                   QRect(10, 106, 722, 20));
 }
 
@@ -144,43 +144,43 @@ void FMain::CreateDateFrame()
 
     lblFromTo = MakeLabel(
         frame, QStringLiteral("lblFromTo"),
-        QStringLiteral("Gesucht werden Modelle, die im Zeitraum zum 1. Mal installiert worden sind."),
+        tr("Gesucht werden Modelle, die im Zeitraum zum 1. Mal installiert worden sind."),
         QRect(10, 10, 722, 20));
-    Label3 = MakeLabel(frame, QStringLiteral("Label3"), QStringLiteral("von:"), QRect(10, 48, 36, 22));
+    Label3 = MakeLabel(frame, QStringLiteral("Label3"), tr("von:"), QRect(10, 48, 36, 22));
     txDate[0] = Place(new QLineEdit(frame), Indexed("txDate", 0), QRect(48, 46, 110, 26));
-    Label4 = MakeLabel(frame, QStringLiteral("Label4"), QStringLiteral("bis:"), QRect(176, 48, 30, 22));
+    Label4 = MakeLabel(frame, QStringLiteral("Label4"), tr("bis:"), QRect(176, 48, 30, 22));
     txDate[1] = Place(new QLineEdit(frame), Indexed("txDate", 1), QRect(210, 46, 110, 26));
     for (QLineEdit* box : txDate)
         box->installEventFilter(this);   // key filter and validation on leaving
 
-    const QString captions[4] = {QStringLiteral("Heute"), QStringLiteral("seit Gestern"),
-                                 QStringLiteral("letzte Woche"), QStringLiteral("letzten Monat")};
+    const QString captions[4] = {tr("Heute"), tr("seit Gestern"),
+                                 tr("letzte Woche"), tr("letzten Monat")};
     for (int i = 0; i < 4; ++i)
         cmdTimeSpan[i] = MakeButton(frame, Indexed("cmdTimeSpan", i), captions[i], QRect(344 + 98 * i, 45, 92, 28));
 
     lblSuchHinweis[1] = MakeLabel(
         frame, Indexed("lblSuchHinweis", 1),
-        QStringLiteral("Es werden auch Modelle berücksichtigt, die im EEP (noch) nicht gescannt wurden."),
+        tr("Es werden auch Modelle berücksichtigt, die im EEP (noch) nicht gescannt wurden."),
         QRect(10, 106, 722, 20));
 }
 
 void FMain::CreateOptionsRow()
 {
-    Label2 = MakeLabel(this, QStringLiteral("Label2"), QStringLiteral("Sprache für Kategorien:"),
+    Label2 = MakeLabel(this, QStringLiteral("Label2"), tr("Sprache für Kategorien:"),
                        QRect(8, 186, 160, 22));
     cbLang = MakeList(this, QStringLiteral("cbLang"),
                       {QStringLiteral("ENG"), QStringLiteral("GER"), QStringLiteral("FRA"), QStringLiteral("POL")},
                       QRect(170, 183, 70, 26));
-    chkExtend = Place(new QCheckBox(QStringLiteral("Liste er&weitern"), this), QStringLiteral("chkExtend"),
+    chkExtend = Place(new QCheckBox(tr("Liste er&weitern"), this), QStringLiteral("chkExtend"),
                       QRect(262, 185, 180, 22));
-    cmdSearch = MakeButton(this, QStringLiteral("cmdSearch"), QStringLiteral("&Such !"), QRect(632, 180, 120, 32));
+    cmdSearch = MakeButton(this, QStringLiteral("cmdSearch"), tr("&Such !"), QRect(632, 180, 120, 32));
     cmdSearch->setDefault(true);
     cmdSearch->setEnabled(false);
 }
 
 void FMain::CreateResultArea()
 {
-    lblListboxTitle = MakeLabel(this, QStringLiteral("lblListboxTitle"), QStringLiteral("gsb-Name -- Pfad"),
+    lblListboxTitle = MakeLabel(this, QStringLiteral("lblListboxTitle"), tr("gsb-Name -- Pfad"),
                                 QRect(8, 220, 200, 18));
     lblCount = MakeLabel(this, QStringLiteral("lblCount"), QString(), QRect(248, 220, 200, 18));
     lblCount->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -204,7 +204,7 @@ void FMain::CreateResultArea()
 
     mnuPop = new QMenu(QStringLiteral("PopUp"), this);
     mnuPop->setObjectName(QStringLiteral("mnuPop"));
-    mnuPopClipbrd = mnuPop->addAction(QStringLiteral("Kopie in die Zwischenablage"));
+    mnuPopClipbrd = mnuPop->addAction(tr("Kopie in die Zwischenablage"));
     mnuPopClipbrd->setObjectName(QStringLiteral("mnuPopClipbrd"));
 }
 
@@ -223,7 +223,7 @@ void FMain::CreateDetailArea()
     txEepPlace->setLineWrapMode(QPlainTextEdit::NoWrap);
     txEepPlace->setVisible(false);
 
-    lblMissingFile = MakeLabel(this, QStringLiteral("lblMissingFile"), QStringLiteral("mod2-Dateien unvollständig"),
+    lblMissingFile = MakeLabel(this, QStringLiteral("lblMissingFile"), tr("mod2-Dateien unvollständig"),
                                QRect(kDetailLeft, 444, kDetailWidth, 20));
     lblMissingFile->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
     lblMissingFile->setVisible(false);
@@ -231,18 +231,18 @@ void FMain::CreateDetailArea()
 
 void FMain::CreateButtons()
 {
-    cmdMod2 = MakeButton(this, QStringLiteral("cmdMod2"), QStringLiteral("&mod2-Liste  >>"),
+    cmdMod2 = MakeButton(this, QStringLiteral("cmdMod2"), tr("&mod2-Liste  >>"),
                          QRect(kDetailLeft, 470, 143, 30));
-    cmdVorschau = MakeButton(this, QStringLiteral("cmdVorschau"), QStringLiteral("&Vorschau  >>"),
+    cmdVorschau = MakeButton(this, QStringLiteral("cmdVorschau"), tr("&Vorschau  >>"),
                              QRect(kDetailLeft + 149, 470, 143, 30));
     cmdMod2->setVisible(false);
     cmdVorschau->setVisible(false);
 
     cmdInfo = MakeButton(this, QStringLiteral("cmdInfo"), QString(), QRect(kDetailLeft, 508, 40, 30));
     cmdInfo->setIcon(style()->standardIcon(QStyle::SP_MessageBoxInformation));
-    cmdInfo->setToolTip(QStringLiteral("Info"));
-    cmdInfo->setAccessibleName(QStringLiteral("Info"));
+    cmdInfo->setToolTip(tr("Info"));
+    cmdInfo->setAccessibleName(tr("Info"));
 
-    cmdEnd = MakeButton(this, QStringLiteral("cmdEnd"), QStringLiteral("&Quit"),
+    cmdEnd = MakeButton(this, QStringLiteral("cmdEnd"), tr("&Quit"),
                         QRect(kDetailLeft + kDetailWidth - 100, 508, 100, 30));
 }

@@ -3,8 +3,8 @@
 
 #include "mainwindow/FMain.h"
 
+#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
-#include "mainwindow/BusyCursor.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
@@ -16,6 +16,8 @@
 
 void FMain::cmdSearch_Click()
 {
+    if (SearchRunning())
+        return;
     gMod.gbExtend = chkExtend->isChecked();
     if (rbSearchStyle[0]->isChecked())
         FilelistFromName();
@@ -25,7 +27,9 @@ void FMain::cmdSearch_Click()
 
 void FMain::UpdateSearchButton()
 {
-    if (rbSearchStyle[0]->isChecked())
+    if (SearchRunning())
+        cmdSearch->setEnabled(false);
+    else if (rbSearchStyle[0]->isChecked())
         cmdSearch->setEnabled(!cbModel->currentText().isEmpty());
     else
         cmdSearch->setEnabled(!txDate[0]->text().isEmpty() && !txDate[1]->text().isEmpty());
@@ -38,7 +42,7 @@ void FMain::cbModel_Change()
 
 void FMain::cbModel_Click()
 {
-    cmdSearch->setEnabled(!cbModel->currentText().isEmpty());
+    cmdSearch->setEnabled(!SearchRunning() && !cbModel->currentText().isEmpty());
 }
 
 NameSource FMain::SelectedNameSource() const
@@ -52,30 +56,31 @@ NameSource FMain::SelectedNameSource() const
 
 void FMain::FilelistFromName()
 {
-    bool ok = true;
-    try {
-        BusyCursor busy;
+    const qint16 oper = qint16(cbOper->currentIndex());
+    const QString text = cbModel->currentText();
+    const NameSource source = SelectedNameSource();
+    // Starts a fresh catalogue unless extending, and drops repeated records.
+    const auto search = [oper, text, source](SearchContext& context) {
+        context.result = Searches::ByName(context.models, oper, text, source);
+    };
+    RunSearch(QStringLiteral("FMain.FilelistFromName"), search, [this, text](SearchContext& context) {
         mlListSource = 2;
-        AddToModelHistory();
-        if (!gMod.gbExtend)
+        AddToModelHistory(text);
+        if (!context.state.gbExtend)
             ClearResults();
-        // Starts a fresh catalogue unless extending, and drops repeated records.
-        ok = Searches::ByName(moModels, qint16(cbOper->currentIndex()), cbModel->currentText(),
-                              SelectedNameSource());
-        if (ok)
-            fillLbModels(moModels);
-    } catch (...) {
-        ReportError(QStringLiteral("FMain.FilelistFromName"));
-        return;
-    }
-    // Without its model index the program cannot go on; the user was told.
-    if (!ok)
-        close();
+        moModels = std::move(context.models);
+        // Without its model index the program cannot go on; the user was told.
+        if (!context.result) {
+            close();
+            return;
+        }
+        fillLbModels(moModels);
+    });
 }
 
-void FMain::AddToModelHistory()
+// The text searched for; the box keeps what it holds now.
+void FMain::AddToModelHistory(const QString& typed)
 {
-    const QString typed = cbModel->currentText();
     const QString lowered = typed.toLower();
     for (int i = 0; i < cbModel->count(); ++i) {
         if (cbModel->itemText(i).toLower() == lowered)
@@ -83,7 +88,8 @@ void FMain::AddToModelHistory()
     }
     // Inserting into the list must not replace the text being searched.
     const QSignalBlocker quiet(cbModel);
+    const QString current = cbModel->currentText();
     cbModel->insertItem(0, typed);
     cbModel->setCurrentIndex(-1);
-    cbModel->setEditText(typed);
+    cbModel->setEditText(current);
 }

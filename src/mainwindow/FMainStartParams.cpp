@@ -4,8 +4,8 @@
 
 #include "hostdata/CommandLine.h"
 #include "hostdata/InstallationPath.h"
+#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
-#include "mainwindow/BusyCursor.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
@@ -32,10 +32,13 @@ void FMain::StartParams(const QString& commandLine)
 void FMain::StartParams(const QStringList& names)
 {
     try {
-        BusyCursor busy;
-        mlListSource = 0;
-        Searches::StartParams(moModels, Recognised(names));
-        fillLbModels(moModels);
+        const QStringList recognised = Recognised(names);
+        const auto scan = [recognised](SearchContext& context) { Searches::StartParams(context.models, recognised); };
+        RunSearch(QStringLiteral("FMain.StartParams"), scan, [this](SearchContext& context) {
+            mlListSource = 0;
+            moModels = std::move(context.models);
+            fillLbModels(moModels);
+        });
     } catch (...) {
         ReportError(QStringLiteral("FMain.StartParams"));
     }

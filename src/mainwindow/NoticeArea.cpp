@@ -2,6 +2,7 @@
 
 #include "mainwindow/DisplayText.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -40,7 +41,7 @@ NoticeArea::NoticeArea(QWidget* parent, const QRect& panel)
     lblError->setTextFormat(Qt::PlainText);
     PaintWhiteOnDarkRed(lblError);
 
-    cmdIni = new QPushButton(QStringLiteral("Ini- Probleme..."), parent);
+    cmdIni = new QPushButton(QCoreApplication::translate("NoticeArea", "Ini- Probleme..."), parent);
     cmdIni->setObjectName(QStringLiteral("cmdIni"));
     cmdIni->setGeometry(panel.right() + 1 - kPad - kButtonWidth,
                         panel.top() + (panel.height() - kButtonHeight) / 2, kButtonWidth, kButtonHeight);

@@ -201,19 +201,19 @@ void PreviewComponent::paintEvent(QPaintEvent*)
     DrawGround(painter, camera);
     DrawAxes(painter, camera);
 
-    const QLocale german(QLocale::German, QLocale::Germany);
-    const QString view = QStringLiteral("Drehen %1°, Kippen %2°, Abstand %3")
-                             .arg(german.toString(qRadiansToDegrees(m_phi), 'f', 0),
-                                  german.toString(qRadiansToDegrees(m_theta), 'f', 0),
-                                  german.toString(m_distance, 'f', 2));
+    const QLocale numbers;   // the interface language's
+    const QString view = tr("Drehen %1°, Kippen %2°, Abstand %3")
+                             .arg(numbers.toString(qRadiansToDegrees(m_phi), 'f', 0),
+                                  numbers.toString(qRadiansToDegrees(m_theta), 'f', 0),
+                                  numbers.toString(m_distance, 'f', 2));
     QFont bold = font();
     bold.setBold(true);
     DrawCaption(painter, area, Qt::AlignTop, bold,
-                m_modelName.isEmpty() ? QStringLiteral("(kein Modell)") : m_modelName);
+                m_modelName.isEmpty() ? tr("(kein Modell)") : m_modelName);
     QFont small = font();
     small.setPointSizeF(small.pointSizeF() * 0.9);
     DrawCaption(painter, area, Qt::AlignBottom, small,
-                QStringLiteral("Die Vorschau-Komponente von EEP ist auf diesem System nicht verfügbar. "
+                tr("Die Vorschau-Komponente von EEP ist auf diesem System nicht verfügbar. "
                                "Gezeigt wird nur die Blickrichtung:\n")
                     + view);
 }

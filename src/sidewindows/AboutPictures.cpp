@@ -1,5 +1,6 @@
 #include "sidewindows/AboutPictures.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -171,7 +172,8 @@ QPixmap AboutPictures::ZirboPicture()
     QFont font = painter.font();
     font.setBold(true);
     painter.setFont(font);
-    painter.drawText(QRectF(60, 86, 64, 20), Qt::AlignRight | Qt::AlignBottom, QStringLiteral("Servus!"));
+    painter.drawText(QRectF(60, 86, 64, 20), Qt::AlignRight | Qt::AlignBottom,
+                     QCoreApplication::translate("AboutPictures", "Servus!"));
     painter.end();
     return pixmap;
 }

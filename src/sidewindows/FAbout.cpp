@@ -3,6 +3,7 @@
 #include "platform/HostPath.h"
 #include "platform/MessageSink.h"
 #include "sidewindows/AboutPictures.h"
+#include "startup/InterfaceLanguage.h"
 #include "startup/modTools.h"
 
 #include <QApplication>
@@ -12,8 +13,6 @@
 #include <QPushButton>
 
 namespace {
-
-const QString kHandbook = QStringLiteral("KurzAnleitung Kluni.pdf");
 
 constexpr QSize kDesignedSize(430, 290);
 
@@ -42,17 +41,16 @@ FAbout::FAbout(QWidget* parent)
     , m_programDir(HostPath::ToWindows(QCoreApplication::applicationDirPath()))
 {
     setObjectName(QStringLiteral("FAbout"));
-    setWindowTitle(QStringLiteral("Info"));
+    setWindowTitle(tr("Info"));
     BuildControls();
     setFixedSize(kDesignedSize);
 
     const QIcon ownerIcon = parent ? parent->window()->windowIcon() : QApplication::windowIcon();
     picIcon->setPixmap((ownerIcon.isNull() ? AboutPictures::KluniIcon() : ownerIcon).pixmap(32, 32));
     lblTitle->setText(ApplicationTitle());
-    lblVersion->setText(FormatMsg(QStringLiteral("Version: %1.%2.%3"), VersionParts().mid(0, 3)));
-    lblDescription->setText(QStringLiteral("Sie zeigt Ihnen, wo ein Modell in den Untiefen der EEP-Kategorien ")
-                            + QStringLiteral("zu finden ist."));
-    lblWarning->setText(FormatMsg(QStringLiteral(
+    lblVersion->setText(FormatMsg(tr("Version: %1.%2.%3"), VersionParts().mid(0, 3)));
+    lblDescription->setText(tr("Sie zeigt Ihnen, wo ein Modell in den Untiefen der EEP-Kategorien zu finden ist."));
+    lblWarning->setText(FormatMsg(tr(
         "Beachten Sie, daß alle Annahmen über den Aufbau der Kategorien auf Beobachtungen und Gerüchten "
         "beruhen!%mDie Korrektheit der Ergebnisse kann also nicht garantiert werden...")));
 }
@@ -75,7 +73,7 @@ void FAbout::BuildControls()
     imgKluni = MakeLabel(this, "imgKluni", QRect(284, 12, 130, 110));
     imgKluni->setPixmap(AboutPictures::KluniPicture());
     lblZirbo = MakeLabel(this, "lblZirbo", QRect(284, 130, 130, 60));
-    lblZirbo->setText(QStringLiteral("Wer ist Zirbo?\n(Maustaste hier gedrückt halten)"));
+    lblZirbo->setText(tr("Wer ist Zirbo?\n(Maustaste hier gedrückt halten)"));
     lblZirbo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     lblZirbo->installEventFilter(this);
     imgZirbo = MakeLabel(this, "imgZirbo", QRect(284, 12, 130, 110));
@@ -88,13 +86,13 @@ void FAbout::BuildControls()
     line->setFrameShadow(QFrame::Sunken);
     line->setGeometry(16, 234, 398, 4);
 
-    cmdHandbook = new QPushButton(QStringLiteral("&Handbuch..."), this);
+    cmdHandbook = new QPushButton(tr("&Handbuch..."), this);
     cmdHandbook->setObjectName(QStringLiteral("cmdHandbook"));
     cmdHandbook->setGeometry(16, 248, 120, 28);
     connect(cmdHandbook, &QPushButton::clicked, this, &FAbout::cmdHandbook_Click);
 
     // Enter presses it as the default button; Escape closes the dialog too.
-    cmdOK = new QPushButton(QStringLiteral("&OK"), this);
+    cmdOK = new QPushButton(tr("&OK"), this);
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     cmdOK->setGeometry(314, 248, 100, 28);
     cmdOK->setDefault(true);
@@ -113,7 +111,7 @@ void FAbout::SetProgramDir(const QString& windowsDir)
 
 void FAbout::cmdHandbook_Click()
 {
-    ShowFile(kHandbook);
+    ShowFile(InterfaceLanguage::HandbookFile(InterfaceLanguage::Current()));
 }
 
 void FAbout::ShowFile(const QString& ptFile)
@@ -122,18 +120,18 @@ void FAbout::ShowFile(const QString& ptFile)
     QString message;
     QStringList arguments{path};
     if (!FileExists(path)) {
-        message = QStringLiteral("Sorry,%naber ich kann die Datei%m%1%mnicht finden...");
+        message = tr("Sorry,%naber ich kann die Datei%m%1%mnicht finden...");
     } else {
         const int result = m_shell->Open(path, this);
         if (ShellOpen::Succeeded(result))
             return;
-        message = QStringLiteral("Sorry, aber die Datei%m%1%mkann nicht angezeigt werden");
         if (result == ShellOpen::kNoAssociation) {
             const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-            message += QStringLiteral(",%nweil auf Ihrem Rechner kein Programm für die Dateiendung '%2' zuständig ist.");
+            message = tr("Sorry, aber die Datei%m%1%mkann nicht angezeigt werden,%nweil auf Ihrem Rechner kein "
+                         "Programm für die Dateiendung '%2' zuständig ist.");
             arguments << (dot < 0 ? QString() : path.mid(dot));
         } else {
-            message += QStringLiteral(".%m(Fehler-Code: %2)");
+            message = tr("Sorry, aber die Datei%m%1%mkann nicht angezeigt werden.%m(Fehler-Code: %2)");
             arguments << QString::number(result);
         }
     }

@@ -29,7 +29,7 @@ FIniShow::FIniShow(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FIniShow"));
-    setWindowTitle(QStringLiteral("Kluni - ini-Probleme"));
+    setWindowTitle(tr("Kluni - ini-Probleme"));
     BuildControls();
     resize(kDesignedSize);
     // Each opening starts in the designed size; no place is remembered.
@@ -42,7 +42,7 @@ FIniShow::~FIniShow() = default;
 
 void FIniShow::BuildControls()
 {
-    lblTitle = new QLabel(QStringLiteral("Fehlende ini-Dateien"), this);
+    lblTitle = new QLabel(tr("Fehlende ini-Dateien"), this);
     lblTitle->setObjectName(QStringLiteral("lblTitle"));
     QFont bold = lblTitle->font();
     bold.setBold(true);
@@ -52,7 +52,7 @@ void FIniShow::BuildControls()
     fraChoice = new QGroupBox(this);
     fraChoice->setObjectName(QStringLiteral("fraChoice"));
     fraChoice->setGeometry(kChoiceRect);
-    const QString captions[2] = {QStringLiteral("Fehlende ini-Dateien"), QStringLiteral("Fehlende Namenseinträge")};
+    const QString captions[2] = {tr("Fehlende ini-Dateien"), tr("Fehlende Namenseinträge")};
     for (int i = 0; i < 2; ++i) {
         rbChoice[i] = new QRadioButton(captions[i], fraChoice);
         rbChoice[i]->setObjectName(QStringLiteral("rbChoice_%1").arg(i));
@@ -74,13 +74,13 @@ void FIniShow::BuildControls()
     txListe->setLineWrapMode(QPlainTextEdit::NoWrap);
     txListe->setGeometry(kListRect);
 
-    cmdClipB = new QPushButton(QStringLiteral("Kopie in die &Zwischenablage"), this);
+    cmdClipB = new QPushButton(tr("Kopie in die &Zwischenablage"), this);
     cmdClipB->setObjectName(QStringLiteral("cmdClipB"));
     cmdClipB->setGeometry(kClipRect);
     connect(cmdClipB, &QPushButton::clicked, this, &FIniShow::cmdClipB_Click);
 
     // Enter presses it as the default button; Escape closes the dialog too.
-    cmdDone = new QPushButton(QStringLiteral("&Fertig"), this);
+    cmdDone = new QPushButton(tr("&Fertig"), this);
     cmdDone->setObjectName(QStringLiteral("cmdDone"));
     cmdDone->setGeometry(kDoneRect);
     cmdDone->setDefault(true);
@@ -110,18 +110,17 @@ void FIniShow::rbChoice_Click(int index)
 
 void FIniShow::ShowProblemList(const QStringList& pCol, qint32 plCount)
 {
-    lblFileCount->setText(FormatMsg(QStringLiteral("%1 Datei%2"),
-                                    {QString::number(plCount), plCount == 1 ? QString() : QStringLiteral("en")}));
+    lblFileCount->setText(FormatMsg(plCount == 1 ? tr("%1 Datei") : tr("%1 Dateien"), {QString::number(plCount)}));
     cmdClipB->setEnabled(plCount > 0);
     if (pCol.isEmpty()) {
-        m_listText = QStringLiteral("----- keine ini-Dateien -----");
+        m_listText = tr("----- keine ini-Dateien -----");
     } else {
         m_listText.clear();
         for (const QString& file : pCol)
             m_listText += file + QStringLiteral("\r\n");
         // The lists keep the first 100 files; the count counts them all.
         if (plCount > pCol.size())
-            m_listText += FormatMsg(QStringLiteral("%nsowie %1 weitere ini-Datei(en)%n"),
+            m_listText += FormatMsg(tr("%nsowie %1 weitere ini-Datei(en)%n"),
                                     {QString::number(plCount - pCol.size())});
     }
     txListe->setPlainText(m_listText);

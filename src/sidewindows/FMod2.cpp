@@ -1,6 +1,7 @@
 #include "sidewindows/FMod2.h"
 
 #include "hostdata/CGsb.h"
+#include "hostdata/ResultTexts.h"
 #include "platformui/Twips.h"
 #include "sidewindows/ModelCaption.h"
 #include "startup/KluniError.h"
@@ -25,7 +26,7 @@ constexpr QRect kErrorRect(8, 220, 284, 40);
 } // namespace
 
 FMod2::FMod2(QWidget* owner)
-    : OwnedSideWindow(owner, QStringLiteral("FMod2"), QStringLiteral("Klunis mod2-Liste"))
+    : OwnedSideWindow(owner, QStringLiteral("FMod2"), tr("Klunis mod2-Liste"))
 {
     lblModel = MakeModelLabel();
     lblModel->setWordWrap(true);
@@ -93,13 +94,11 @@ void FMod2::UpdateErrorLabel(const CGsb& gsb)
         if (missing > std::numeric_limits<qint16>::max())
             throw KluniError::Overflow();
         if (missing > 0) {
-            lblError->setText(FormatMsg(QStringLiteral("%1 mod2-Datei%2 nicht vorhanden."),
-                                        {QString::number(missing),
-                                         missing == 1 ? QStringLiteral(" ist") : QStringLiteral("en sind")}));
+            lblError->setText(ResultTexts::Mod2MissingText(missing));
             lblError->show();
         }
     } else {
-        lblError->setText(QStringLiteral("Keine Anzeige möglich ohne die gsb-Datei."));
+        lblError->setText(ResultTexts::NoGsbText());
         lblError->show();
     }
     FitListHeight();

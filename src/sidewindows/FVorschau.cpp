@@ -35,7 +35,7 @@ constexpr int kNarrowLabelWidth = 14;
 } // namespace
 
 FVorschau::FVorschau(QWidget* owner)
-    : OwnedSideWindow(owner, QStringLiteral("FVorschau"), QStringLiteral("Klunis Vorschau"))
+    : OwnedSideWindow(owner, QStringLiteral("FVorschau"), tr("Klunis Vorschau"))
 {
     BuildControls();
     SetUpPlacement(kDesignedSize, kSection, QSize(2300, 2500));
@@ -61,11 +61,11 @@ void FVorschau::BuildControls()
     scrPhi = MakeBar("scrPhi", Qt::Horizontal, 628, "Phi");
     scrPhi->setGeometry(kPhiBarRect);
 
-    lblDistance = MakeBarLabel("lblDistance", QStringLiteral("Z o o m"));
+    lblDistance = MakeBarLabel("lblDistance", tr("Z o o m"));
     lblDistance->move(kDistanceLabelLeft, 0);
-    lblTheta = MakeBarLabel("lblTheta", QStringLiteral("K i p p e n"));
+    lblTheta = MakeBarLabel("lblTheta", tr("K i p p e n"));
     lblTheta->move(kThetaLabelLeft, 0);
-    lblPhi = MakeBarLabel("lblPhi", QStringLiteral("D r e h e n"));
+    lblPhi = MakeBarLabel("lblPhi", tr("D r e h e n"));
     lblPhi->setGeometry(kPhiBarRect.left(), kPhiLabelTop, kPhiBarRect.width(), fontMetrics().height() + 2);
 
     lblMissingMod2 = new QLabel(this);
@@ -147,13 +147,12 @@ void FVorschau::SetPreviewVisible(bool visible)
 QString FVorschau::BlockedReason(bool gsbExists, qint32 countMissing, const QString& gsbName)
 {
     if (!gsbExists)
-        return FormatMsg(QStringLiteral(
-            "%m%mModell kann nicht angezeigt werden, da die gsb-Datei des Modells nicht existiert."));
+        return FormatMsg(tr("%m%mModell kann nicht angezeigt werden, da die gsb-Datei des Modells nicht existiert."));
     if (countMissing > 0)
-        return FormatMsg(QStringLiteral(
+        return FormatMsg(tr(
             "%mModell kann wegen fehlender mod2-Datei(en) nicht angezeigt werden.%mMehr Infos in der mod2-Liste."));
     if (gsbName.startsWith(QLatin1String("\\\\")))
-        return FormatMsg(QStringLiteral(
+        return FormatMsg(tr(
             "%m%mModell wird nicht angezeigt,%nda die Vorschau mit Modellen aus einem Netzwerk größte Probleme hat."));
     return QString();
 }

@@ -1,4 +1,5 @@
 #include "startup/KluniError.h"
+#include <QCoreApplication>
 
 KluniError::KluniError(int number, const QString& description)
     : std::runtime_error(description.toStdString()), m_number(number), m_description(description)
@@ -7,15 +8,15 @@ KluniError::KluniError(int number, const QString& description)
 
 KluniError KluniError::Overflow()
 {
-    return KluniError(6, QStringLiteral("Überlauf"));
+    return KluniError(6, QCoreApplication::translate("KluniError", "Überlauf"));
 }
 
 KluniError KluniError::OutOfMemory()
 {
-    return KluniError(7, QStringLiteral("Nicht genügend Speicher"));
+    return KluniError(7, QCoreApplication::translate("KluniError", "Nicht genügend Speicher"));
 }
 
 KluniError KluniError::SubscriptOutOfRange()
 {
-    return KluniError(9, QStringLiteral("Index außerhalb des gültigen Bereichs"));
+    return KluniError(9, QCoreApplication::translate("KluniError", "Index außerhalb des gültigen Bereichs"));
 }

@@ -3,6 +3,7 @@
 #include "startup/ModuleState.h"
 #include "startup/modRegApi.h"
 #include "startup/modTools.h"
+#include <QCoreApplication>
 
 namespace {
 
@@ -10,9 +11,10 @@ const QString kPakName = QStringLiteral("Resourcen.Pak");
 
 void StopMissingDirectory(const QString& directoryName)
 {
-    MsgError(FormatMsg(QStringLiteral("Kann das EEP %1-Verzeichnis nicht finden!%mBedenken Sie, dass Kluni nur mit "
-                                      "EEP bis einschliesslich Version 6%nzurecht kommt.%mDas Programm wird daher "
-                                      "abgebrochen!"),
+    MsgError(FormatMsg(QCoreApplication::translate("modMain",
+        "Kann das EEP %1-Verzeichnis nicht finden!%mBedenken Sie, dass Kluni nur mit "
+        "EEP bis einschliesslich Version 6%nzurecht kommt.%mDas Programm wird daher "
+        "abgebrochen!"),
                        {directoryName}));
 }
 
@@ -20,9 +22,10 @@ void StopMissingDirectory(const QString& directoryName)
 
 QString ResourcenPakNotice()
 {
-    return FormatMsg(QStringLiteral("Es wurde Datei '%1' im EEP-Verzeichnis gefunden!%nKluni findet nur alle "
-                                    "Modelle, wenn die Datei '%1' integriert worden ist.%nFür weitere "
-                                    "Informationen zur '%1' lesen Sie die Kurzanleitung."),
+    return FormatMsg(QCoreApplication::translate("modMain",
+        "Es wurde Datei '%1' im EEP-Verzeichnis gefunden!%nKluni findet nur alle "
+        "Modelle, wenn die Datei '%1' integriert worden ist.%nFür weitere "
+        "Informationen zur '%1' lesen Sie die Kurzanleitung."),
                      {kPakName});
 }
 
@@ -46,14 +49,16 @@ bool CheckInstallation(QString* pakNotice)
     gMod.gtModelsDir = JoinPath(gMod.gtResBase, QStringLiteral("Modelle"));
     gMod.gbModelsDirOk = DirExists(gMod.gtModelsDir);
     if (!gMod.gbModelsDirOk) {
-        MsgError(FormatMsg(QStringLiteral("Kann das EEP Modelle-Verzeichnis nicht finden!%mMod2-Dateien zu Objekten "
-                                          "können daher nicht angezeigt werden!")));
+        MsgError(FormatMsg(QCoreApplication::translate("modMain",
+            "Kann das EEP Modelle-Verzeichnis nicht finden!%mMod2-Dateien zu Objekten "
+            "können daher nicht angezeigt werden!")));
     }
 
     gMod.gtModelsIni = JoinPath(gMod.gtCategoriesDir, QStringLiteral("Models.ini"));
     if (!FileExists(gMod.gtModelsIni)) {
-        MsgError(FormatMsg(QStringLiteral("Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
-                                          "finden.%mDas Programm wird somit beendet."),
+        MsgError(FormatMsg(QCoreApplication::translate("modMain",
+            "Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
+            "finden.%mDas Programm wird somit beendet."),
                            {gMod.gtModelsIni}));
         return false;
     }

@@ -5,6 +5,7 @@
 #include "platform/SettingsStore.h"
 #include "startup/KluniError.h"
 
+#include <QCoreApplication>
 #include <charconv>
 #include <cmath>
 #include <exception>
@@ -65,7 +66,7 @@ ErrorInfo CurrentError()
     } catch (const std::exception& e) {
         return {kInternalErrorNumber, QString::fromLocal8Bit(e.what())};
     } catch (...) {
-        return {kInternalErrorNumber, QStringLiteral("Unbekannter Fehler")};
+        return {kInternalErrorNumber, QCoreApplication::translate("modTools", "Unbekannter Fehler")};
     }
 }
 
@@ -172,11 +173,13 @@ bool AskYesNo(const QString& text)
 
 QString ErrorReportText(const QString& procedure, int number, const QString& description, const QString& header)
 {
-    QString text = header.isEmpty() ? QStringLiteral("Es ist ein Fehler aufgetreten!") : header;
+    QString text = header.isEmpty() ? QCoreApplication::translate("modTools", "Es ist ein Fehler aufgetreten!")
+                                    : header;
     text += kCrLf + kCrLf;
     if (!procedure.isEmpty())
-        text += QStringLiteral("Prozedur: ") + procedure + kCrLf + kCrLf;
-    text += QStringLiteral("Fehler ") + QString::number(number) + QStringLiteral(": ") + description;
+        text += QCoreApplication::translate("modTools", "Prozedur: ") + procedure + kCrLf + kCrLf;
+    text += QCoreApplication::translate("modTools", "Fehler ") + QString::number(number) + QStringLiteral(": ")
+            + description;
     return text;
 }
 

@@ -1,4 +1,4 @@
-// The command-line parser of kluni-cli, in process.
+// The command-line parser of kluni-cli and its path forms, in process.
 #include "cli/CliOptions.h"
 #include "cli/CliPaths.h"
 
@@ -6,61 +6,39 @@
 
 namespace {
 
-using Command = CliOptions::Command;
-
-CliParseResult Parse(const QStringList& args) { return ParseCliArguments(args); }
-
-TEST(CliOptions, DefaultsAndOptionsAnywhere)
+TEST(CliOptions, OptionsAnywhereAndTheirValues)
 {
-    const CliParseResult plain = Parse({"search", "haus"});
+    const CliParseResult plain = ParseCliArguments({"search", "haus"});
     ASSERT_TRUE(plain.ok()) << plain.error.toStdString();
-    EXPECT_EQ(plain.options.command, Command::Search);
-    EXPECT_EQ(plain.options.arguments, QStringList{"haus"});
+    EXPECT_EQ(plain.options.command, CliOptions::Command::Search);
     EXPECT_EQ(plain.options.oper, 0);
     EXPECT_EQ(plain.options.nameSource, NameSource::Gsb);
     EXPECT_EQ(plain.options.NameKey(), "Name_GER");
     EXPECT_FALSE(plain.options.json || plain.options.brief);
 
-    const CliParseResult full =
-        Parse({"--json", "search", "--op=like", "--name", "both", "--lang", "pol", "--resbase=/x", "--", "-[ab]*"});
+    const CliParseResult full = ParseCliArguments(
+        {"--json", "search", "--op=like", "--name", "both", "--lang", "pol", "--resbase=/x", "--brief", "--", "-[ab]*"});
     ASSERT_TRUE(full.ok()) << full.error.toStdString();
     EXPECT_EQ(full.options.oper, 4);
     EXPECT_EQ(full.options.nameSource, NameSource::Both);
     EXPECT_EQ(full.options.NameKey(), "Name_POL");
     EXPECT_EQ(full.options.resBase, "/x");
-    EXPECT_TRUE(full.options.json);
+    EXPECT_TRUE(full.options.json && full.options.brief);
     EXPECT_EQ(full.options.arguments, QStringList{"-[ab]*"});
-
-    const CliParseResult date = Parse({"date", "--preset", "month"});
-    ASSERT_TRUE(date.ok());
-    EXPECT_EQ(date.options.preset, 3);
-    EXPECT_TRUE(Parse({"scan", "a", "b", "--brief"}).options.brief);
-    EXPECT_TRUE(Parse({"--help", "nonsense"}).ok());
+    EXPECT_EQ(ParseCliArguments({"date", "--preset", "month"}).options.preset, 3);
+    EXPECT_TRUE(ParseCliArguments({"--help", "nonsense"}).ok());
 }
 
 TEST(CliOptions, RejectsWhatDoesNotFit)
 {
     const QList<QStringList> bad{
-        {},                                   // no command
-        {"find", "x"},                        // unknown command
-        {"search"},                           // no text
-        {"search", ""},                       // empty text
-        {"search", "a", "b"},                 // two texts
-        {"search", "--op", "near", "a"},      // unknown operator
-        {"search", "--lang", "DE", "a"},      // unknown language
-        {"search", "--preset", "today", "a"}, // option of another command
-        {"date", "--op", "exact", "1.1.20", "2.1.20"},
-        {"date", "1.1.2020"},                 // one date
-        {"date", "--preset", "today", "1.1.2020", "2.1.2020"},
-        {"scan"},
-        {"mod2", "a.gsb", "b.gsb"},
-        {"check", "x"},
-        {"check", "--resbase"},               // value missing
-        {"check", "--json=yes"},              // flag with a value
-        {"check", "--verbose"},
+        {}, {"find", "x"}, {"search"}, {"search", ""}, {"search", "a", "b"}, {"search", "--op", "near", "a"},
+        {"search", "--lang", "DE", "a"}, {"search", "--preset", "today", "a"}, {"date", "--op", "exact", "1.1.20", "2.1.20"},
+        {"date", "1.1.2020"}, {"date", "--preset", "today", "1.1.2020", "2.1.2020"}, {"scan"}, {"mod2", "a.gsb", "b.gsb"},
+        {"check", "x"}, {"check", "--resbase"}, {"check", "--json=yes"}, {"check", "--verbose"},
     };
     for (const QStringList& args : bad)
-        EXPECT_FALSE(Parse(args).ok()) << args.join(' ').toStdString();
+        EXPECT_FALSE(ParseCliArguments(args).ok()) << args.join(' ').toStdString();
 }
 
 TEST(CliPaths, WindowsFormIsKeptAndNativeFormConverted)

@@ -5,6 +5,7 @@
 
 #include "platform/RecordingMessageSink.h"
 
+#include <QLabel>
 #include <QObject>
 #include <QStringList>
 #include <QtGlobal>
@@ -18,6 +19,15 @@ Control* ChildOf(const QObject* window, const char* name)
         qFatal("control %s not found", name);
     return control;
 }
+
+// The same, short, for the many look-ups of the window tests.
+template <class Control = QWidget>
+Control* C(const QObject* window, const char* name)
+{
+    return ChildOf<Control>(window, name);
+}
+
+inline QString Text(const QObject* window, const char* label) { return C<QLabel>(window, label)->text(); }
 
 // The texts of the critical messages recorded so far.
 inline QStringList CriticalTexts(const RecordingMessageSink& sink)

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QtEndian>
 #include <stdexcept>
 
 namespace {
@@ -18,18 +19,6 @@ QVector<HostPath::DriveMapping>& SavedDriveTable()
 {
     static QVector<HostPath::DriveMapping> table;
     return table;
-}
-
-QString LfToCrLf(const QString& text)
-{
-    QString out;
-    out.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) == QLatin1Char('\n') && (i == 0 || text.at(i - 1) != QLatin1Char('\r')))
-            out += QLatin1Char('\r');
-        out += text.at(i);
-    }
-    return out;
 }
 
 } // namespace
@@ -79,7 +68,8 @@ QString TestInstallation::WindowsPath(const QString& relPath) const
 
 void TestInstallation::WriteText(const QString& relPath, const QString& text)
 {
-    WriteBytes(relPath, TextCodec::EncodeCp1252(LfToCrLf(text)));
+    QString crlf = text;
+    WriteBytes(relPath, TextCodec::EncodeCp1252(crlf.replace("\r\n", "\n").replace('\n', "\r\n")));
 }
 
 void TestInstallation::WriteBytes(const QString& relPath, const QByteArray& bytes)
@@ -89,6 +79,27 @@ void TestInstallation::WriteBytes(const QString& relPath, const QByteArray& byte
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
         throw std::runtime_error("cannot write test file " + path.toStdString());
+}
+
+QByteArray TestInstallation::GsbBytes(const QStringList& mod2Names, int padTo)
+{
+    QByteArray bytes("GSBHEAD1");
+    for (const QString& name : mod2Names) {
+        QByteArray length(4, '\0');
+        qToLittleEndian<quint32>(quint32(name.size()), length.data());
+        bytes += length + name.toLatin1() + "padding!";
+    }
+    if (bytes.size() < padTo)
+        bytes += QByteArray(padTo - bytes.size(), '\0');
+    return bytes;
+}
+
+void TestInstallation::WriteModel(const QString& gsbRelPath, const QStringList& mod2Names, const QString& iniText,
+                                  int padTo)
+{
+    WriteBytes(gsbRelPath, GsbBytes(mod2Names, padTo));
+    if (!iniText.isNull())
+        WriteText(gsbRelPath.left(gsbRelPath.size() - 4) + QStringLiteral(".ini"), iniText);
 }
 
 void TestInstallation::MakeDir(const QString& relPath)
@@ -104,4 +115,12 @@ void TestInstallation::Activate()
     gMod.gbModelsDirOk = DirExists(gMod.gtModelsDir);
     gMod.gtModelsIni = JoinPath(gMod.gtCategoriesDir, QStringLiteral("Models.ini"));
     gMod.gtNameKey = QStringLiteral("Name_GER");
+}
+
+QString TestInstallation::ActivateOnDriveC()
+{
+    const QString driveC = QFileInfo(m_dir.path()).canonicalFilePath();
+    HostPath::SetDriveTable({{QLatin1Char('C'), driveC}, {QLatin1Char('Z'), QStringLiteral("/")}});
+    Activate();
+    return driveC;
 }

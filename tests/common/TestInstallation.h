@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include "platform/RecordingMessageSink.h"
@@ -27,6 +28,12 @@ public:
     void WriteText(const QString& relPath, const QString& text);
     void WriteBytes(const QString& relPath, const QByteArray& bytes);
     void MakeDir(const QString& relPath);
+    // A gsb file naming the given mod2 files (below "Modelle", without
+    // extension) as length-prefixed strings, padded with zero bytes to padTo.
+    static QByteArray GsbBytes(const QStringList& mod2Names, int padTo = 0);
+    // Writes a gsb file and, unless iniText is null, the ini file beside it.
+    void WriteModel(const QString& gsbRelPath, const QStringList& mod2Names, const QString& iniText = QString(),
+                    int padTo = 0);
     QString NativePath(const QString& relPath) const;
     // Windows form of a path below the root.
     QString WindowsPath(const QString& relPath) const;
@@ -34,6 +41,9 @@ public:
     // Sets gtResBase and the paths derived from it as the installation check
     // would (without running it), and gtNameKey = "Name_GER".
     void Activate();
+    // The same with the temporary directory as drive C: (so that the
+    // installation is "C:\EEP\Resourcen") and "/" as Z:; returns C:'s native root.
+    QString ActivateOnDriveC();
 
     RecordingMessageSink& Messages() { return m_messages; }
 

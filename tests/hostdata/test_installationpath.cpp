@@ -2,136 +2,80 @@
 
 #include "platform/HostPath.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
-
-namespace {
-
-// Readable failure output.
-std::string Std(const QString& text)
-{
-    return text.toStdString();
-}
+#include <gtest/gtest.h>
 
 // A Wine prefix with an installation on drive C: ("C:\EEP6\Resourcen"),
-// dosdevices/c: linking to drive_c, a link elsewhere to its EEP6 directory,
-// and a directory outside the prefix. The drive table is C: and Z: -> "/".
-class InstallationPathTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        m_saved = HostPath::DriveTable();
-        m_base = QFileInfo(m_dir.path()).canonicalFilePath();
-        MakeFile("prefix/drive_c/EEP6/Resourcen/Immobilien/Haus.gsb");
-        MakeFile("outside/x.gsb");
-        QDir().mkpath(Native("prefix/dosdevices"));
-        ASSERT_TRUE(QFile::link(QStringLiteral("../drive_c"), Native("prefix/dosdevices/c:")));
-        ASSERT_TRUE(QFile::link(Native("prefix/drive_c/EEP6"), Native("link")));
-        UseDriveC(Native("prefix/drive_c"));
-    }
-
-    void TearDown() override { HostPath::SetDriveTable(m_saved); }
-
-    QString Native(const QString& rel) const { return m_base + QLatin1Char('/') + rel; }
-    // The same native place as Z:\... spells it.
-    QString OnZ(const QString& rel) const { return QStringLiteral("Z:") + Native(rel).replace('/', '\\'); }
-
-    void MakeFile(const QString& rel) const
-    {
-        QDir().mkpath(QFileInfo(Native(rel)).absolutePath());
-        QFile file(Native(rel));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    }
-
-    static void UseDriveC(const QString& root)
-    {
-        HostPath::SetDriveTable({{QLatin1Char('C'), root}, {QLatin1Char('Z'), QStringLiteral("/")}});
-    }
-
-    QTemporaryDir m_dir;
-    QString m_base;
-    QVector<HostPath::DriveMapping> m_saved;
-};
-
-} // namespace
-
-TEST_F(InstallationPathTest, NativePathsIntoTheInstallationTakeItsSpelling)
+// dosdevices/c: linking to drive_c, links to its EEP6 directory, to the
+// prefix and to a directory inside the installation, an installation on Z:
+// reached through a link, and a directory outside everything.
+TEST(InstallationPath, NativeAndWindowsNamesIntoTheInstallationTakeItsSpelling)
 {
-    const InstallationPath paths(QStringLiteral("C:\\EEP6\\Resourcen"));
-    const std::string haus = "C:\\EEP6\\Resourcen\\Immobilien\\Haus.gsb";
-    EXPECT_EQ(Std(paths.FromNative(Native("prefix/drive_c/EEP6/Resourcen/Immobilien/Haus.gsb"))), haus);
-    EXPECT_EQ(Std(paths.FromNative(Native("prefix/dosdevices/c:/EEP6/Resourcen/Immobilien/Haus.gsb"))), haus);
-    EXPECT_EQ(Std(paths.FromNative(Native("link/Resourcen/Immobilien/Haus.gsb"))), haus);
-    EXPECT_EQ(Std(paths.FromNative(Native("link/Resourcen/./Immobilien/../Immobilien/Haus.gsb"))), haus);
-    // Directories at and above the installation, up to the drive's root.
-    EXPECT_EQ(Std(paths.FromNative(Native("link/Resourcen/"))), "C:\\EEP6\\Resourcen");
-    EXPECT_EQ(Std(paths.FromNative(Native("link"))), "C:\\EEP6");
-    EXPECT_EQ(Std(paths.FromNative(Native("prefix/dosdevices/c:"))), "C:\\");
-    // Elsewhere the drive table decides.
-    EXPECT_EQ(Std(paths.FromNative(Native("outside/x.gsb"))), Std(OnZ("outside/x.gsb")));
+    QTemporaryDir dir;
+    const QString base = QFileInfo(dir.path()).canonicalFilePath();
+    const auto native = [&base](const QString& rel) -> QString { return base + '/' + rel; };
+    const auto onZ = [&](const QString& rel) -> QString { return "Z:" + native(rel).replace('/', '\\'); };
+    for (const char* file : {"prefix/drive_c/EEP6/Resourcen/Immobilien/Haus.gsb", "outside/x.gsb", "real/Resourcen/Goods/a.gsb"}) {
+        QDir().mkpath(QFileInfo(native(file)).absolutePath());
+        QFile(native(file)).open(QIODevice::WriteOnly);
+    }
+    QDir().mkpath(native("prefix/dosdevices"));
+    const char* const links[][2] = {{"../drive_c", "prefix/dosdevices/c:"}, {"prefix/drive_c/EEP6", "link"},
+                                    {"prefix", "prefixlink"}, {"real", "eeplink"}, {"real/Resourcen/Goods", "waren"}};
+    for (const auto& link : links)
+        ASSERT_TRUE(QFile::link(link[0][0] == '.' ? QString(link[0]) : native(link[0]), native(link[1]))) << link[1];
+    const QVector<HostPath::DriveMapping> saved = HostPath::DriveTable();
 
+    const QString haus = "C:\\EEP6\\Resourcen\\Immobilien\\Haus.gsb";
+    const QString onZRes = onZ("eeplink/Resourcen");
+    enum Kind { FromNative, Recognise };
+    const struct { QString resBase, driveC; Kind kind; QString path, expected; } rows[] = {
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("prefix/drive_c/EEP6/Resourcen/Immobilien/Haus.gsb"), haus},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("prefix/dosdevices/c:/EEP6/Resourcen/Immobilien/Haus.gsb"), haus},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("link/Resourcen/./Immobilien/../Immobilien/Haus.gsb"), haus},
+        // Directories at and above the installation, up to the drive's root; elsewhere the drive table decides.
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("link/Resourcen/"), "C:\\EEP6\\Resourcen"},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("link"), "C:\\EEP6"},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("prefix/dosdevices/c:"), "C:\\"},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("outside/x.gsb"), onZ("outside/x.gsb")},
+        // The registry's spelling (lower case, trailing backslash) is kept; an unknown drive gives the plain form.
+        {"c:\\eep6\\resourcen\\", "prefix/drive_c", FromNative, native("link/Resourcen/Immobilien/Haus.gsb"),
+         "c:\\eep6\\resourcen\\Immobilien\\Haus.gsb"},
+        {"Q:\\EEP6\\Resourcen", "prefix/drive_c", FromNative, native("outside/x.gsb"), onZ("outside/x.gsb")},
+        // The drive table names the prefix through a link; the file manager hands over the real path.
+        {"C:\\EEP6\\Resourcen", "prefixlink/drive_c", FromNative, native("prefix/drive_c/EEP6/Resourcen/Immobilien/Haus.gsb"), haus},
+        {"C:\\EEP6\\Resourcen", "prefixlink/drive_c", FromNative, native("prefix/drive_c/Anderes"), "C:\\Anderes"},
+        // An installation on Z: through a link, and a link to a directory inside it.
+        {onZRes, "prefix/drive_c", FromNative, native("real/Resourcen/Goods/a.gsb"), onZRes + "\\Goods\\a.gsb"},
+        {onZRes, "prefix/drive_c", FromNative, native("waren/a.gsb"), onZRes + "\\Goods\\a.gsb"},
+        {onZRes, "prefix/drive_c", Recognise, onZ("real/Resourcen/Goods/a.gsb"), onZRes + "\\Goods\\a.gsb"},
+        {onZRes, "prefix/drive_c", Recognise, onZ("waren/A.GSB"), onZRes + "\\Goods\\A.GSB"},
+        // Recognised names keep their own spelling below the installation; others stay as they are.
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", Recognise, onZ("prefix/drive_c/EEP6/Resourcen/immobilien/haus.gsb"),
+         "C:\\EEP6\\Resourcen\\immobilien\\haus.gsb"},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", Recognise, onZ("link/Resourcen/Immobilien"), "C:\\EEP6\\Resourcen\\Immobilien"},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", Recognise, "c:\\eep6\\RESOURCEN\\Immobilien\\Haus.gsb", haus},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", Recognise, onZ("outside/x.gsb"), onZ("outside/x.gsb")},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", Recognise, onZ("outside/fehlt.gsb"), onZ("outside/fehlt.gsb")},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", Recognise, "Haus.gsb", "Haus.gsb"},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", Recognise, "\\\\server\\share\\a.gsb", "\\\\server\\share\\a.gsb"},
+        {"C:\\EEP6\\Resourcen", "prefix/drive_c", Recognise, "", ""},
+    };
+    for (const auto& row : rows) {
+        HostPath::SetDriveTable({{'C', native(row.driveC)}, {'Z', "/"}});
+        const InstallationPath paths(row.resBase);
+        EXPECT_EQ(row.kind == FromNative ? paths.FromNative(row.path) : paths.Recognise(row.path), row.expected)
+            << qPrintable(row.resBase + " / " + row.path);
+    }
     // A relative path is taken against the current directory.
     const QString previous = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(Native("link/Resourcen")));
-    const QString relative = paths.FromNative(QStringLiteral("Immobilien/Haus.gsb"));
+    ASSERT_TRUE(QDir::setCurrent(native("link/Resourcen")));
+    HostPath::SetDriveTable({{'C', native("prefix/drive_c")}, {'Z', "/"}});
+    const QString relative = InstallationPath("C:\\EEP6\\Resourcen").FromNative("Immobilien/Haus.gsb");
     QDir::setCurrent(previous);
-    EXPECT_EQ(Std(relative), haus);
-}
-
-TEST_F(InstallationPathTest, ResourceDirectoryAsTheRegistryWritesIt)
-{
-    // Lower case and a trailing backslash: matched on disk, kept as written.
-    const InstallationPath paths(QStringLiteral("c:\\eep6\\resourcen\\"));
-    EXPECT_EQ(Std(paths.FromNative(Native("link/Resourcen/Immobilien/Haus.gsb"))),
-              "c:\\eep6\\resourcen\\Immobilien\\Haus.gsb");
-
-    // A drive this system does not have: the plain Windows form.
-    const InstallationPath unknown(QStringLiteral("Q:\\EEP6\\Resourcen"));
-    EXPECT_EQ(Std(unknown.FromNative(Native("outside/x.gsb"))), Std(OnZ("outside/x.gsb")));
-}
-
-TEST_F(InstallationPathTest, WinePrefixReachedThroughALink)
-{
-    // The drive table names the prefix through a link; the file manager hands
-    // over the real path, which only "/" would otherwise map.
-    ASSERT_TRUE(QFile::link(Native("prefix"), Native("prefixlink")));
-    UseDriveC(Native("prefixlink/drive_c"));
-    const InstallationPath paths(QStringLiteral("C:\\EEP6\\Resourcen"));
-    EXPECT_EQ(Std(paths.FromNative(Native("prefix/drive_c/EEP6/Resourcen/Immobilien/Haus.gsb"))),
-              "C:\\EEP6\\Resourcen\\Immobilien\\Haus.gsb");
-    EXPECT_EQ(Std(paths.FromNative(Native("prefix/drive_c/Anderes"))), "C:\\Anderes");
-}
-
-TEST_F(InstallationPathTest, InstallationOnZThroughALink)
-{
-    MakeFile("real/Resourcen/Goods/a.gsb");
-    ASSERT_TRUE(QFile::link(Native("real"), Native("eeplink")));
-    const QString resBase = OnZ("eeplink/Resourcen");
-    const InstallationPath paths(resBase);
-    EXPECT_EQ(Std(paths.FromNative(Native("real/Resourcen/Goods/a.gsb"))), Std(resBase) + "\\Goods\\a.gsb");
-    EXPECT_EQ(Std(paths.Recognise(OnZ("real/Resourcen/Goods/a.gsb"))), Std(resBase) + "\\Goods\\a.gsb");
-
-    // A link to a directory inside the installation.
-    ASSERT_TRUE(QFile::link(Native("real/Resourcen/Goods"), Native("waren")));
-    EXPECT_EQ(Std(paths.FromNative(Native("waren/a.gsb"))), Std(resBase) + "\\Goods\\a.gsb");
-    EXPECT_EQ(Std(paths.Recognise(OnZ("waren/A.GSB"))), Std(resBase) + "\\Goods\\A.GSB");
-}
-
-TEST_F(InstallationPathTest, RecognisedNamesKeepTheirOwnSpellingBelowTheInstallation)
-{
-    const InstallationPath paths(QStringLiteral("C:\\EEP6\\Resourcen"));
-    EXPECT_EQ(Std(paths.Recognise(OnZ("prefix/drive_c/EEP6/Resourcen/immobilien/haus.gsb"))),
-              "C:\\EEP6\\Resourcen\\immobilien\\haus.gsb");
-    EXPECT_EQ(Std(paths.Recognise(OnZ("link/Resourcen/Immobilien"))), "C:\\EEP6\\Resourcen\\Immobilien");
-    EXPECT_EQ(Std(paths.Recognise(QStringLiteral("c:\\eep6\\RESOURCEN\\Immobilien\\Haus.gsb"))),
-              "C:\\EEP6\\Resourcen\\Immobilien\\Haus.gsb");
-    // Names that do not lead into the installation stay as they are.
-    for (const QString& name : {OnZ("outside/x.gsb"), OnZ("outside/fehlt.gsb"), QStringLiteral("Haus.gsb"),
-                                QStringLiteral("\\\\server\\share\\a.gsb"), QString()})
-        EXPECT_EQ(Std(paths.Recognise(name)), Std(name));
+    EXPECT_EQ(relative, haus);
+    HostPath::SetDriveTable(saved);
 }

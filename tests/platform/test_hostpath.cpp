@@ -12,197 +12,144 @@ namespace {
 
 class HostPathTest : public ::testing::Test {
 protected:
-    TestInstallation inst;  // Z: -> / only, a temporary tree below /tmp
+    TestInstallation inst;   // Z: -> / only, a temporary tree below /tmp
 
     QString Native(const QString& rel) const { return inst.NativePath(rel); }
-    QString Windows(const QString& rel) const { return inst.WindowsPath(rel); }
+    QString Win(const QString& rel) const { return inst.WindowsPath(rel); }
 };
 
-TEST_F(HostPathTest, LowerCasedWindowsPathFindsMixedCaseFile)
+TEST_F(HostPathTest, ToNativeFindsTheSpellingOnDisk)
 {
-    inst.WriteText(QStringLiteral("Immobilien/Häuser/Haus1.ini"), QStringLiteral("[Haus]\n"));
-    const QString expected = Native(QStringLiteral("Immobilien/Häuser/Haus1.ini"));
-
-    // The whole path lower-cased, the temporary directory's own name included.
-    EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("Immobilien\\Häuser\\Haus1.ini")).toLower()), expected);
-    EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("IMMOBILIEN\\HÄUSER\\HAUS1.INI"))), expected);
-    // Forward slashes and doubled separators are accepted as Windows does.
-    EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("immobilien//häuser/haus1.ini"))), expected);
-}
-
-TEST_F(HostPathTest, NamesDifferingOnlyInCaseResolveTheSameWithAndWithoutCache)
-{
+    inst.WriteText("Immobilien/Häuser/Haus1.ini", "");
     for (const char* name : {"haus.ini", "Haus.ini", "HAUS.ini"})
-        inst.WriteText(QStringLiteral("Dir/") + QLatin1String(name), QString());
-    const auto check = [this] {
-        EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("dir\\haus.ini"))), Native(QStringLiteral("Dir/haus.ini")));
-        EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("dir\\Haus.ini"))), Native(QStringLiteral("Dir/Haus.ini")));
-        EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("dir\\HAUS.ini"))), Native(QStringLiteral("Dir/HAUS.ini")));
-        // Any other spelling finds the smallest name, whatever order the directory lists them in.
-        EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("dir\\hAUS.INI"))), Native(QStringLiteral("Dir/HAUS.ini")));
+        inst.WriteText(QString("Dir/") + name, "");
+    inst.WriteBytes("../Resourcen.Pak", "x");
+    const struct { QString windows, native; } rows[] = {
+        // The whole path lower-cased, the temporary directory's own name included.
+        {Win("Immobilien\\Häuser\\Haus1.ini").toLower(), Native("Immobilien/Häuser/Haus1.ini")},
+        {Win("IMMOBILIEN\\HÄUSER\\HAUS1.INI"), Native("Immobilien/Häuser/Haus1.ini")},
+        {Win("immobilien//häuser/haus1.ini"), Native("Immobilien/Häuser/Haus1.ini")},
+        {Win("Modelle\\..\\immobilien\\.\\häuser\\"), Native("Immobilien/Häuser")},
+        {inst.ResBase() + "\\..\\resourcen.pak", QDir::cleanPath(inst.NativeRoot() + "/../Resourcen.Pak")},
+        // Names differing only in case: the exact one, else the smallest.
+        {Win("dir\\haus.ini"), Native("Dir/haus.ini")},
+        {Win("dir\\Haus.ini"), Native("Dir/Haus.ini")},
+        {Win("dir\\HAUS.ini"), Native("Dir/HAUS.ini")},
+        {Win("dir\\hAUS.INI"), Native("Dir/HAUS.ini")},
+        // Missing components stay as written.
+        {Win("immobilien\\Fehlt\\Datei.INI"), Native("Immobilien/Fehlt/Datei.INI")},
+        // ".." cannot climb above a drive's root; without a drive the current drive (Z:) counts.
+        {"Z:\\..\\..\\tmp", "/tmp"},
+        {"Z:\\", "/"},
+        {"\\tmp", "/tmp"},
+        {"gibt\\es\\nicht.ini", "gibt/es/nicht.ini"},
+        {"..\\a\\..\\..\\b", "../../b"},
+        {"\\\\server\\share\\datei.ini", ""},
+        {"Q:\\EEP6\\Resourcen", ""},
+        {"", ""},
     };
-    check();
-    LookupCacheScope scope;
-    check();
+    for (int pass = 0; pass < 2; ++pass) {   // without and with the lookup cache
+        std::optional<LookupCacheScope> cache;
+        if (pass == 1)
+            cache.emplace();
+        for (const auto& row : rows)
+            EXPECT_EQ(HostPath::ToNative(row.windows), row.native) << qPrintable(row.windows) << " pass " << pass;
+    }
 }
 
-TEST_F(HostPathTest, MissingComponentsStayAsWritten)
-{
-    inst.MakeDir(QStringLiteral("Immobilien"));
-    EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("immobilien\\Fehlt\\Datei.INI"))),
-              Native(QStringLiteral("Immobilien/Fehlt/Datei.INI")));
-}
-
-TEST_F(HostPathTest, DotAndDotDotAreResolvedLexically)
-{
-    inst.MakeDir(QStringLiteral("Immobilien/Häuser"));
-    EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("Modelle\\..\\immobilien\\.\\häuser\\"))),
-              Native(QStringLiteral("Immobilien/Häuser")));
-    // The file beside the resource directory, as the installation check builds it.
-    inst.WriteBytes(QStringLiteral("../Resourcen.Pak"), "x");
-    EXPECT_EQ(HostPath::ToNative(inst.ResBase() + QStringLiteral("\\..\\resourcen.pak")),
-              QDir::cleanPath(inst.NativeRoot() + QStringLiteral("/../Resourcen.Pak")));
-    // ".." cannot climb above a drive's root.
-    EXPECT_EQ(HostPath::ToNative(QStringLiteral("Z:\\..\\..\\tmp")), QStringLiteral("/tmp"));
-    EXPECT_EQ(HostPath::ToNative(QStringLiteral("Z:\\")), QStringLiteral("/"));
-}
-
-TEST_F(HostPathTest, PathsThatMapToNothing)
-{
-    EXPECT_TRUE(HostPath::ToNative(QStringLiteral("\\\\server\\share\\datei.ini")).isEmpty());
-    EXPECT_TRUE(HostPath::ToNative(QStringLiteral("Q:\\EEP6\\Resourcen")).isEmpty());
-    EXPECT_TRUE(HostPath::ToNative(QString()).isEmpty());
-}
-
-TEST_F(HostPathTest, RelativeAndRootedPaths)
-{
-    EXPECT_EQ(HostPath::ToNative(QStringLiteral("gibt\\es\\nicht.ini")), QStringLiteral("gibt/es/nicht.ini"));
-    EXPECT_EQ(HostPath::ToNative(QStringLiteral("..\\a\\..\\..\\b")), QStringLiteral("../../b"));
-    // Without a drive the path lies on the current directory's drive, here Z: = /.
-    EXPECT_EQ(HostPath::ToNative(QStringLiteral("\\tmp")), QStringLiteral("/tmp"));
-}
-
-TEST_F(HostPathTest, NativePathComesBackInWindowsForm)
-{
-    const QString native = Native(QStringLiteral("Immobilien/Häuser"));
-    const QString windows = HostPath::ToWindows(native);
-    EXPECT_TRUE(windows.startsWith(QStringLiteral("Z:\\"))) << windows.toStdString();
-    EXPECT_TRUE(windows.endsWith(QStringLiteral("\\EEP\\Resourcen\\Immobilien\\Häuser"))) << windows.toStdString();
-    EXPECT_FALSE(windows.contains(QLatin1Char('/')));
-    EXPECT_EQ(HostPath::ToWindows(native + QStringLiteral("/")), windows);
-    EXPECT_EQ(HostPath::ToWindows(QStringLiteral("/")), QStringLiteral("Z:\\"));
-
-    inst.MakeDir(QStringLiteral("Immobilien/Häuser"));
-    EXPECT_EQ(HostPath::ToNative(windows), native);
-}
-
-TEST_F(HostPathTest, LongestMatchingRootWins)
+TEST_F(HostPathTest, ToWindowsTakesTheLongestMatchingRoot)
 {
     const QString root = inst.NativeRoot();
-    HostPath::SetDriveTable({{QLatin1Char('Z'), QStringLiteral("/")},
-                             {QLatin1Char('d'), root},
-                             {QLatin1Char('E'), root + QStringLiteral("/Immobilien")}});
-    EXPECT_EQ(HostPath::ToWindows(root + QStringLiteral("/Immobilien/Haus.ini")), QStringLiteral("E:\\Haus.ini"));
-    EXPECT_EQ(HostPath::ToWindows(root + QStringLiteral("/Immobilien2")), QStringLiteral("D:\\Immobilien2"));
-    EXPECT_EQ(HostPath::ToWindows(root), QStringLiteral("D:\\"));
-    EXPECT_EQ(HostPath::ToNative(QStringLiteral("d:\\Modelle")), root + QStringLiteral("/Modelle"));
+    const QString onZ = HostPath::ToWindows(root + "/Immobilien/Häuser/");
+    EXPECT_EQ(onZ, "Z:" + QString(root).replace('/', '\\') + "\\Immobilien\\Häuser");
+    EXPECT_EQ(HostPath::ToWindows("/"), "Z:\\");
+    inst.MakeDir("Immobilien/Häuser");
+    EXPECT_EQ(HostPath::ToNative(onZ), root + "/Immobilien/Häuser");
+
+    HostPath::SetDriveTable({{'Z', "/"}, {'d', root}, {'E', root + "/Immobilien"}});
+    EXPECT_EQ(HostPath::ToWindows(root + "/Immobilien/Haus.ini"), "E:\\Haus.ini");
+    EXPECT_EQ(HostPath::ToWindows(root + "/Immobilien2"), "D:\\Immobilien2");
+    EXPECT_EQ(HostPath::ToWindows(root), "D:\\");
+    EXPECT_EQ(HostPath::ToNative("d:\\Modelle"), root + "/Modelle");
 }
 
 TEST_F(HostPathTest, WinePrefixDrivesMapBothWays)
 {
     QTemporaryDir prefix;
-    ASSERT_TRUE(prefix.isValid());
-    const QString driveC = prefix.filePath(QStringLiteral("drive_c"));
-    ASSERT_TRUE(QDir().mkpath(driveC + QStringLiteral("/EEP6/Resourcen")));
-    ASSERT_TRUE(QDir().mkpath(prefix.filePath(QStringLiteral("dosdevices"))));
-    ASSERT_TRUE(QFile::link(QStringLiteral("../drive_c"), prefix.filePath(QStringLiteral("dosdevices/c:"))));
+    const QString driveC = prefix.filePath("drive_c");
+    ASSERT_TRUE(QDir().mkpath(driveC + "/EEP6/Resourcen"));
+    ASSERT_TRUE(QDir().mkpath(prefix.filePath("dosdevices")));
+    ASSERT_TRUE(QFile::link("../drive_c", prefix.filePath("dosdevices/c:")));
     // Wine's raw device entries ("d::") are not drives.
-    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/null"), prefix.filePath(QStringLiteral("dosdevices/d::"))));
-
+    ASSERT_TRUE(QFile::link("/dev/null", prefix.filePath("dosdevices/d::")));
     const ScopedEnv env("WINEPREFIX", prefix.path().toLocal8Bit());
-    HostPath::SetDriveTable({});  // rebuild from the environment
+    HostPath::SetDriveTable({});   // rebuild from the environment
 
-    const QVector<HostPath::DriveMapping> table = HostPath::DriveTable();
-    ASSERT_EQ(table.size(), 2);
-    EXPECT_EQ(table.at(0).drive, QLatin1Char('C'));
-    EXPECT_EQ(table.at(0).nativeRoot, QDir::cleanPath(driveC));
-    EXPECT_EQ(table.at(1).drive, QLatin1Char('Z'));
-    EXPECT_EQ(table.at(1).nativeRoot, QStringLiteral("/"));
-
-    EXPECT_EQ(HostPath::ToNative(QStringLiteral("c:\\eep6\\resourcen")), driveC + QStringLiteral("/EEP6/Resourcen"));
-    EXPECT_EQ(HostPath::ToWindows(driveC + QStringLiteral("/EEP6/Resourcen")), QStringLiteral("C:\\EEP6\\Resourcen"));
+    QStringList table;
+    for (const HostPath::DriveMapping& m : HostPath::DriveTable())
+        table << m.drive + QString("=") + m.nativeRoot;
+    EXPECT_EQ(table, QStringList({"C=" + QDir::cleanPath(driveC), "Z=/"}));
+    EXPECT_EQ(HostPath::ToNative("c:\\eep6\\resourcen"), driveC + "/EEP6/Resourcen");
+    EXPECT_EQ(HostPath::ToWindows(driveC + "/EEP6/Resourcen"), "C:\\EEP6\\Resourcen");
     // Reached through the dosdevices link, the same directory is still C:.
-    EXPECT_EQ(HostPath::ToWindows(prefix.filePath(QStringLiteral("dosdevices/c:/EEP6"))), QStringLiteral("C:\\EEP6"));
-}
+    EXPECT_EQ(HostPath::ToWindows(prefix.filePath("dosdevices/c:/EEP6")), "C:\\EEP6");
 
-TEST_F(HostPathTest, PrefixThatDefinesZKeepsItsOwnZ)
-{
-    QTemporaryDir prefix;
-    ASSERT_TRUE(prefix.isValid());
-    ASSERT_TRUE(QDir().mkpath(prefix.filePath(QStringLiteral("dosdevices"))));
-    ASSERT_TRUE(QFile::link(prefix.path(), prefix.filePath(QStringLiteral("dosdevices/z:"))));
-    const ScopedEnv env("WINEPREFIX", prefix.path().toLocal8Bit());
+    // A prefix that defines Z: itself keeps its own; outside every drive a path keeps its shape.
+    QFile::remove(prefix.filePath("dosdevices/c:"));
+    ASSERT_TRUE(QFile::link(prefix.path(), prefix.filePath("dosdevices/z:")));
     HostPath::SetDriveTable({});
-
-    const QVector<HostPath::DriveMapping> table = HostPath::DriveTable();
-    ASSERT_EQ(table.size(), 1);
-    EXPECT_EQ(table.at(0).nativeRoot, QDir::cleanPath(prefix.path()));
-    // Outside every drive the path keeps its shape, with backslashes.
-    EXPECT_EQ(HostPath::ToWindows(QStringLiteral("/usr/share")), QStringLiteral("\\usr\\share"));
+    ASSERT_EQ(HostPath::DriveTable().size(), 1);
+    EXPECT_EQ(HostPath::DriveTable().at(0).nativeRoot, QDir::cleanPath(prefix.path()));
+    EXPECT_EQ(HostPath::ToWindows("/usr/share"), "\\usr\\share");
 }
 
-// Opening a path finds the file that ToNative names, whether the path is
-// written as on disk, in another case, or through "..", and in a scope where
+// Opening a path finds the file that ToNative names, also in a scope where
 // paths as written stopped being tried.
 TEST_F(HostPathTest, OpenReadOnlyOpensWhatToNativeNames)
 {
-    inst.WriteText(QStringLiteral("Dir/Haus.ini"), QStringLiteral("gross"));
-    inst.WriteText(QStringLiteral("Dir/haus.ini"), QStringLiteral("klein"));
-    inst.WriteText(QStringLiteral("Dir/Baum.ini"), QStringLiteral("baum"));
-    inst.MakeDir(QStringLiteral("Dir/Ordner.ini"));
+    inst.WriteText("Dir/Haus.ini", "gross");
+    inst.WriteText("Dir/haus.ini", "klein");
+    inst.WriteText("Dir/Baum.ini", "baum");
+    inst.MakeDir("Dir/Ordner.ini");
     const auto read = [](const QString& windowsPath) {
         ReadOnlyFile file;
         if (!HostPath::OpenReadOnly(windowsPath, file))
-            return QStringLiteral("(nicht geöffnet)");
+            return QString("-");
         char data[16];
         return QString::fromLatin1(data, int(file.Read(data, sizeof data)));
     };
-    const auto check = [&] {
-        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\Haus.ini"))), QStringLiteral("gross"));
-        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\haus.ini"))), QStringLiteral("klein"));
-        EXPECT_EQ(read(Windows(QStringLiteral("dir\\HAUS.INI"))), QStringLiteral("gross"));
-        EXPECT_EQ(read(Windows(QStringLiteral("DIR\\baum.ini"))), QStringLiteral("baum"));
-        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\..\\Dir\\Baum.ini"))), QStringLiteral("baum"));
-        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\Ordner.ini"))), QStringLiteral("(nicht geöffnet)"));
-        EXPECT_EQ(read(Windows(QStringLiteral("Dir\\Fehlt.ini"))), QStringLiteral("(nicht geöffnet)"));
-    };
-    check();
-    LookupCacheScope scope;
-    for (int i = 0; i < 40; ++i)
-        read(Windows(QStringLiteral("dir\\baum.ini")));   // never as written
-    check();
-    EXPECT_EQ(HostPath::ToNativeAsWritten(Windows(QStringLiteral("dir\\baum.ini"))), Native(QStringLiteral("dir/baum.ini")));
-    EXPECT_TRUE(HostPath::ToNativeAsWritten(Windows(QStringLiteral("Dir\\..\\x"))).isEmpty());
+    const struct { const char *path, *content; } rows[] = {{"Dir\\Haus.ini", "gross"}, {"Dir\\haus.ini", "klein"},         {"dir\\HAUS.INI", "gross"},
+                {"DIR\\baum.ini", "baum"},  {"Dir\\..\\Dir\\Baum.ini", "baum"}, {"Dir\\Ordner.ini", "-"},
+                {"Dir\\Fehlt.ini", "-"}};
+    for (int pass = 0; pass < 2; ++pass) {
+        std::optional<LookupCacheScope> cache;
+        if (pass == 1) {
+            cache.emplace();
+            for (int i = 0; i < 40; ++i)
+                read(Win("dir\\baum.ini"));   // never as written
+        }
+        for (const auto& row : rows)
+            EXPECT_EQ(read(Win(row.path)), row.content) << row.path << " pass " << pass;
+    }
+    EXPECT_EQ(HostPath::ToNativeAsWritten(Win("dir\\baum.ini")), Native("dir/baum.ini"));
+    EXPECT_TRUE(HostPath::ToNativeAsWritten(Win("Dir\\..\\x")).isEmpty());
 }
 
 TEST_F(HostPathTest, LookupCacheLivesForOneScope)
 {
-    inst.WriteText(QStringLiteral("Modelle/Erste.mod2"), QString());
-    const QString lowerSecond = Windows(QStringLiteral("modelle\\zweite.mod2"));
+    inst.WriteText("Modelle/Erste.mod2", "");
+    const QString lowerSecond = Win("modelle\\zweite.mod2");
     {
         LookupCacheScope scope;
-        EXPECT_EQ(HostPath::ToNative(Windows(QStringLiteral("modelle\\erste.mod2"))),
-                  Native(QStringLiteral("Modelle/Erste.mod2")));
-        inst.WriteText(QStringLiteral("Modelle/Zweite.mod2"), QString());
+        EXPECT_EQ(HostPath::ToNative(Win("modelle\\erste.mod2")), Native("Modelle/Erste.mod2"));
+        inst.WriteText("Modelle/Zweite.mod2", "");
         {
-            LookupCacheScope nested;  // shares the outer cache
+            LookupCacheScope nested;   // shares the outer cache
         }
         // The listing read above is reused: the new file is not seen yet.
-        EXPECT_EQ(HostPath::ToNative(lowerSecond), Native(QStringLiteral("Modelle/zweite.mod2")));
+        EXPECT_EQ(HostPath::ToNative(lowerSecond), Native("Modelle/zweite.mod2"));
     }
-    EXPECT_EQ(HostPath::ToNative(lowerSecond), Native(QStringLiteral("Modelle/Zweite.mod2")));
-    LookupCacheScope next;  // a new operation reads the directory afresh
-    EXPECT_EQ(HostPath::ToNative(lowerSecond), Native(QStringLiteral("Modelle/Zweite.mod2")));
+    EXPECT_EQ(HostPath::ToNative(lowerSecond), Native("Modelle/Zweite.mod2"));
 }
 
 } // namespace

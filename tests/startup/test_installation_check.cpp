@@ -3,168 +3,110 @@
 #include "startup/ModuleState.h"
 #include "startup/modMain.h"
 #include "startup/modRegApi.h"
-#include "startup/modTools.h"
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
 
+const QString kStop = "-Verzeichnis nicht finden!\r\n\r\nBedenken Sie, dass Kluni nur mit EEP bis einschliesslich "
+                      "Version 6\r\nzurecht kommt.\r\n\r\nDas Programm wird daher abgebrochen!";
+const QString kNoModelle = "Kann das EEP Modelle-Verzeichnis nicht finden!\r\n\r\nMod2-Dateien zu Objekten können daher "
+                           "nicht angezeigt werden!";
+
+// An empty Wine prefix (no registry value) and no resource directory named
+// in the environment, unless a test names one.
 class InstallationCheckTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(prefix.isValid()); }
-
-    // A complete installation: Categories with Models.ini, and Modelle.
-    void WriteComplete()
+    void WriteSystemReg(const QByteArray& value)
     {
-        inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[Immobilien]\n"));
-        inst.MakeDir(QStringLiteral("Modelle"));
+        QFile reg(prefix.filePath("system.reg"));
+        ASSERT_TRUE(reg.open(QIODevice::WriteOnly));
+        reg.write("WINE REGISTRY Version 2\n\n[Software\\\\Classes\\\\Software\\\\Software Untergrund\\\\EEXP] 1\n"
+                  "\"ResBase\"=" + value + "\n");
     }
-
-    void UseResBase(const QString& value)
-    {
-        resBase.reset();  // restore the previous value before taking the new one
-        resBase = std::make_unique<ScopedEnv>("KLUNI_RESBASE", value.toUtf8());
-    }
-
-    QStringList MessageTexts() const
-    {
-        QStringList texts;
-        for (const RecordingMessageSink::Entry& e : const_cast<TestInstallation&>(inst).Messages().Entries()) {
-            EXPECT_EQ(e.kind, RecordingMessageSink::Kind::Critical);
-            texts << e.text;
-        }
-        return texts;
-    }
-
-    QTemporaryDir prefix;  // an empty Wine prefix: no registry value
+    QTemporaryDir prefix;
     ScopedEnv wine{"WINEPREFIX", prefix.path().toLocal8Bit()};
     ScopedEnv noResBase{"KLUNI_RESBASE", QByteArray()};
-    std::unique_ptr<ScopedEnv> resBase;
-    TestInstallation inst;
 };
 
-QString MissingDirText(const QString& name)
+TEST_F(InstallationCheckTest, StopsWarnsOrPasses)
 {
-    return QStringLiteral("Kann das EEP ") + name
-        + QStringLiteral("-Verzeichnis nicht finden!\r\n\r\nBedenken Sie, dass Kluni nur mit EEP bis einschliesslich "
-                         "Version 6\r\nzurecht kommt.\r\n\r\nDas Programm wird daher abgebrochen!");
+    enum Named { None, Native, Windows, LowerWithBackslash };
+    const struct {
+        const char* name;
+        std::function<void(TestInstallation&)> write;
+        Named named;
+        bool ok;
+        QStringList messages;   // "%1" stands for the resource directory
+        bool pakNotice = false;
+    } rows[] = {
+        {"complete", [](auto& i) { i.WriteText("Categories/Models.ini", "[A]\n"), i.MakeDir("Modelle"); }, Native, true, {}},
+        {"no registry value", [](auto& i) { i.WriteText("Categories/Models.ini", "[A]\n"); }, None, false,
+         {"Kann das EEP Resourcen" + kStop}},
+        {"no Categories", [](auto& i) { i.MakeDir("Modelle"); }, Windows, false, {"Kann das EEP Categories" + kStop}},
+        {"no Modelle", [](auto& i) { i.WriteText("Categories/Models.ini", "[A]\n"); }, Windows, true, {kNoModelle}},
+        {"Models.ini a directory", [](auto& i) { i.MakeDir("Categories/Models.ini"); }, Windows, false,
+         {kNoModelle, "Kann die Datei %1\\Categories\\Models.ini nicht lesen!\r\n\r\nOhne diese Datei kann Kluni keine "
+                      "Modelle finden.\r\n\r\nDas Programm wird somit beendet."}},
+        {"Resourcen.Pak",
+         [](auto& i) { i.WriteText("Categories/Models.ini", ""), i.MakeDir("Modelle"), i.WriteBytes("../Resourcen.Pak", "P"); },
+         LowerWithBackslash, true, {}, true},
+    };
+    for (const auto& row : rows) {
+        TestInstallation inst;
+        row.write(inst);
+        const QString named[] = {"", inst.NativeRoot(), inst.ResBase(), inst.ResBase().toLower() + "\\"};
+        const ScopedEnv env("KLUNI_RESBASE", row.named == None ? QByteArray() : named[row.named].toUtf8());
+        QString notice = "alt";
+        EXPECT_EQ(CheckInstallation(&notice), row.ok) << row.name;
+        QStringList messages;
+        for (const RecordingMessageSink::Entry& e : inst.Messages().Entries())
+            messages << QString(e.kind == RecordingMessageSink::Kind::Critical ? "" : "?") + e.text;
+        EXPECT_EQ(messages, row.messages.join("|").replace("%1", inst.ResBase()).split('|', Qt::SkipEmptyParts)) << row.name;
+        EXPECT_EQ(notice, row.pakNotice ? ResourcenPakNotice() : "") << row.name;
+        if (row.ok) {
+            // A native path is translated; a Windows one is kept as written, case and trailing backslash too.
+            const QString resBase = row.named == Native ? inst.ResBase() : named[row.named];
+            const QString base = resBase.chopped(resBase.endsWith('\\') ? 1 : 0);
+            EXPECT_EQ(QStringList({gMod.gtResBase, gMod.gtCategoriesDir, gMod.gtModelsDir, gMod.gtModelsIni}),
+                      QStringList({resBase, base + "\\Categories", base + "\\Modelle", base + "\\Categories\\Models.ini"}))
+                << row.name;
+            EXPECT_EQ(gMod.gbModelsDirOk, row.messages.isEmpty()) << row.name;
+        }
+    }
+    EXPECT_EQ(ResourcenPakNotice(), "Es wurde Datei 'Resourcen.Pak' im EEP-Verzeichnis gefunden!\r\nKluni findet nur "
+                                    "alle Modelle, wenn die Datei 'Resourcen.Pak' integriert worden ist.\r\nFür "
+                                    "weitere Informationen zur 'Resourcen.Pak' lesen Sie die Kurzanleitung.");
 }
 
-const QString kModelleWarning = QStringLiteral(
-    "Kann das EEP Modelle-Verzeichnis nicht finden!\r\n\r\nMod2-Dateien zu Objekten können daher nicht angezeigt "
-    "werden!");
-
-TEST_F(InstallationCheckTest, CompleteInstallationPassesSilently)
+TEST_F(InstallationCheckTest, ResBaseComesFromTheProgramTheEnvironmentOrTheWineRegistry)
 {
-    WriteComplete();
-    UseResBase(inst.NativeRoot());
-    QString notice = QStringLiteral("alt");
-    EXPECT_TRUE(CheckInstallation(&notice));
-    EXPECT_TRUE(MessageTexts().isEmpty());
-    EXPECT_TRUE(notice.isEmpty());
-    EXPECT_EQ(gMod.gtResBase, inst.ResBase());
-    EXPECT_EQ(gMod.gtCategoriesDir, inst.ResBase() + QStringLiteral("\\Categories"));
-    EXPECT_EQ(gMod.gtModelsDir, inst.ResBase() + QStringLiteral("\\Modelle"));
-    EXPECT_TRUE(gMod.gbModelsDirOk);
-    EXPECT_EQ(gMod.gtModelsIni, inst.ResBase() + QStringLiteral("\\Categories\\Models.ini"));
-}
+    // An expandable string does not count.
+    WriteSystemReg("str(2):\"C:\\\\EEP6\\\\Resourcen\"");
+    EXPECT_EQ(GetResBase(), "");
 
-TEST_F(InstallationCheckTest, NoRegistryValueStopsFirst)
-{
-    EXPECT_FALSE(CheckInstallation());
-    EXPECT_EQ(MessageTexts(), QStringList{MissingDirText(QStringLiteral("Resourcen"))});
-    EXPECT_TRUE(gMod.gtCategoriesDir.isEmpty());
-}
-
-TEST_F(InstallationCheckTest, MissingCategoriesStops)
-{
-    inst.MakeDir(QStringLiteral("Modelle"));
-    UseResBase(inst.ResBase());
-    EXPECT_FALSE(CheckInstallation());
-    EXPECT_EQ(MessageTexts(), QStringList{MissingDirText(QStringLiteral("Categories"))});
-    EXPECT_TRUE(gMod.gtModelsDir.isEmpty());  // later checks are not made
-}
-
-TEST_F(InstallationCheckTest, MissingModelleOnlyWarns)
-{
-    inst.WriteText(QStringLiteral("Categories/Models.ini"), QStringLiteral("[Immobilien]\n"));
-    UseResBase(inst.ResBase());
-    EXPECT_TRUE(CheckInstallation());
-    EXPECT_EQ(MessageTexts(), QStringList{kModelleWarning});
-    EXPECT_FALSE(gMod.gbModelsDirOk);
-}
-
-TEST_F(InstallationCheckTest, ModelsIniMustBeAPlainFile)
-{
-    inst.MakeDir(QStringLiteral("Categories/Models.ini"));  // a directory of that name does not count
-    UseResBase(inst.ResBase());
-    EXPECT_FALSE(CheckInstallation());
-    const QString path = inst.ResBase() + QStringLiteral("\\Categories\\Models.ini");
-    EXPECT_EQ(MessageTexts(),
-              QStringList({kModelleWarning,
-                           QStringLiteral("Kann die Datei ") + path
-                               + QStringLiteral(" nicht lesen!\r\n\r\nOhne diese Datei kann Kluni keine Modelle "
-                                                "finden.\r\n\r\nDas Programm wird somit beendet.")}));
-}
-
-TEST_F(InstallationCheckTest, ResourcenPakBesideTheResourceDirectoryGivesANotice)
-{
-    WriteComplete();
-    inst.WriteBytes(QStringLiteral("../Resourcen.Pak"), "PAK");
-    UseResBase(inst.ResBase().toLower() + QStringLiteral("\\"));  // trailing backslash, wrong case
-    QString notice;
-    EXPECT_TRUE(CheckInstallation(&notice));
-    EXPECT_TRUE(MessageTexts().isEmpty());
-    EXPECT_EQ(gMod.gtCategoriesDir, inst.ResBase().toLower() + QStringLiteral("\\Categories"));
-    EXPECT_EQ(notice, ResourcenPakNotice());
-    EXPECT_EQ(notice, QStringLiteral("Es wurde Datei 'Resourcen.Pak' im EEP-Verzeichnis gefunden!\r\nKluni findet nur "
-                                     "alle Modelle, wenn die Datei 'Resourcen.Pak' integriert worden ist.\r\nFür "
-                                     "weitere Informationen zur 'Resourcen.Pak' lesen Sie die Kurzanleitung."));
-}
-
-TEST_F(InstallationCheckTest, ResBaseComesFromTheEnvironmentOrTheWineRegistry)
-{
-    // No override: the prefix's system.reg, as REG_SZ only.
-    QFile reg(prefix.filePath(QStringLiteral("system.reg")));
-    ASSERT_TRUE(reg.open(QIODevice::WriteOnly));
-    reg.write("WINE REGISTRY Version 2\n\n"
-              "[Software\\\\Classes\\\\Software\\\\Software Untergrund\\\\EEXP] 1700000000\n"
-              "#time=1d0000000000000\n"
-              "\"ResBase\"=\"C:\\\\EEP6\\\\Resourcen\"\n");
-    reg.close();
-    EXPECT_EQ(GetResBase(), QStringLiteral("C:\\EEP6\\Resourcen"));
-    EXPECT_EQ(RegReadString(RegHive::ClassesRoot, QStringLiteral("Software\\Software Untergrund\\EEXP"),
-                            QStringLiteral("Fehlt")),
-              QString());
-
-    // The override wins: a Windows-form value as it is, a native one translated.
-    UseResBase(QStringLiteral("D:\\Anders"));
-    EXPECT_EQ(GetResBase(), QStringLiteral("D:\\Anders"));
-    UseResBase(inst.NativeRoot());
-    EXPECT_EQ(GetResBase(), inst.ResBase());
-    UseResBase(QString());
-    EXPECT_EQ(GetResBase(), QStringLiteral("C:\\EEP6\\Resourcen"));
-
-    // A path named by the program itself beats both, on every system.
-    UseResBase(QStringLiteral("D:\\Anders"));
-    SetResBaseOverride(QStringLiteral("E:\\Genannt\\Resourcen"));
-    EXPECT_EQ(GetResBase(), QStringLiteral("E:\\Genannt\\Resourcen"));
-    SetResBaseOverride(QString());
-    EXPECT_EQ(GetResBase(), QStringLiteral("D:\\Anders"));
-}
-
-TEST_F(InstallationCheckTest, ExpandStringInTheRegistryDoesNotCount)
-{
-    QFile reg(prefix.filePath(QStringLiteral("system.reg")));
-    ASSERT_TRUE(reg.open(QIODevice::WriteOnly));
-    reg.write("[Software\\\\Classes\\\\Software\\\\Software Untergrund\\\\EEXP]\n"
-              "\"ResBase\"=str(2):\"C:\\\\EEP6\\\\Resourcen\"\n");
-    reg.close();
-    EXPECT_EQ(GetResBase(), QString());
-    EXPECT_FALSE(CheckInstallation());
-    EXPECT_EQ(MessageTexts(), QStringList{MissingDirText(QStringLiteral("Resourcen"))});
+    WriteSystemReg("\"C:\\\\EEP6\\\\Resourcen\"");
+    EXPECT_EQ(GetResBase(), "C:\\EEP6\\Resourcen");
+    TestInstallation inst;
+    EXPECT_EQ(RegReadString(RegHive::ClassesRoot, "Software\\Software Untergrund\\EEXP", "Fehlt"), QString());
+    {
+        // The environment wins: a Windows-form value as it is, a native one translated.
+        const ScopedEnv windowsForm("KLUNI_RESBASE", "D:\\Anders");
+        EXPECT_EQ(GetResBase(), "D:\\Anders");
+        {
+            const ScopedEnv native("KLUNI_RESBASE", inst.NativeRoot().toUtf8());
+            EXPECT_EQ(GetResBase(), inst.ResBase());
+        }
+        // A path named by the program itself beats both.
+        SetResBaseOverride("E:\\Genannt\\Resourcen");
+        EXPECT_EQ(GetResBase(), "E:\\Genannt\\Resourcen");
+        SetResBaseOverride(QString());
+        EXPECT_EQ(GetResBase(), "D:\\Anders");
+    }
+    EXPECT_EQ(GetResBase(), "C:\\EEP6\\Resourcen");
 }
 
 } // namespace

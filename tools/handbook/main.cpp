@@ -50,7 +50,8 @@ int main(int argc, char* argv[])
     document.setMarkdown(markdown);
 
     QPdfWriter writer(arguments.at(2));
-    writer.setTitle(QStringLiteral("Kluni – Kurzanleitung"));
+    // The document's title is its first heading.
+    writer.setTitle(markdown.section(QLatin1Char('\n'), 0, 0).remove(QLatin1Char('#')).trimmed());
     writer.setCreator(QStringLiteral("Kluni"));
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(18, 18, 18, 18), QPageLayout::Millimeter));

@@ -1,0 +1,140 @@
+#include "platform/ReadAhead.h"
+
+#include "platform/HostPath.h"
+#include "platform/ReadOnlyFile.h"
+
+#ifdef Q_OS_LINUX
+#include <sys/resource.h>
+#endif
+
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <optional>
+
+namespace {
+
+// Reads in flight at once, as many as "xargs -P 8" keeps.
+constexpr int kThreads = 8;
+// Reads of a warm cache take a few microseconds per unit; a disk that has to
+// be asked takes tens to hundreds.
+constexpr qint64 kSlowNsPerUnit = 25000;
+constexpr qint64 kUnitsPerMeasure = 64;
+// A reading thread keeps the directory listings of its path look-ups for so
+// many hints: neighbouring hints mostly share their directories, and the
+// listings of a whole installation would take far too much memory.
+constexpr int kHintsPerLookupCache = 512;
+
+// 512-byte blocks that the calling thread has read from a disk so far; -1
+// where the host does not tell.
+qint64 BlocksReadByThisThread()
+{
+#ifdef Q_OS_LINUX
+    struct rusage usage {};
+    if (getrusage(RUSAGE_THREAD, &usage) == 0)
+        return usage.ru_inblock;
+#endif
+    return -1;
+}
+
+} // namespace
+
+struct ReadAhead::Queue {
+    std::mutex mutex;
+    std::condition_variable wake;
+    std::deque<QString> paths;
+    bool closing = false;
+};
+
+ReadAhead::ReadAhead(Kind kind, NativeDirectory::EntryFilter filter)
+    : m_kind(kind), m_filter(std::move(filter)), m_blocksRead(BlocksReadByThisThread()),
+      m_queue(std::make_unique<Queue>())
+{
+}
+
+ReadAhead::~ReadAhead()
+{
+    {
+        const std::lock_guard<std::mutex> lock(m_queue->mutex);
+        m_queue->closing = true;
+        m_queue->paths.clear();
+    }
+    m_queue->wake.notify_all();
+    for (std::thread& thread : m_threads)
+        thread.join();
+}
+
+void ReadAhead::NoteReadTime(qint64 nanoseconds, qint64 units)
+{
+    if (m_active)
+        return;
+    m_measuredNs += nanoseconds;
+    m_measuredUnits += units;
+    if (m_measuredUnits < kUnitsPerMeasure)
+        return;
+    // Where the host counts the blocks read from a disk, those tell a cold
+    // cache (a busy processor makes warm reads slow, too); elsewhere the time.
+    const qint64 blocks = BlocksReadByThisThread();
+    if (m_blocksRead >= 0 && blocks >= 0)
+        m_active = 4 * (blocks - m_blocksRead) >= m_measuredUnits;
+    else
+        m_active = m_measuredNs > kSlowNsPerUnit * m_measuredUnits;
+    m_blocksRead = blocks;
+    m_measuredNs = 0;
+    m_measuredUnits = 0;
+    if (m_active) {
+        for (int i = 0; i < kThreads; ++i)
+            m_threads.emplace_back([this] { Work(); });
+    }
+}
+
+void ReadAhead::Hint(const QString& windowsPath)
+{
+    if (!m_active || windowsPath.isEmpty())
+        return;
+    {
+        const std::lock_guard<std::mutex> lock(m_queue->mutex);
+        m_queue->paths.push_back(windowsPath);
+    }
+    m_queue->wake.notify_one();
+}
+
+void ReadAhead::Work()
+{
+    std::vector<NativeDirectory::Entry> entries;
+    char buffer[4096];
+    std::optional<LookupCacheScope> lookupCache;
+    for (int hints = 0;; ++hints) {
+        QString path;
+        {
+            std::unique_lock<std::mutex> lock(m_queue->mutex);
+            m_queue->wake.wait(lock, [this] { return m_queue->closing || !m_queue->paths.empty(); });
+            if (m_queue->closing)
+                return;
+            if (m_kind == Kind::Files) {
+                path = std::move(m_queue->paths.front());
+                m_queue->paths.pop_front();
+            } else {
+                path = std::move(m_queue->paths.back());
+                m_queue->paths.pop_back();
+            }
+        }
+        if (hints % kHintsPerLookupCache == 0) {
+            lookupCache.reset();
+            lookupCache.emplace();
+        }
+        // Looking the path up reads its directories: on a cold disk that is
+        // as much worth doing ahead as the reading itself.
+        const QString native = HostPath::ToNative(path);
+        if (m_kind == Kind::Directories) {
+            entries.clear();
+            NativeDirectory::ReadEntries(native, entries, m_filter);
+            continue;
+        }
+        ReadOnlyFile file;
+        if (file.Open(native)) {
+            while (file.Read(buffer, sizeof buffer) > 0) {
+            }
+        }
+    }
+}

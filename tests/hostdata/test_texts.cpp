@@ -1,0 +1,147 @@
+// Texts made from search results, the detail of one result, dates and command lines.
+
+#include "TestInstallation.h"
+#include "hostdata/CGsb.h"
+#include "hostdata/CModels.h"
+#include "hostdata/CommandLine.h"
+#include "hostdata/DateText.h"
+#include "hostdata/ModelDetail.h"
+#include "hostdata/ResultTexts.h"
+#include "platform/HostPath.h"
+#include "startup/ModuleState.h"
+
+#include <gtest/gtest.h>
+
+TEST(ResultTexts, CountsNothingFoundRowsAndClipboard)
+{
+    using namespace ResultTexts;
+    EXPECT_EQ(CountText(1) + '|' + CountText(2) + '|' + CountText(100000), "1 Modell|2 Modelle|100000 Modelle");
+    const QString nothing[] = {"\r\n\r\nUnter den übergebenen Dateien\r\nbefand sich keine Modell Datei.",
+                               "\r\n\r\nUnter den verschobenen Dateien\r\nbefand sich keine Modell Datei.",
+                               "\r\n\r\nSorry, aber in EEP\r\nist kein passendes Modell bekannt!",
+                               "\r\n\r\nIm angegebenen Zeitraum sind keine Modelle\r\nzum ersten Mal installiert worden.", "", ""};
+    for (int source = -1; source <= 4; ++source)
+        EXPECT_EQ(NothingFoundText(source), nothing[source < 0 ? 5 : source]) << source;
+
+    CModels models;
+    EXPECT_EQ(ClipboardText(models), "gsb-Datei\tPfad");
+    // A path from outside the installation and one without any backslash.
+    models.StoreFile("\\immobilien\\häuser\\haus 1.gsb", "S");
+    models.StoreFile("c:\\x\\%1.gsb", "\tDropped");
+    models.StoreFile("plain.gsb", "S");
+    EXPECT_EQ(RowText(models, 0) + '|' + RowText(models, 1) + '|' + RowText(models, 2),
+              "haus 1 -- \\immobilien\\häuser\\|%1 -- c:\\x\\| -- plain.gsb");
+    EXPECT_EQ(ClipboardText(models), "gsb-Datei\tPfad\r\nhaus 1.gsb\t\\immobilien\\häuser\\\r\n%1.gsb\tc:\\x\\\r\nplain.gsb\tplain.gsb");
+}
+
+TEST(ResultTexts, CategoryPathAndIniProblems)
+{
+    const struct { QStringList items; QString text; } paths[] = {{{"Bahnhöfe", "Model"}, "Bahnhöfe\r\n-- Model"},
+                 {{"Top", "", "Mitte", "Modell"}, "Top\r\n-- ? ? ?\r\n-- -- Mitte\r\n-- -- -- Modell"},
+                 {{"", "Modell"}, "\r\n-- Modell"},   // only from the second line on is a blank name replaced
+                 {{}, ""}};
+    for (const auto& row : paths)
+        EXPECT_EQ(CategoryPathText(row.items), row.text) << qPrintable(row.items.join('/'));
+
+    ResetModuleState();
+    const struct { int missing, noName; QString nameKey, text; } notices[] = {
+        {0, 0, "Name_GER", ""},
+        {1, 0, "Name_GER", "1 ini-Datei wird vermisst\r\n"},
+        {3, 1, "Name_GER", "3 ini-Dateien werden vermisst\r\n\r\n1 Namens-Eintrag (Name_GER) in ini-Dateien fehlt oder ist leer"},
+        {0, 2, "Name_GER", "\r\n2 Namens-Einträge (Name_GER) in ini-Dateien fehlen oder sind leer"},
+        {3, 2, "Name_ENG", ""},   // the counts belong to the language of the search
+    };
+    for (const auto& row : notices) {
+        gMod.glMissingIni = row.missing;
+        gMod.glNoNameIni = row.noName;
+        gMod.gtNameKey = row.nameKey;
+        gMod.gtSearchNameKey = "Name_GER";
+        EXPECT_EQ(IniProblemsNoticeText(), row.text) << row.missing << ' ' << row.noName;
+    }
+    ResetModuleState();
+}
+
+TEST(DateText, ParsesFormatsAndPresets)
+{
+    const struct {
+        const char* text;
+        QDate date;   // invalid: not a date
+    } rows[] = {
+        {"1.2.30", {1930, 2, 1}}, {"1.2.29", {2029, 2, 1}}, {"01.02.00", {2000, 2, 1}}, {"31.12.1999", {1999, 12, 31}},
+        {" 29.2.2024 ", {2024, 2, 29}}, {"3.4", {QDate::currentDate().year(), 4, 3}}, {"", {}}, {"  ", {}},
+        {"29.2.2023", {}}, {"31.4.24", {}}, {"0.1.24", {}}, {"1.13.24", {}}, {"1.2.", {}}, {"1..24", {}}, {"1.2.24.", {}},
+        {"a.2.24", {}}, {"1/2/24", {}}, {"123.1.24", {}}, {"1.2.12345", {}}, {"1.2.0099", {}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(DateText::Parse(row.text), row.date) << row.text;
+    EXPECT_EQ(DateText::Format(QDate(2024, 3, 5)), "05.03.2024");
+
+    const struct { int preset; QDate day, from; } presets[] = {
+        {0, {2024, 5, 15}, {2024, 5, 15}}, {1, {2024, 5, 15}, {2024, 5, 14}}, {2, {2024, 5, 15}, {2024, 5, 9}},
+        {3, {2024, 5, 15}, {2024, 4, 16}}, {1, {2024, 3, 1}, {2024, 2, 29}},  {3, {2024, 1, 1}, {2023, 12, 2}},
+        // One month back is clamped to the end of February, plus one day.
+        {3, {2023, 3, 31}, {2023, 3, 1}},  {3, {2024, 3, 31}, {2024, 3, 1}},  {3, {2024, 3, 30}, {2024, 3, 1}},
+    };
+    for (const auto& row : presets)
+        EXPECT_EQ(DateText::PresetFrom(row.preset, row.day), row.from) << row.preset << ' ' << qPrintable(row.day.toString());
+}
+
+TEST(CommandLine, SplitsAtSpacesAndQuotesAndTakesArgumentsOneByOne)
+{
+    const struct { const char* line; QStringList names; } rows[] = {
+        {"\"C:\\Mein Ordner\\a.gsb\" C:\\b.gsb", {"C:\\Mein Ordner\\a.gsb", "C:\\b.gsb"}},
+        {"  a.gsb     b.gsb  ", {"a.gsb", "b.gsb"}},
+        {"\"C:\\offen a.gsb", {}},
+        {"a.gsb \"C:\\offen", {"a.gsb"}},
+        {"\"\" x", {"", "x"}},
+        {"     ", {}},
+        {"ab\"c d", {"ab\"c", "d"}},   // a quote inside an unquoted name is ordinary
+        {"\"a b\"c", {"a b", "c"}},    // text right after a closing quote starts the next name
+        {"a\tb", {"a\tb"}},            // only spaces separate
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(CommandLine::SplitNames(row.line), row.names) << row.line;
+
+    TestInstallation inst;   // drive table: Z: is "/"
+    // Arguments that arrive split stay one name each, quotes and spaces included.
+    EXPECT_EQ(CommandLine::NamesFromArguments({"/home/u/Mein Ordner/a.gsb", "/tmp/a\"b c.gsb", "/tmp/\"x", "/tmp/  ", ""}),
+              QStringList({"Z:\\home\\u\\Mein Ordner\\a.gsb", "Z:\\tmp\\a\"b c.gsb", "Z:\\tmp\\\"x", "Z:\\tmp\\  ", ""}));
+}
+
+TEST(ModelDetail, FoundMissingAndUnknownModels)
+{
+    TestInstallation inst;
+    inst.Activate();
+    inst.WriteText("Categories/Static_structures/index.ini", "[i]\na=a.ini\nb=CDIn\nc=b.ini\n");
+    inst.WriteText("Categories/Static_structures/a.ini", "[Top]\nName_GER=Gebäude\n");
+    inst.WriteText("Categories/Static_structures/b.ini", "[Leaf]\nName_GER=Wohnhäuser\nFilterSection=Haeuser\n");
+    inst.WriteText("Immobilien/Haus.ini", "[x]\nName_GER=Stadthaus\n");
+    const QByteArray mod2Ref("\x0B\x00\x00\x00Haus\\Dach.m", 15);
+    inst.WriteBytes("Immobilien/Haus.gsb", mod2Ref);
+    inst.WriteBytes("Modelle/Haus/Dach.m.mod2", "m");
+    inst.WriteBytes("../Fremd/Lok.gsb", mod2Ref + QByteArray("\x0A\x00\x00\x00Lok\\Kessel", 14));
+    const QString outside = HostPath::ToWindows(inst.NativePath("../Fremd/Lok.gsb")).toLower();
+
+    CCategories cats;
+    ASSERT_TRUE(cats.Init());
+    CModels models;
+    models.StoreFile("\\immobilien\\haus.gsb", "Haeuser");
+    models.StoreFile("\\immobilien\\fehlt.gsb", "Haeuser");
+    models.StoreFile(outside, DroppedSection());   // a full path is read as it is
+    const QString place = "Gebäude\r\n-- Wohnhäuser\r\n-- -- ";
+    const struct { QString expected; int mod2Count, mod2Missing; } rows[] = {
+        {"\\immobilien\\haus.gsb|finden Sie in EEP im Editor|4 Immobilien|" + place + "Stadthaus|", 1, 0},
+        {"\\immobilien\\fehlt.gsb|finden Sie in EEP im Editor|4 Immobilien|" + place + "? ? ( --> \\fehlt.ini)|"
+         "gsb-Datei existiert nicht", 0, 0},
+        {outside + "|ist im EEP nicht bekannt|-1 ||mod2-Dateien unvollständig", 2, 1},
+    };
+    for (qint32 i = 0; i < 3; ++i) {
+        CGsb gsb;
+        const ModelDetail d = ModelDetail::Of(models, i, cats, gsb);
+        EXPECT_EQ(QStringList({d.file, d.resultSentence, QString::number(d.editor) + ' ' + d.editorName, d.placeText, d.fileState})
+                      .join('|'), rows[i].expected);
+        EXPECT_EQ(d.known, d.editor >= 0);
+        EXPECT_EQ(gsb.Count(), rows[i].mod2Count) << i;
+        EXPECT_EQ(gsb.CountMissing(), rows[i].mod2Missing) << i;
+    }
+}

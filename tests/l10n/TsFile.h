@@ -1,0 +1,40 @@
+#pragma once
+
+// The messages of a translation source (translations/kluni_LANG.ts).
+
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <QXmlStreamReader>
+
+struct TsMessage {
+    QString context;
+    QString source;
+    QString translation;
+    QString type;   // "unfinished", "vanished", "obsolete" or empty when finished
+};
+
+inline QList<TsMessage> ReadTsFile(const QString& lang)
+{
+    QFile file(QStringLiteral(KLUNI_TRANSLATIONS_DIR "/kluni_%1.ts").arg(lang));
+    QList<TsMessage> messages;
+    if (!file.open(QIODevice::ReadOnly))
+        return messages;
+    QXmlStreamReader xml(&file);
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("message")) {
+            messages.append({context, {}, {}, {}});
+        } else if (xml.name() == QLatin1String("source") && !messages.isEmpty()) {
+            messages.last().source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
+            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            messages.last().translation = xml.readElementText();
+        }
+    }
+    return messages;
+}

@@ -1,0 +1,705 @@
+// The main window's wiring: each search style with a result, nothing found
+// and an error, and what only the window shows: keys and focus, selection and
+// detail, drops with Shift, notices, the clipboard, the swap question, side
+// windows, start parameters and the start-up itself.
+
+#include "ControlLookup.h"
+#include "SampleInstallation.h"
+#include "ScopedEnv.h"
+#include "mainwindow/DisplayText.h"
+#include "mainwindow/FMain.h"
+#include "mainwindow/Startup.h"
+#include "platformui/Twips.h"
+#include "sidewindows/AboutPictures.h"
+#include "startup/modMain.h"
+#include "startup/modTools.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSessionManager>
+#include <QTemporaryDir>
+#include <QUrl>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+
+const QString kHaus1 = QStringLiteral("haus1 -- \\immobilien\\stadt\\");
+const QString kHaus2 = QStringLiteral("haus2 -- \\immobilien\\stadt\\");
+const QString kHuette = QStringLiteral("huette -- \\immobilien\\stadt\\");
+const QString kHausBaum = QStringLiteral("haus_baum -- \\lselemente\\baum\\");
+const QString kEiche = QStringLiteral("eiche -- \\lselemente\\baum\\");
+const QString kDropNotice = QStringLiteral("\n\nUnter den verschobenen Dateien\nbefand sich keine Modell Datei.");
+
+QString Place(const QWidget* w) { return C<QPlainTextEdit>(w, "txEepPlace")->toPlainText(); }
+
+QStringList Items(const QAbstractItemModel* model)
+{
+    QStringList texts;
+    for (int i = 0; i < model->rowCount(); ++i)
+        texts << model->index(i, 0).data().toString();
+    return texts;
+}
+
+QStringList Rows(const QWidget* w) { return Items(C<QListView>(w, "lbModels")->model()); }
+
+std::shared_ptr<QMimeData> Files(const QStringList& nativePaths)
+{
+    QList<QUrl> urls;
+    for (const QString& path : nativePaths)
+        urls << QUrl::fromLocalFile(path);
+    auto data = std::make_shared<QMimeData>();
+    data->setUrls(urls);
+    return data;
+}
+
+// Drags the data over the target and drops it there, as a file manager does.
+void Drop(QWidget* target, const QMimeData& data, bool shift = false)
+{
+    const Qt::KeyboardModifiers modifiers = shift ? Qt::ShiftModifier : Qt::NoModifier;
+    const QPoint centre = target->rect().center();
+    QDragEnterEvent enter(centre, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(target, &enter);
+    QVERIFY(enter.isAccepted());
+    QCOMPARE(enter.dropAction(), Qt::CopyAction);
+    QDropEvent drop(QPointF(centre), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, modifiers);
+    QCoreApplication::sendEvent(target, &drop);
+    QVERIFY(drop.isAccepted());
+}
+
+// The sample installation with a main window on it, as start-up leaves it
+// (without the installation check); the clipboard, the beep and today's date
+// go through recording hooks.
+struct Ui {
+    SampleInstallation inst;
+    std::unique_ptr<FMain> window;
+    QString clipboard;
+    int beeps = 0;
+    QDate today = QDate::currentDate();
+
+    explicit Ui(bool onDriveC = false)
+    {
+        onDriveC ? void(inst.ActivateOnDriveC()) : inst.Activate();
+        window = std::make_unique<FMain>();
+        window->show();
+        window->Init();
+        FMainHooks hooks = FMainHooks::Defaults();
+        hooks.setClipboardText = [this](const QString& text) { clipboard = text; };
+        hooks.beep = [this] { ++beeps; };
+        hooks.today = [this] { return today; };
+        window->SetHooks(hooks);
+    }
+    FMain* W() const { return window.get(); }
+    QString Native(const QString& rel) const { return inst.NativePath(rel); }
+    QWidget* List() const { return C<QListView>(W(), "lbModels")->viewport(); }
+    QWidget* Notice() const { return C<QLabel>(W(), "lblNothingFound"); }
+    QLineEdit* Date(int i) const { return C<QLineEdit>(W(), i == 0 ? "txDate_0" : "txDate_1"); }
+    QStringList Critical() { return CriticalTexts(inst.Messages()); }
+
+    // Types a name, picks operator and name source, presses "&Such !".
+    void Search(const QString& text, int oper = 0, int source = 0)
+    {
+        C<QRadioButton>(W(), "rbSearchStyle_0")->setChecked(true);
+        C<QComboBox>(W(), "cbOper")->setCurrentIndex(oper);
+        C<QRadioButton>(W(), qPrintable(QStringLiteral("rbModelName_%1").arg(source)))->setChecked(true);
+        C<QComboBox>(W(), "cbModel")->setEditText(text);
+        QVERIFY(C<QPushButton>(W(), "cmdSearch")->isEnabled());
+        C<QPushButton>(W(), "cmdSearch")->click();
+    }
+    // The date search over the range; a null text keeps what the box holds.
+    void SearchDates(const QString& from = QString(), const QString& to = QString())
+    {
+        C<QRadioButton>(W(), "rbSearchStyle_1")->setChecked(true);
+        if (!from.isNull())
+            Date(0)->setText(from);
+        if (!to.isNull())
+            Date(1)->setText(to);
+        C<QPushButton>(W(), "cmdSearch")->click();
+    }
+    void SelectRow(int row) const
+    {
+        auto* list = C<QListView>(W(), "lbModels");
+        list->setCurrentIndex(list->model()->index(row, 0));
+    }
+};
+
+QString Day(int offset) { return QDate::currentDate().addDays(offset).toString(QStringLiteral("dd.MM.yyyy")); }
+
+// Notes what a label shows when a plain message box comes.
+struct LabelAtMessage : RecordingMessageSink {
+    explicit LabelAtMessage(const QLabel* label) : label(label) {}
+    void Plain(const QString& text) override
+    {
+        shown << label->text();
+        RecordingMessageSink::Plain(text);
+    }
+    const QLabel* label;
+    QStringList shown;
+};
+
+// Start-up finds the installation through KLUNI_RESBASE, and no registry of this machine.
+struct StartupEnv {
+    explicit StartupEnv(const TestInstallation& inst) : resBase("KLUNI_RESBASE", inst.NativeRoot().toLocal8Bit()) {}
+    QTemporaryDir prefix;
+    ScopedEnv wine{"WINEPREFIX", prefix.path().toLocal8Bit()};
+    ScopedEnv resBase;
+};
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void nameSearchByOperatorAndSourceOrNothing()
+    {
+        Ui ui;
+        const QStringList hidden{"lbModels", "lblCount", "lblListboxTitle", "cmdMod2", "cmdVorschau", "txEepPlace"};
+        const struct {
+            QString text;
+            int oper, source;
+            QStringList rows;
+        } table[] = {
+            {"baum", 0, 0, {kHausBaum, kHausBaum}},
+            {"HAUS1", 1, 0, {kHaus1}},
+            {"haus", 2, 0, {kHaus1, kHaus2, kHausBaum, kHausBaum}},
+            {"2", 3, 0, {kHaus2}},
+            {"haus#", 4, 0, {kHaus1, kHaus2}},
+            {"stadt", 0, 1, {kHaus1}},
+            {"stadthaus", 0, 2, {kHaus1}},
+            {"nirgends", 0, 0, {}},
+            {"haus2", 1, 2, {kHaus2}},
+        };
+        for (const auto& row : table) {
+            const QByteArray name = row.text.toUtf8();
+            ui.Search(row.text, row.oper, row.source);
+            QCOMPARE(Rows(ui.W()), row.rows);
+            const bool found = !row.rows.isEmpty();
+            QVERIFY2(ui.Notice()->isVisible() != found, name);
+            for (const QString& control : hidden)
+                QVERIFY2(C(ui.W(), qPrintable(control))->isVisible() == found, qPrintable(row.text + " " + control));
+            if (found) {
+                QCOMPARE(C<QListView>(ui.W(), "lbModels")->currentIndex().row(), 0);
+                QCOMPARE(Text(ui.W(), "lblCount"), row.rows.size() == 1 ? QStringLiteral("1 Modell")
+                                                                          : QStringLiteral("%1 Modelle").arg(row.rows.size()));
+            } else {
+                QCOMPARE(Text(ui.W(), "lblNothingFound"),
+                         QStringLiteral("\n\nSorry, aber in EEP\nist kein passendes Modell bekannt!"));
+                QCOMPARE(ui.Notice()->geometry(), C<QListView>(ui.W(), "lbModels")->geometry());
+            }
+        }
+        QVERIFY(ui.Critical().isEmpty());
+    }
+
+    void extendsWithoutDuplicatesAndKeepsHistory()
+    {
+        Ui ui;
+        ui.Search("haus1", 1);
+        C<QCheckBox>(ui.W(), "chkExtend")->setChecked(true);
+        ui.Search("eiche", 1);
+        ui.Search("HAUS1", 1);   // already in the history in other letters
+        ui.Search("haus", 2);
+        QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kEiche, kHaus2, kHausBaum, kHausBaum}));
+        QCOMPARE(Text(ui.W(), "lblCount"), QStringLiteral("5 Modelle"));
+        QCOMPARE(Items(C<QComboBox>(ui.W(), "cbModel")->model()), (QStringList{"haus", "eiche", "haus1"}));
+        // The text stays as typed, ready for the same search again.
+        QCOMPARE(C<QComboBox>(ui.W(), "cbModel")->currentText(), QStringLiteral("haus"));
+    }
+
+    void searchButtonFollowsTheInputOfTheStyle()
+    {
+        Ui ui;
+        auto* search = C<QPushButton>(ui.W(), "cmdSearch");
+        auto* name = C<QComboBox>(ui.W(), "cbModel");
+        QVERIFY(!search->isEnabled());
+        QTest::keyClick(name->lineEdit(), Qt::Key_Space);
+        QVERIFY(search->isEnabled());
+        QTest::keyClick(name->lineEdit(), Qt::Key_Backspace);
+        QVERIFY(!search->isEnabled());
+        // The date style looks at its two boxes, which hold today's range at load.
+        C<QRadioButton>(ui.W(), "rbSearchStyle_1")->setChecked(true);
+        QVERIFY(!C(ui.W(), "fraSearchStyle_0")->isVisible() && C(ui.W(), "fraSearchStyle_1")->isVisible());
+        QVERIFY(search->isEnabled() && ui.Date(1)->text() == Day(0));
+        ui.Date(1)->clear();
+        QVERIFY(!search->isEnabled());
+    }
+
+    void enterSearchesUnlessAButtonHasTheFocus()
+    {
+        Ui ui;
+        auto* name = C<QComboBox>(ui.W(), "cbModel");
+        name->setFocus();
+        QTest::keyClicks(name->lineEdit(), "haus2");
+        QTest::keyClick(name->lineEdit(), Qt::Key_Return);
+        QCOMPARE(Rows(ui.W()), QStringList{kHaus2});
+        name->setEditText("haus1");
+        QTest::keyClick(name->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
+        QCOMPARE(Rows(ui.W()), QStringList{kHaus1});
+
+        auto* quit = C<QPushButton>(ui.W(), "cmdEnd");
+        quit->setFocus();
+        QTest::keyClick(quit, Qt::Key_Return);
+        QVERIFY(!ui.W()->isVisible());
+        QCOMPARE(name->count(), 2);
+    }
+
+    void searchErrorsAreReportedAndAVanishedIndexCloses()
+    {
+        Ui ui;
+        ui.Search("[haus", 4);   // an unclosed list
+        QCOMPARE(ui.Critical().size(), 1);
+        QVERIFY2(ui.Critical().first().contains("FMain.FilelistFromName"), qPrintable(ui.Critical().first()));
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+        ui.Search("haus1", 1);
+        QCOMPARE(Rows(ui.W()), QStringList{kHaus1});
+
+        QVERIFY(QFile::remove(ui.Native("Categories/Models.ini")));
+        ui.inst.Messages().Clear();
+        ui.Search("haus2", 1);
+        QCOMPARE(ui.Critical().size(), 1);
+        QVERIFY(ui.Critical().first().startsWith("Kann die Datei "));
+        QVERIFY(!ui.W()->isVisible());
+        // Closed through the ordinary path, so the place was stored.
+        QVERIFY(LoadSettingLong("MainWindow", "x", -1) != -1);
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void dateSearchFindsExtendsOrSaysWhyNot()
+    {
+        Ui ui;
+        const QStringList today{kHausBaum, kHausBaum, kHaus1, kHaus2, kHuette};
+        C<QPushButton>(ui.W(), "cmdTimeSpan_0")->click();
+        ui.SearchDates();
+        QCOMPARE(Rows(ui.W()), today);
+        QCOMPARE(Text(ui.W(), "lblCount"), QStringLiteral("5 Modelle"));
+        QCOMPARE(Text(ui.W(), "lblResult_0"), QStringLiteral("\\lselemente\\baum\\haus_baum.gsb"));
+
+        ui.SearchDates(Day(-30), Day(-1));
+        QVERIFY(Rows(ui.W()).isEmpty());
+        QCOMPARE(Text(ui.W(), "lblNothingFound"),
+                 QStringLiteral("\n\nIm angegebenen Zeitraum sind keine Modelle\nzum ersten Mal installiert worden."));
+
+        ui.Search("eiche", 1);
+        ui.SearchDates("01.01.2024", "32.01.2024");
+        QCOMPARE(ui.Critical().size(), 1);
+        QVERIFY2(ui.Critical().first().contains("FMain.FilelistFromDate"), qPrintable(ui.Critical().first()));
+        QCOMPARE(Rows(ui.W()), QStringList{kEiche});
+
+        // Extending adds only records not yet listed, and the same range again nothing.
+        ui.Search("haus1", 1);
+        C<QCheckBox>(ui.W(), "chkExtend")->setChecked(true);
+        for (int i = 0; i < 2; ++i) {
+            ui.SearchDates(Day(0), Day(0));
+            QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kHausBaum, kHausBaum, kHaus2, kHuette}));
+        }
+        QCOMPARE(ui.Critical().size(), 1);
+    }
+
+    void presetButtonsFillTheRangeWithoutSearching()
+    {
+        Ui ui;
+        ui.today = QDate(2024, 3, 31);
+        const QStringList from{"31.03.2024", "30.03.2024", "25.03.2024", "01.03.2024"};
+        C<QRadioButton>(ui.W(), "rbSearchStyle_1")->setChecked(true);
+        for (int preset = 0; preset < from.size(); ++preset) {
+            C<QPushButton>(ui.W(), qPrintable(QStringLiteral("cmdTimeSpan_%1").arg(preset)))->click();
+            QCOMPARE(ui.Date(0)->text(), from[preset]);
+            QCOMPARE(ui.Date(1)->text(), QStringLiteral("31.03.2024"));
+        }
+        QVERIFY(Rows(ui.W()).isEmpty());
+    }
+
+    void asksBeforeSwappingAReversedRange()
+    {
+        Ui ui;
+        ui.Search("haus2", 1);
+        ui.inst.Messages().ScriptAnswers({false, true});
+        ui.SearchDates(Day(3), Day(-3));   // No: nothing changes
+        QCOMPARE(ui.inst.Messages().Entries().size(), 1);
+        QCOMPARE(ui.inst.Messages().Entries().first().kind, RecordingMessageSink::Kind::Question);
+        QCOMPARE(ui.inst.Messages().Entries().first().text,
+                 QStringLiteral("Das von-Datum liegt später als das bis-Datum!\r\n\r\nAustauschen?"));
+        QCOMPARE(ui.Date(0)->text(), Day(3));
+        QCOMPARE(Rows(ui.W()), QStringList{kHaus2});
+
+        ui.SearchDates();   // Yes: swapped, and the search runs
+        QCOMPARE(ui.inst.Messages().Entries().size(), 2);
+        QCOMPARE(ui.Date(0)->text(), Day(-3));
+        QCOMPARE(ui.Date(1)->text(), Day(3));
+        QCOMPARE(Rows(ui.W()).size(), 5);
+    }
+
+    void dateBoxTakesDigitsDotsAndEditingKeys()
+    {
+        Ui ui;
+        QLineEdit* box = ui.Date(0);
+        box->clear();
+        QTest::keyClicks(box, "1a.2 ,-x3");
+        QCOMPARE(box->text(), QStringLiteral("1.23"));
+        QCOMPARE(ui.beeps, 5);
+        for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Delete, Qt::Key_Home, Qt::Key_0})
+            QTest::keyClick(box, key);
+        QCOMPARE(box->text(), QStringLiteral("01."));
+        QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
+        QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);   // cut
+        QCOMPARE(box->text(), QStringLiteral("0"));
+        QCOMPARE(ui.beeps, 5);
+        QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);   // not an editing key here
+        QCOMPARE(box->text(), QStringLiteral("0"));
+        QCOMPARE(ui.beeps, 6);
+    }
+
+    void dateBoxIsCheckedOnLeaving()
+    {
+        Ui ui;
+        C<QRadioButton>(ui.W(), "rbSearchStyle_1")->setChecked(true);
+        ui.W()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ui.W()));
+        QLineEdit* from = ui.Date(0);
+        QLineEdit* to = ui.Date(1);
+        from->setFocus();
+        from->setText("1.2.30");
+        QTest::keyClick(from, Qt::Key_Tab);
+        QVERIFY(to->hasFocus());
+        QCOMPARE(from->text(), QStringLiteral("01.02.1930"));
+        QCoreApplication::processEvents();
+        QVERIFY(ui.inst.Messages().Entries().isEmpty());
+        from->setFocus();
+
+        // Not a date, and not even one in the box it went to: one message, and
+        // the focus comes back without judging that box.
+        to->clear();
+        for (const QString& wrong : {QStringLiteral("31.2.2024"), QString()}) {
+            ui.inst.Messages().Clear();
+            from->setText(wrong);
+            QTest::keyClick(from, Qt::Key_Tab);
+            QCoreApplication::processEvents();
+            QCOMPARE(ui.Critical(), QStringList{"Ungültiger Datums-Eintrag.\r\n\r\nBitte korrigieren."});
+            QVERIFY(from->hasFocus());
+            QCOMPARE(from->text(), wrong);
+        }
+        // Pressing a preset meanwhile mends the box: no message.
+        ui.inst.Messages().Clear();
+        from->setText("7");
+        QTest::keyClick(from, Qt::Key_Tab);
+        C<QPushButton>(ui.W(), "cmdTimeSpan_2")->click();
+        QCoreApplication::processEvents();
+        QVERIFY(ui.inst.Messages().Entries().isEmpty());
+    }
+
+    void detailShowsTheSelectedModel()
+    {
+        Ui ui;
+        QLabel* sentence = C<QLabel>(ui.W(), "lblResult_1");
+        const QColor normal = C<QLabel>(ui.W(), "lblResult_0")->palette().color(QPalette::WindowText);
+        const QString known = QStringLiteral("finden Sie in EEP im Editor");
+        const QString stadthaus = QStringLiteral("Gebäude\n-- Häuser\n-- -- Stadthaus");
+        const struct {
+            QString search;
+            int row;
+            QString file, sentence, editor, place, state;
+        } table[] = {
+            {"haus_baum", 1, "\\lselemente\\baum\\haus_baum.gsb", known, "Landschaftselemente", "Natur\n-- Baumhaus", ""},
+            {"haus2", 0, "\\immobilien\\stadt\\haus2.gsb", known, "Immobilien", "Gebäude\n-- Häuser\n-- -- ? ? ( --> \\haus2.ini)",
+             "mod2-Dateien unvollständig"},
+            {"eiche", 0, "\\lselemente\\baum\\eiche.gsb", known, "Landschaftselemente", "Natur\n-- Eiche",
+             "gsb-Datei existiert nicht"},
+            {"huette", 0, "\\immobilien\\stadt\\huette.gsb", "ist im EEP nicht bekannt", "", "", ""},
+            {"haus1", 0, "\\immobilien\\stadt\\haus1.gsb", known, "Immobilien", stadthaus, ""},
+        };
+        for (const auto& row : table) {
+            ui.Search(row.search, 1);
+            ui.SelectRow(row.row);
+            const QByteArray name = row.search.toUtf8();
+            QCOMPARE(Text(ui.W(), "lblResult_0"), row.file);
+            QCOMPARE(sentence->text(), row.sentence);
+            QCOMPARE(Text(ui.W(), "lblResult_2"), row.editor);
+            QCOMPARE(Place(ui.W()), row.place);
+            QVERIFY2(C(ui.W(), "lblMissingFile")->isVisible() == !row.state.isEmpty(), name);
+            if (!row.state.isEmpty())
+                QCOMPARE(Text(ui.W(), "lblMissingFile"), row.state);
+            const bool unknown = row.sentence != known;
+            QVERIFY2(sentence->font().bold() == unknown, name);
+            QCOMPARE(sentence->palette().color(QPalette::WindowText), unknown ? QColor(182, 0, 0) : normal);
+        }
+        // An unreadable gsb file: its message comes when the path is already shown.
+        QVERIFY(QFile(ui.Native("Immobilien/Stadt/haus1.gsb")).resize(qint64(1) << 31));
+        LabelAtMessage sink(C<QLabel>(ui.W(), "lblResult_0"));
+        ui.Search("haus1", 1);
+        QCOMPARE(sink.shown, QStringList{"\\immobilien\\stadt\\haus1.gsb"});
+        QVERIFY(!C(ui.W(), "lblMissingFile")->isVisible());
+    }
+
+    void rightClickOpensTheMenuWithoutMovingTheSelection()
+    {
+        Ui ui;
+        ui.Search("haus", 2);
+        auto* list = C<QListView>(ui.W(), "lbModels");
+        const QPoint second = list->visualRect(list->model()->index(1, 0)).center();
+        QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier, second);
+        auto* menu = C<QMenu>(ui.W(), "mnuPop");
+        QVERIFY(menu->isVisible());
+        QCOMPARE(menu->actions().size(), 1);
+        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Kopie in die Zwischenablage"));
+        QCOMPARE(list->currentIndex().row(), 0);
+        menu->hide();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second);
+        QCOMPARE(Text(ui.W(), "lblResult_0"), QStringLiteral("\\immobilien\\stadt\\haus2.gsb"));
+    }
+
+    void categoryLanguageRedrawsDetailAndNotice()
+    {
+        Ui ui;
+        ui.Search("haus", 0, 1);   // by ini name: haus2 has no ini file
+        QLabel* notice = C<QLabel>(ui.W(), "lblError");
+        QVERIFY(notice->isVisible() && C(ui.W(), "cmdIni")->isVisible() && C(ui.W(), "lblErrBG")->isVisible());
+        QCOMPARE(notice->text(), QStringLiteral("1 ini-Datei wird vermisst\n"));
+
+        C<QComboBox>(ui.W(), "cbLang")->setCurrentIndex(0);   // ENG
+        QCOMPARE(Place(ui.W()), QStringLiteral("Buildings\n-- Houses\n-- -- Town house"));
+        QVERIFY(!notice->isVisible() && !C(ui.W(), "cmdIni")->isVisible());
+        QCOMPARE(Rows(ui.W()).size(), 3);   // the list itself is not searched again
+
+        // The next search counts in English: the oak and the hut have no English name.
+        ui.Search("eiche", 1, 2);
+        QCOMPARE(notice->text(), QStringLiteral("1 ini-Datei wird vermisst\n\n"
+                                                "2 Namens-Einträge (Name_ENG) in ini-Dateien fehlen oder sind leer"));
+        QVERIFY(ui.Critical().isEmpty());
+    }
+
+    void pathLabelIsPlainTextAlignedByLength()
+    {
+        Ui ui;
+        const QString deep = "Sehr\\" + QString(20, 'x') + "\\Lange\\" + QString(40, 'y') + "\\";
+        ui.inst.WriteText("Categories/Models.ini", "[Haeuser]\nFile1=\\" + deep + "lang.gsb\nFile2=\\a\\<i>kurz.gsb\n");
+        QLabel* path = C<QLabel>(ui.W(), "lblResult_0");
+        ui.Search("lang", 1);
+        QVERIFY(path->alignment() & Qt::AlignRight);
+        ui.Search("<i>kurz", 1);
+        QVERIFY(path->alignment() & Qt::AlignHCenter);
+        QCOMPARE(path->text(), QStringLiteral("\\a\\<i>kurz.gsb"));
+        QLabel plain;   // laid out like the same text as plain text, "<i>" included
+        plain.setFont(path->font());
+        plain.setTextFormat(Qt::PlainText);
+        plain.setText(path->text());
+        QCOMPARE(path->sizeHint(), plain.sizeHint());
+    }
+
+    void copiesTheWholeResult()
+    {
+        Ui ui;
+        QAction* copy = C<QAction>(ui.W(), "mnuPopClipbrd");
+        copy->trigger();   // right after start: the heading alone
+        QCOMPARE(ui.clipboard, QStringLiteral("gsb-Datei\tPfad"));
+        ui.Search("baum");
+        copy->trigger();
+        QCOMPARE(ui.clipboard, QStringLiteral("gsb-Datei\tPfad\r\nhaus_baum.gsb\t\\lselemente\\baum\\"
+                                              "\r\nhaus_baum.gsb\t\\lselemente\\baum\\"));
+        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
+    }
+
+    void listShowsAtMost65535RowsButCountsAll()
+    {
+        Ui ui;
+        constexpr int kModels = 70000;
+        QString index = "[Viele]\n";
+        for (int i = 0; i < kModels; ++i)
+            index += QStringLiteral("File%1=\\viele\\m%1.gsb\n").arg(i);
+        ui.inst.WriteText("Categories/Models.ini", index);
+        ui.Search("m", 2);
+        const QAbstractItemModel* rows = C<QListView>(ui.W(), "lbModels")->model();
+        QCOMPARE(rows->rowCount(), 65535);
+        QCOMPARE(rows->index(65534, 0).data().toString(), QStringLiteral("m65534 -- \\viele\\"));
+        QCOMPARE(Text(ui.W(), "lblCount"), QStringLiteral("70000 Modelle"));
+        C<QAction>(ui.W(), "mnuPopClipbrd")->trigger();
+        QCOMPARE(ui.clipboard.count("\r\n"), kModels);
+        QVERIFY(ui.clipboard.endsWith("m69999.gsb\t\\viele\\"));
+    }
+
+    void buttonsToggleTheSideWindows()
+    {
+        Ui ui;
+        ui.Search("haus1", 1);
+        auto* mod2 = C<QPushButton>(ui.W(), "cmdMod2");
+        auto* preview = C<QPushButton>(ui.W(), "cmdVorschau");
+        mod2->click();
+        preview->click();
+        QVERIFY(ui.W()->Mod2() && ui.W()->Vorschau());
+        QCOMPARE(mod2->text(), QStringLiteral("&mod2-Liste  <<"));
+        QCOMPARE(preview->text(), QStringLiteral("&Vorschau  <<"));
+        mod2->click();
+        QVERIFY(!ui.W()->Mod2());
+        QCOMPARE(mod2->text(), QStringLiteral("&mod2-Liste  >>"));
+        ui.W()->close();   // closing the main window closes what it owns
+        QVERIFY(!ui.W()->Vorschau());
+        QCOMPARE(preview->text(), QStringLiteral("&Vorschau  >>"));
+        QVERIFY(ui.Critical().isEmpty());
+    }
+
+    void dropsReplaceOrExtendAndIgnoreWhatIsNoFile()
+    {
+        Ui ui;
+        const QString haus1 = ui.Native("Immobilien/Stadt/haus1.gsb");
+        const QString haus2 = ui.Native("Immobilien/Stadt/haus2.gsb");
+        const auto text = std::make_shared<QMimeData>();
+        text->setText(haus1);
+        const auto web = Files({});
+        web->setUrls({QUrl("https://example.org/haus1.gsb")});
+        const struct {
+            bool onNotice, shift;
+            std::shared_ptr<QMimeData> data;
+            QStringList rows;
+        } table[] = {
+            {false, false, Files({haus1}), {kHaus1}},
+            {false, true, Files({haus1}), {kHaus1}},
+            {false, true, Files({haus2, haus1}), {kHaus1, kHaus2}},
+            {false, true, text, {kHaus1, kHaus2}},
+            {false, true, web, {kHaus1, kHaus2}},
+            {false, false, Files({ui.Native("Modelle")}), {}},
+            {true, false, Files({haus2}), {kHaus2}},
+            {false, false, text, {}},
+        };
+        auto* name = C<QComboBox>(ui.W(), "cbModel");
+        for (const auto& row : table) {
+            name->setEditText("nirgends");
+            Drop(row.onNotice ? ui.Notice() : ui.List(), *row.data, row.shift);
+            QVERIFY2(Rows(ui.W()) == row.rows, qPrintable(QString::number(&row - table)));
+            // A drop on the list empties the name; one on the notice keeps it.
+            QCOMPARE(name->currentText(), row.onNotice ? QStringLiteral("nirgends") : QString());
+            if (row.rows.isEmpty())
+                QCOMPARE(Text(ui.W(), "lblNothingFound"), kDropNotice);
+        }
+        // The detail of the model shown before stays beside the notice.
+        QCOMPARE(Text(ui.W(), "lblResult_0"), QStringLiteral("\\immobilien\\stadt\\haus2.gsb"));
+        QVERIFY(!C<QCheckBox>(ui.W(), "chkExtend")->isChecked());   // Shift leaves the box alone
+        C<QCheckBox>(ui.W(), "chkExtend")->setChecked(true);      // and the ticked box extends as Shift does
+        Drop(ui.Notice(), *Files({haus1}));
+        Drop(ui.List(), *Files({haus2}));
+        QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kHaus2}));
+        QVERIFY(ui.inst.Messages().Entries().isEmpty());
+    }
+
+    void startParamsListWhatTheyName()
+    {
+        const struct {
+            QString commandLine;   // <stadt> stands for the directory Immobilien\Stadt
+            QStringList rows;
+        } table[] = {
+            {"\"<stadt>\\haus1.gsb\" keine.txt", {kHaus1}},
+            {"<stadt> <stadt>\\haus2.gsb", {kHaus2, kHaus1, kHaus2, kHuette}},
+            {"   ", {}},
+        };
+        for (const auto& row : table) {
+            Ui ui;
+            ui.W()->StartParams(QString(row.commandLine).replace("<stadt>", ui.inst.WindowsPath("Immobilien\\Stadt")));
+            QCOMPARE(Rows(ui.W()), row.rows);
+            QCOMPARE(ui.Notice()->isVisible(), row.rows.isEmpty());
+            if (row.rows.isEmpty())
+                QCOMPARE(Text(ui.W(), "lblNothingFound"),
+                         QStringLiteral("\n\nUnter den übergebenen Dateien\nbefand sich keine Modell Datei."));
+            QVERIFY(ui.inst.Messages().Entries().isEmpty());
+        }
+    }
+
+    void namesByOtherRoutesFindTheirSections()
+    {
+        // The installation is "C:\EEP\Resourcen"; the host hands over its real
+        // path (through Z: in other letters) or one through a link.
+        Ui ui(true);
+        const QString root = ui.inst.NativeRoot().replace('/', '\\').toUpper();
+        ui.W()->StartParams("Z:" + root + "\\Immobilien\\Stadt\\haus2.gsb");
+        QCOMPARE(Rows(ui.W()), QStringList{kHaus2});
+        QCOMPARE(Text(ui.W(), "lblResult_2"), QStringLiteral("Immobilien"));
+
+        QTemporaryDir elsewhere;
+        QVERIFY(QFile::link(ui.Native("Immobilien"), elsewhere.filePath("immo")));
+        Drop(ui.List(), *Files({ui.Native("Immobilien/Stadt/haus1.gsb"), elsewhere.filePath("immo/Stadt/haus2.gsb")}));
+        QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kHaus2}));
+        QCOMPARE(Text(ui.W(), "lblResult_2"), QStringLiteral("Immobilien"));
+    }
+
+    void startupStopsOrWarnsWithOneMessage()
+    {
+        TestInstallation inst;
+        inst.MakeDir("Categories");
+        inst.MakeDir("Modelle");
+        const StartupEnv env(inst);
+        QVERIFY(!RunStartup("ignored.gsb"));
+        QCOMPARE(CriticalTexts(inst.Messages()).size(), 1);
+        QVERIFY(CriticalTexts(inst.Messages()).first().startsWith("Kann die Datei "));
+        for (QWidget* top : QApplication::topLevelWidgets())   // nothing keeps the program alive
+            QVERIFY(!qobject_cast<FMain*>(top) || !top->isVisible());
+
+        inst.Messages().Clear();
+        QVERIFY(QDir(inst.NativePath("Modelle")).removeRecursively());
+        inst.WriteText("Categories/Models.ini", "[Haeuser]\nFile1=\\a\\haus.gsb\n");
+        const std::unique_ptr<FMain> window = RunStartup(QString());
+        QVERIFY(window);
+        QCOMPARE(CriticalTexts(inst.Messages()),
+                 QStringList{FormatMsg("Kann das EEP Modelle-Verzeichnis nicht finden!%mMod2-Dateien zu Objekten "
+                                       "können daher nicht angezeigt werden!")});
+        QVERIFY(!C(window.get(), "cmdMod2")->isEnabled());
+
+        // Surplus "CDOut" before a "CDIn": an index error while the tree loads stops, naming no procedure.
+        inst.Messages().Clear();
+        inst.WriteText("Categories/Goods/index.ini", "[I]\nE=CDOut\nE=CDOut\nE=CDIn\n");
+        QVERIFY(!RunStartup(QString()));
+        QCOMPARE(CriticalTexts(inst.Messages()).last(),
+                 QStringLiteral("Es ist ein Fehler aufgetreten!\r\n\r\nFehler 9: Index außerhalb des gültigen Bereichs"));
+    }
+
+    void startupRestoresThePlaceAndShowsNoticeOrCommandLine()
+    {
+        SampleInstallation inst;
+        inst.WriteBytes("../Resourcen.Pak", "");
+        const StartupEnv env(inst);
+        const int perPixel = Twips::TwipsPerPixel();
+        StoreSetting("MainWindow", "x", QString::number(120 * perPixel));
+        StoreSetting("MainWindow", "y", QString::number(80 * perPixel));
+        std::unique_ptr<FMain> window = RunStartup(QString());
+        QCOMPARE(window->pos(), QPoint(120, 80));
+        QVERIFY(inst.Messages().Entries().isEmpty());
+        QCOMPARE(Text(window.get(), "lblError"), ForDisplay(ResourcenPakNotice()));
+        QVERIFY(C(window.get(), "lblError")->isVisible() && C(window.get(), "cmdMod2")->isEnabled());
+        QVERIFY(!C(window.get(), "lblErrBG")->isVisible() && !C(window.get(), "cmdIni")->isVisible());
+        // The same picture as the about window's, which takes it from its owner.
+        QCOMPARE(window->windowIcon().pixmap(32, 32).toImage(), AboutPictures::KluniIcon().pixmap(32, 32).toImage());
+        window->move(200, 150);
+        // A log-out that asked the program to save and was then cancelled: the
+        // later "&Quit" still stores the place. (The request's manager is unused.)
+        alignas(QSessionManager) char manager[sizeof(QSessionManager)] = {};
+        Q_EMIT qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));
+        C<QPushButton>(window.get(), "cmdEnd")->click();
+        QVERIFY(!window->isVisible());
+        QCOMPARE(LoadSettingLong("MainWindow", "x", -1), 200 * perPixel);
+        QCOMPARE(LoadSettingLong("MainWindow", "y", -1), 150 * perPixel);
+
+        // Closed maximised, the last normal place stays.
+        window = RunStartup('"' + inst.WindowsPath("Immobilien\\Stadt\\haus1.gsb") + "\" keine.txt");
+        QCOMPARE(Rows(window.get()), QStringList{kHaus1});
+        QCOMPARE(Text(window.get(), "lblResult_2"), QStringLiteral("Immobilien"));
+        window->showMaximized();
+        window->close();
+        QCOMPARE(LoadSettingLong("MainWindow", "x", -1), 200 * perPixel);
+
+        // Only "x" stored: the window system places the window, then only its left edge moves.
+        StoreSetting("MainWindow", "y", "-1");
+        FMain partly;
+        QVERIFY(!partly.testAttribute(Qt::WA_Moved));
+        partly.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&partly));
+        QCOMPARE(partly.pos().x(), 200);
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,686 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>AboutPictures</name>
+    <message>
+        <source>Servus!</source>
+        <translation>Salut !</translation>
+    </message>
+</context>
+<context>
+    <name>CCategories</name>
+    <message>
+        <source>Güter</source>
+        <translation>Marchandises</translation>
+    </message>
+    <message>
+        <source>Landschaftselemente</source>
+        <translation>Éléments de paysage</translation>
+    </message>
+    <message>
+        <source>Rollmaterial einsetzen</source>
+        <translation>Placer le matériel roulant</translation>
+    </message>
+    <message>
+        <source>Signalsystem</source>
+        <translation>Signalisation</translation>
+    </message>
+    <message>
+        <source>Immobilien</source>
+        <translation>Bâtiments</translation>
+    </message>
+    <message>
+        <source>Straßeneditor</source>
+        <translation>Éditeur de routes</translation>
+    </message>
+    <message>
+        <source>Schieneneditor</source>
+        <translation>Éditeur de voies</translation>
+    </message>
+    <message>
+        <source>Straßenbahnverkehr</source>
+        <translation>Tramways</translation>
+    </message>
+    <message>
+        <source>Wasserwege</source>
+        <translation>Voies navigables</translation>
+    </message>
+</context>
+<context>
+    <name>CGsb</name>
+    <message>
+        <source>Zugriff verweigert</source>
+        <translation>Accès refusé</translation>
+    </message>
+    <message>
+        <source>Fehler beim Geräte-E/A</source>
+        <translation>Erreur d&apos;E/S du périphérique</translation>
+    </message>
+    <message>
+        <source>Fehler beim Zugriff auf Pfad/Datei</source>
+        <translation>Erreur d&apos;accès au chemin/fichier</translation>
+    </message>
+    <message>
+        <source>Fehler beim Lesen der gsb-Datei:</source>
+        <translation>Erreur de lecture du fichier gsb :</translation>
+    </message>
+    <message>
+        <source>Falscher Index für mod2-Item</source>
+        <translation>Index incorrect pour l&apos;élément mod2</translation>
+    </message>
+</context>
+<context>
+    <name>CIniFile</name>
+    <message>
+        <source>Geräte-E/A-Fehler</source>
+        <translation>Erreur d&apos;E/S du périphérique</translation>
+    </message>
+</context>
+<context>
+    <name>CModels</name>
+    <message>
+        <source>Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle finden.%mDas Programm wird somit beendet.</source>
+        <translation>Impossible de lire le fichier %1 !%mSans ce fichier, Kluni ne peut trouver aucun modèle.%mLe programme va donc se fermer.</translation>
+    </message>
+</context>
+<context>
+    <name>CliMain</name>
+    <message>
+        <source>kluni-cli: %1
+&quot;kluni-cli --help&quot; zeigt die Hilfe.
+</source>
+        <translation>kluni-cli: %1
+&quot;kluni-cli --help&quot; affiche l&apos;aide.
+</translation>
+    </message>
+</context>
+<context>
+    <name>CliOptions</name>
+    <message>
+        <source>Die Option %1 nimmt keinen Wert.</source>
+        <translation>L&apos;option %1 ne prend pas de valeur.</translation>
+    </message>
+    <message>
+        <source>Unbekannte Option: %1</source>
+        <translation>Option inconnue : %1</translation>
+    </message>
+    <message>
+        <source>Die Option %1 braucht einen Wert.</source>
+        <translation>L&apos;option %1 demande une valeur.</translation>
+    </message>
+    <message>
+        <source>Die Option --resbase braucht einen Pfad.</source>
+        <translation>L&apos;option --resbase demande un chemin.</translation>
+    </message>
+    <message>
+        <source>Ungültiger Wert für %1: %2 (erlaubt: %3)</source>
+        <translation>Valeur non valide pour %1 : %2 (valeurs permises : %3)</translation>
+    </message>
+    <message>
+        <source>Kein Befehl angegeben.</source>
+        <translation>Aucune commande indiquée.</translation>
+    </message>
+    <message>
+        <source>Unbekannter Befehl: %1</source>
+        <translation>Commande inconnue : %1</translation>
+    </message>
+    <message>
+        <source>Die Option %1 gilt nur für den Befehl search.</source>
+        <translation>L&apos;option %1 ne vaut que pour la commande search.</translation>
+    </message>
+    <message>
+        <source>Die Option --preset gilt nur für den Befehl date.</source>
+        <translation>L&apos;option --preset ne vaut que pour la commande date.</translation>
+    </message>
+    <message>
+        <source>check nimmt keine Argumente.</source>
+        <translation>check ne prend pas d&apos;arguments.</translation>
+    </message>
+    <message>
+        <source>search braucht genau einen nicht leeren Suchtext.</source>
+        <translation>search demande exactement un texte de recherche non vide.</translation>
+    </message>
+    <message>
+        <source>date braucht entweder VON und BIS oder --preset.</source>
+        <translation>date demande soit DU et AU, soit --preset.</translation>
+    </message>
+    <message>
+        <source>scan braucht mindestens einen Pfad.</source>
+        <translation>scan demande au moins un chemin.</translation>
+    </message>
+    <message>
+        <source>mod2 braucht genau eine gsb-Datei.</source>
+        <translation>mod2 demande exactement un fichier gsb.</translation>
+    </message>
+    <message>
+        <source>Aufruf: kluni-cli [--resbase PFAD] [--lang ENG|GER|FRA|POL] [--json] [--brief] BEFEHL ...
+
+Kluni sagt, wo man ein Modell im EEP findet.
+
+Befehle:
+  check              prüft die EEP-Installation und zeigt, was gefunden wurde
+  search [--op contains|exact|begins|ends|like] [--name gsb|ini|both] TEXT
+                     sucht Modelle nach dem Namen (Vorgabe: --op contains --name gsb)
+  date VON BIS | date --preset today|yesterday|week|month
+                     sucht Modelle, die im Zeitraum zum 1. Mal installiert worden sind
+                     (Datum als TT.MM.JJJJ)
+  scan PFAD...       nimmt Modell-Dateien und Verzeichnisse wie beim Ziehen auf das Fenster
+  mod2 DATEI         die mod2-Liste einer gsb-Datei
+
+Optionen:
+  --resbase PFAD     das EEP-Verzeichnis &quot;Resourcen&quot; (statt des Registry-Eintrags)
+  --lang SPRACHE     Sprache für Kategorien: ENG, GER, FRA oder POL (Vorgabe: GER)
+  --json             ein JSON-Dokument statt Text
+  --brief            nur die Liste (Zeile und Sektion), ohne Einzelheiten
+  -h, --help         diese Hilfe
+  --version          die Version
+
+Pfade dürfen in der Form des Systems oder in Windows-Form angegeben werden; ein Pfad,
+der mit \ beginnt, gilt relativ zum Resourcen-Verzeichnis.
+
+Rückgabewert: 0 mit Ergebnis, 1 wenn nichts gefunden wurde,
+2 bei Fehlern im Aufruf oder in der Installation.
+</source>
+        <translation>Usage : kluni-cli [--resbase CHEMIN] [--lang ENG|GER|FRA|POL] [--json] [--brief] COMMANDE ...
+
+Kluni vous dit où trouver un modèle dans EEP.
+
+Commandes :
+  check              vérifie l&apos;installation d&apos;EEP et montre ce qui a été trouvé
+  search [--op contains|exact|begins|ends|like] [--name gsb|ini|both] TEXTE
+                     cherche des modèles par leur nom (par défaut : --op contains --name gsb)
+  date DU AU | date --preset today|yesterday|week|month
+                     cherche les modèles installés pour la première fois pendant la période
+                     (dates au format JJ.MM.AAAA)
+  scan CHEMIN...     prend des fichiers de modèles et des répertoires comme s&apos;ils étaient
+                     déposés sur la fenêtre
+  mod2 FICHIER       la liste mod2 d&apos;un fichier gsb
+
+Options :
+  --resbase CHEMIN   le répertoire « Resourcen » d&apos;EEP (au lieu de l&apos;entrée du registre)
+  --lang LANGUE      langue des catégories : ENG, GER, FRA ou POL (par défaut : FRA)
+  --json             un document JSON au lieu du texte
+  --brief            seulement la liste (ligne et section), sans détails
+  -h, --help         cette aide
+  --version          la version
+
+Les chemins peuvent être donnés sous la forme du système ou sous forme Windows ; un chemin
+qui commence par \ est relatif au répertoire Resourcen.
+
+Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
+2 en cas d&apos;erreur dans l&apos;appel ou dans l&apos;installation.
+</translation>
+    </message>
+</context>
+<context>
+    <name>FAbout</name>
+    <message>
+        <source>Info</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Version: %1.%2.%3</source>
+        <translation>Version : %1.%2.%3</translation>
+    </message>
+    <message>
+        <source>Beachten Sie, daß alle Annahmen über den Aufbau der Kategorien auf Beobachtungen und Gerüchten beruhen!%mDie Korrektheit der Ergebnisse kann also nicht garantiert werden...</source>
+        <translation>Notez bien que tout ce qu&apos;on suppose sur la structure des catégories repose sur des observations et des rumeurs !%mL&apos;exactitude des résultats ne peut donc pas être garantie...</translation>
+    </message>
+    <message>
+        <source>Wer ist Zirbo?
+(Maustaste hier gedrückt halten)</source>
+        <translation>Qui est Zirbo ?
+(maintenez le bouton de la souris enfoncé ici)</translation>
+    </message>
+    <message>
+        <source>&amp;Handbuch...</source>
+        <translation>&amp;Manuel...</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>Sorry,%naber ich kann die Datei%m%1%mnicht finden...</source>
+        <translation>Désolé,%nmais le fichier%m%1%mreste introuvable...</translation>
+    </message>
+    <message>
+        <source>Sorry, aber die Datei%m%1%mkann nicht angezeigt werden,%nweil auf Ihrem Rechner kein Programm für die Dateiendung &apos;%2&apos; zuständig ist.</source>
+        <translation>Désolé, mais le fichier%m%1%mne peut pas être affiché,%ncar aucun programme de votre ordinateur ne prend en charge l&apos;extension « %2 ».</translation>
+    </message>
+    <message>
+        <source>Sorry, aber die Datei%m%1%mkann nicht angezeigt werden.%m(Fehler-Code: %2)</source>
+        <translation>Désolé, mais le fichier%m%1%mne peut pas être affiché.%m(Code d&apos;erreur : %2)</translation>
+    </message>
+    <message>
+        <source>Sie zeigt Ihnen, wo ein Modell in den Untiefen der EEP-Kategorien zu finden ist.</source>
+        <translation>Il vous montre où se cache un modèle dans les profondeurs des catégories d&apos;EEP.</translation>
+    </message>
+</context>
+<context>
+    <name>FIniShow</name>
+    <message>
+        <source>Kluni - ini-Probleme</source>
+        <translation>Kluni - problèmes ini</translation>
+    </message>
+    <message>
+        <source>Fehlende ini-Dateien</source>
+        <translation>Fichiers ini manquants</translation>
+    </message>
+    <message>
+        <source>Fehlende Namenseinträge</source>
+        <translation>Entrées de nom manquantes</translation>
+    </message>
+    <message>
+        <source>Kopie in die &amp;Zwischenablage</source>
+        <translation>Copier dans le &amp;presse-papiers</translation>
+    </message>
+    <message>
+        <source>&amp;Fertig</source>
+        <translation>&amp;Terminé</translation>
+    </message>
+    <message>
+        <source>%1 Datei</source>
+        <translation>%1 fichier</translation>
+    </message>
+    <message>
+        <source>%1 Dateien</source>
+        <translation>%1 fichiers</translation>
+    </message>
+    <message>
+        <source>----- keine ini-Dateien -----</source>
+        <translation>----- aucun fichier ini -----</translation>
+    </message>
+    <message>
+        <source>%nsowie %1 weitere ini-Datei(en)%n</source>
+        <translation>%net %1 autre(s) fichier(s) ini%n</translation>
+    </message>
+</context>
+<context>
+    <name>FMain</name>
+    <message>
+        <source>Ungültiger Datums-Eintrag.%mBitte korrigieren.</source>
+        <translation>Date non valide.%mVeuillez la corriger.</translation>
+    </message>
+    <message>
+        <source>Kluni - Such mal eben...</source>
+        <translation>Kluni - Cherche vite fait...</translation>
+    </message>
+    <message>
+        <source>Der Name des%ngesuchten Modells</source>
+        <translation>Le nom du modèle%nrecherché</translation>
+    </message>
+    <message>
+        <source>%mSorry, aber in EEP%nist kein passendes Modell bekannt!</source>
+        <translation>%mDésolé, mais EEP ne connaît%naucun modèle correspondant !</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau  %1</source>
+        <translation>&amp;Aperçu  %1</translation>
+    </message>
+    <message>
+        <source>&amp;mod2-Liste  %1</source>
+        <translation>Liste &amp;mod2  %1</translation>
+    </message>
+    <message>
+        <source>Typen unverträglich</source>
+        <translation>Types incompatibles</translation>
+    </message>
+    <message>
+        <source>Das von-Datum liegt später als das bis-Datum!%mAustauschen?</source>
+        <translation>La date « du » est postérieure à la date « au » !%mLes échanger ?</translation>
+    </message>
+    <message>
+        <source>Suche nach:</source>
+        <translation>Recherche :</translation>
+    </message>
+    <message>
+        <source>Modellnamen</source>
+        <translation>Nom du modèle</translation>
+    </message>
+    <message>
+        <source>Installationsdatum</source>
+        <translation>Date d&apos;installation</translation>
+    </message>
+    <message>
+        <source>enthält</source>
+        <translation>contient</translation>
+    </message>
+    <message>
+        <source>lautet exakt</source>
+        <translation>est exactement</translation>
+    </message>
+    <message>
+        <source>beginnt mit</source>
+        <translation>commence par</translation>
+    </message>
+    <message>
+        <source>endet mit</source>
+        <translation>se termine par</translation>
+    </message>
+    <message>
+        <source>wie Muster</source>
+        <translation>correspond au motif</translation>
+    </message>
+    <message>
+        <source>Als Modellname soll gelten...</source>
+        <translation>Prendre comme nom de modèle...</translation>
+    </message>
+    <message>
+        <source>Der gsb-Name</source>
+        <translation>Le nom gsb</translation>
+    </message>
+    <message>
+        <source>Der Name aus der ini-Datei</source>
+        <translation>Le nom du fichier ini</translation>
+    </message>
+    <message>
+        <source>Beides</source>
+        <translation>Les deux</translation>
+    </message>
+    <message>
+        <source>Es werden nur Modelle berücksichtigt, die dem EEP bekannt sind.</source>
+        <translation>Seuls les modèles connus d&apos;EEP sont pris en compte.</translation>
+    </message>
+    <message>
+        <source>Gesucht werden Modelle, die im Zeitraum zum 1. Mal installiert worden sind.</source>
+        <translation>Recherche les modèles installés pour la première fois pendant la période.</translation>
+    </message>
+    <message>
+        <source>von:</source>
+        <translation>du :</translation>
+    </message>
+    <message>
+        <source>bis:</source>
+        <translation>au :</translation>
+    </message>
+    <message>
+        <source>Heute</source>
+        <translation>Aujourd&apos;hui</translation>
+    </message>
+    <message>
+        <source>seit Gestern</source>
+        <translation>depuis hier</translation>
+    </message>
+    <message>
+        <source>letzte Woche</source>
+        <translation>sem. passée</translation>
+    </message>
+    <message>
+        <source>letzten Monat</source>
+        <translation>mois passé</translation>
+    </message>
+    <message>
+        <source>Es werden auch Modelle berücksichtigt, die im EEP (noch) nicht gescannt wurden.</source>
+        <translation>Les modèles qu&apos;EEP n&apos;a pas (encore) analysés sont aussi pris en compte.</translation>
+    </message>
+    <message>
+        <source>Sprache für Kategorien:</source>
+        <translation>Langue des catégories :</translation>
+    </message>
+    <message>
+        <source>Liste er&amp;weitern</source>
+        <translation>Com&amp;pléter la liste</translation>
+    </message>
+    <message>
+        <source>&amp;Such !</source>
+        <translation>&amp;Chercher !</translation>
+    </message>
+    <message>
+        <source>gsb-Name -- Pfad</source>
+        <translation>nom gsb -- chemin</translation>
+    </message>
+    <message>
+        <source>Kopie in die Zwischenablage</source>
+        <translation>Copier dans le presse-papiers</translation>
+    </message>
+    <message>
+        <source>mod2-Dateien unvollständig</source>
+        <translation>fichiers mod2 incomplets</translation>
+    </message>
+    <message>
+        <source>&amp;mod2-Liste  &gt;&gt;</source>
+        <translation>Liste &amp;mod2  &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>&amp;Vorschau  &gt;&gt;</source>
+        <translation>&amp;Aperçu  &gt;&gt;</translation>
+    </message>
+    <message>
+        <source>Info</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <translation>&amp;Quitter</translation>
+    </message>
+</context>
+<context>
+    <name>FMod2</name>
+    <message>
+        <source>Klunis mod2-Liste</source>
+        <translation>Liste mod2 de Kluni</translation>
+    </message>
+</context>
+<context>
+    <name>FVorschau</name>
+    <message>
+        <source>Klunis Vorschau</source>
+        <translation>Aperçu de Kluni</translation>
+    </message>
+    <message>
+        <source>Z o o m</source>
+        <translation>Z o o m</translation>
+    </message>
+    <message>
+        <source>K i p p e n</source>
+        <translation>I n c l i n e r</translation>
+    </message>
+    <message>
+        <source>D r e h e n</source>
+        <translation>T o u r n e r</translation>
+    </message>
+    <message>
+        <source>%m%mModell kann nicht angezeigt werden, da die gsb-Datei des Modells nicht existiert.</source>
+        <translation>%m%mLe modèle ne peut pas être affiché, car son fichier gsb n&apos;existe pas.</translation>
+    </message>
+    <message>
+        <source>%mModell kann wegen fehlender mod2-Datei(en) nicht angezeigt werden.%mMehr Infos in der mod2-Liste.</source>
+        <translation>%mLe modèle ne peut pas être affiché : il manque des fichiers mod2.%mPlus de détails dans la liste mod2.</translation>
+    </message>
+    <message>
+        <source>%m%mModell wird nicht angezeigt,%nda die Vorschau mit Modellen aus einem Netzwerk größte Probleme hat.</source>
+        <translation>%m%mLe modèle n&apos;est pas affiché,%ncar l&apos;aperçu a les plus grandes difficultés avec les modèles situés sur un réseau.</translation>
+    </message>
+</context>
+<context>
+    <name>KluniError</name>
+    <message>
+        <source>Überlauf</source>
+        <translation>Dépassement de capacité</translation>
+    </message>
+    <message>
+        <source>Nicht genügend Speicher</source>
+        <translation>Mémoire insuffisante</translation>
+    </message>
+    <message>
+        <source>Index außerhalb des gültigen Bereichs</source>
+        <translation>Indice en dehors de la plage autorisée</translation>
+    </message>
+</context>
+<context>
+    <name>LikePattern</name>
+    <message>
+        <source>Ungültige Musterzeichenfolge</source>
+        <translation>Motif non valide</translation>
+    </message>
+</context>
+<context>
+    <name>ModelDetail</name>
+    <message>
+        <source>gsb-Datei existiert nicht</source>
+        <translation>le fichier gsb n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>mod2-Dateien unvollständig</source>
+        <translation>fichiers mod2 incomplets</translation>
+    </message>
+    <message>
+        <source>finden Sie in EEP im Editor</source>
+        <translation>se trouve dans EEP dans l&apos;éditeur</translation>
+    </message>
+    <message>
+        <source>ist im EEP nicht bekannt</source>
+        <translation>n&apos;est pas connu d&apos;EEP</translation>
+    </message>
+    <message>
+        <source>%1 ini-Datei wird vermisst%n</source>
+        <translation>%1 fichier ini manquant%n</translation>
+    </message>
+    <message>
+        <source>%1 ini-Dateien werden vermisst%n</source>
+        <translation>%1 fichiers ini manquants%n</translation>
+    </message>
+    <message>
+        <source>%n%1 Namens-Eintrag (%2) in ini-Dateien fehlt oder ist leer</source>
+        <translation>%n%1 entrée de nom (%2) manquante ou vide dans les fichiers ini</translation>
+    </message>
+    <message>
+        <source>%n%1 Namens-Einträge (%2) in ini-Dateien fehlen oder sind leer</source>
+        <translation>%n%1 entrées de nom (%2) manquantes ou vides dans les fichiers ini</translation>
+    </message>
+</context>
+<context>
+    <name>NoticeArea</name>
+    <message>
+        <source>Ini- Probleme...</source>
+        <translation>Problèmes ini...</translation>
+    </message>
+</context>
+<context>
+    <name>PreviewComponent</name>
+    <message>
+        <source>Drehen %1°, Kippen %2°, Abstand %3</source>
+        <translation>Rotation %1°, inclinaison %2°, distance %3</translation>
+    </message>
+    <message>
+        <source>(kein Modell)</source>
+        <translation>(aucun modèle)</translation>
+    </message>
+    <message>
+        <source>Die Vorschau-Komponente von EEP ist auf diesem System nicht verfügbar. Gezeigt wird nur die Blickrichtung:
+</source>
+        <translation>Le composant d&apos;aperçu d&apos;EEP n&apos;est pas disponible sur ce système. Seule la direction de vue est affichée :
+</translation>
+    </message>
+</context>
+<context>
+    <name>ResultTexts</name>
+    <message>
+        <source>%1 Modelle</source>
+        <translation>%1 modèles</translation>
+    </message>
+    <message>
+        <source>%1 Modell</source>
+        <translation>%1 modèle</translation>
+    </message>
+    <message>
+        <source>%mUnter den übergebenen Dateien%nbefand sich keine Modell Datei.</source>
+        <translation>%mParmi les fichiers transmis,%nil n&apos;y avait aucun fichier de modèle.</translation>
+    </message>
+    <message>
+        <source>%mUnter den verschobenen Dateien%nbefand sich keine Modell Datei.</source>
+        <translation>%mParmi les fichiers déposés,%nil n&apos;y avait aucun fichier de modèle.</translation>
+    </message>
+    <message>
+        <source>%mSorry, aber in EEP%nist kein passendes Modell bekannt!</source>
+        <translation>%mDésolé, mais EEP ne connaît%naucun modèle correspondant !</translation>
+    </message>
+    <message>
+        <source>%mIm angegebenen Zeitraum sind keine Modelle%nzum ersten Mal installiert worden.</source>
+        <translation>%mAucun modèle n&apos;a été installé pour la première fois%npendant la période indiquée.</translation>
+    </message>
+    <message>
+        <source>%1 mod2-Datei ist nicht vorhanden.</source>
+        <translation>%1 fichier mod2 est absent.</translation>
+    </message>
+    <message>
+        <source>%1 mod2-Dateien sind nicht vorhanden.</source>
+        <translation>%1 fichiers mod2 sont absents.</translation>
+    </message>
+    <message>
+        <source>Keine Anzeige möglich ohne die gsb-Datei.</source>
+        <translation>Aucun affichage possible sans le fichier gsb.</translation>
+    </message>
+    <message>
+        <source>gsb-Datei%tPfad</source>
+        <translation>fichier gsb%tchemin</translation>
+    </message>
+</context>
+<context>
+    <name>TextOutput</name>
+    <message>
+        <source>Resourcen-Verzeichnis:</source>
+        <translation>Répertoire Resourcen :</translation>
+    </message>
+    <message>
+        <source>Categories-Verzeichnis:</source>
+        <translation>Répertoire Categories :</translation>
+    </message>
+    <message>
+        <source>Modelle-Verzeichnis:</source>
+        <translation>Répertoire Modelle :</translation>
+    </message>
+    <message>
+        <source> (nicht gefunden)</source>
+        <translation> (introuvable)</translation>
+    </message>
+    <message>
+        <source>gefunden</source>
+        <translation>trouvé</translation>
+    </message>
+    <message>
+        <source>nicht gefunden</source>
+        <translation>introuvable</translation>
+    </message>
+</context>
+<context>
+    <name>modMain</name>
+    <message>
+        <source>Kann das EEP %1-Verzeichnis nicht finden!%mBedenken Sie, dass Kluni nur mit EEP bis einschliesslich Version 6%nzurecht kommt.%mDas Programm wird daher abgebrochen!</source>
+        <translation>Impossible de trouver le répertoire %1 d&apos;EEP !%mN&apos;oubliez pas que Kluni ne s&apos;entend qu&apos;avec EEP%njusqu&apos;à la version 6 incluse.%mLe programme va donc s&apos;arrêter !</translation>
+    </message>
+    <message>
+        <source>Es wurde Datei &apos;%1&apos; im EEP-Verzeichnis gefunden!%nKluni findet nur alle Modelle, wenn die Datei &apos;%1&apos; integriert worden ist.%nFür weitere Informationen zur &apos;%1&apos; lesen Sie die Kurzanleitung.</source>
+        <translation>Le fichier « %1 » a été trouvé dans le répertoire d&apos;EEP !%nKluni ne trouve tous les modèles qu&apos;une fois le fichier « %1 » intégré.%nPour en savoir plus sur « %1 », lisez le guide rapide.</translation>
+    </message>
+    <message>
+        <source>Kann das EEP Modelle-Verzeichnis nicht finden!%mMod2-Dateien zu Objekten können daher nicht angezeigt werden!</source>
+        <translation>Impossible de trouver le répertoire Modelle d&apos;EEP !%mLes fichiers mod2 des objets ne peuvent donc pas être affichés !</translation>
+    </message>
+    <message>
+        <source>Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle finden.%mDas Programm wird somit beendet.</source>
+        <translation>Impossible de lire le fichier %1 !%mSans ce fichier, Kluni ne peut trouver aucun modèle.%mLe programme va donc se fermer.</translation>
+    </message>
+</context>
+<context>
+    <name>modTools</name>
+    <message>
+        <source>Unbekannter Fehler</source>
+        <translation>Erreur inconnue</translation>
+    </message>
+    <message>
+        <source>Es ist ein Fehler aufgetreten!</source>
+        <translation>Une erreur est survenue !</translation>
+    </message>
+    <message>
+        <source>Prozedur: </source>
+        <translation>Procédure : </translation>
+    </message>
+    <message>
+        <source>Fehler </source>
+        <translation>Erreur </translation>
+    </message>
+</context>
+</TS>
