@@ -200,7 +200,7 @@ TEST_F(CategoriesTest, ParallelLoadEqualsLoadOneByOne)
                 QStringList sections;
                 for (int s = random.bounded(4); s > 0; --s)
                     sections << QStringLiteral("S%1_%2_%3_%4").arg(round).arg(e).arg(f).arg(s);
-                WriteCategories(dir, file, sections);
+                WriteCategories(dir, {file + ":" + sections.join(",")});
             }
             if (e == faulty)
                 index = faults[round % 4] + index;
