@@ -51,6 +51,8 @@ public:
         }
     }
 
+    qsizetype Size() const { return qsizetype(m_names.size()); }
+
     // The component as written when it exists, else the entry of the same
     // name in another case; null when there is none.
     QString Find(const QString& component) const
@@ -107,14 +109,17 @@ struct ResolvedDir {
     ListingPtr listing;
 };
 
-// Directory listings kept at most within one lookup scope.
-constexpr qsizetype kMaxListings = 256;
+// Names of directory listings kept at most within one lookup scope. Bounded by
+// names, not listings: a deep chain of small directories must stay cached
+// while its own paths are resolved.
+constexpr qsizetype kMaxNames = 65536;
 
 struct LookupCache {
     int depth = 0;
     qint64 asWrittenFound = 0;    // paths opened as written in this scope
     qint64 asWrittenMissed = 0;   // and tried in vain
     QHash<QString, ListingPtr> listings;  // native directory -> its listing
+    qsizetype names = 0;                  // entries of all those listings
     QHash<QString, ResolvedDir> dirs;     // root + NUL + components -> resolved directory
 };
 
@@ -137,8 +142,10 @@ ListingPtr CachedListing(const QString& nativeDir)
 {
     LookupCache& cache = Cache();
     auto it = cache.listings.constFind(nativeDir);
-    if (it == cache.listings.cend())
+    if (it == cache.listings.cend()) {
         it = cache.listings.insert(nativeDir, ReadListing(nativeDir));
+        cache.names += (*it)->Size();
+    }
     return *it;
 }
 
@@ -205,9 +212,10 @@ ResolvedDir& CachedParent(const QString& nativeRoot, QStringView joinedDir,
     // A search that opens a file in every model directory would otherwise
     // keep the names of the whole installation: past a bound the cache starts
     // afresh. Nothing refers into it here, between two look-ups.
-    if (cache.listings.size() >= kMaxListings) {
+    if (cache.names >= kMaxNames) {
         cache.listings.clear();
         cache.dirs.clear();
+        cache.names = 0;
     }
     auto it = cache.dirs.find(key);
     if (it == cache.dirs.end()) {
@@ -286,6 +294,7 @@ LookupCacheScope::~LookupCacheScope()
     if (--cache.depth == 0) {
         cache.listings.clear();
         cache.dirs.clear();
+        cache.names = 0;
         cache.asWrittenFound = 0;
         cache.asWrittenMissed = 0;
     }
