@@ -53,11 +53,9 @@ QStringList Rows(const QWidget* w) { return Items(C<QListView>(w, "lbModels")->m
 
 std::shared_ptr<QMimeData> Files(const QStringList& nativePaths)
 {
-    QList<QUrl> urls;
-    for (const QString& path : nativePaths)
-        urls << QUrl::fromLocalFile(path);
     auto data = std::make_shared<QMimeData>();
-    data->setUrls(urls);
+    for (const QString& path : nativePaths)
+        data->setUrls(data->urls() << QUrl::fromLocalFile(path));
     return data;
 }
 
@@ -76,8 +74,7 @@ void Drop(QWidget* target, const QMimeData& data, bool shift = false)
 }
 
 // The sample installation with a main window on it, as start-up leaves it
-// (without the installation check); the clipboard, the beep and today's date
-// go through recording hooks.
+// (without the check); clipboard, beep and today's date go through hooks.
 struct Ui {
     SampleInstallation inst;
     std::unique_ptr<FMain> window;
@@ -123,11 +120,6 @@ struct Ui {
         if (!to.isNull())
             Date(1)->setText(to);
         C<QPushButton>(W(), "cmdSearch")->click();
-    }
-    void SelectRow(int row) const
-    {
-        auto* list = C<QListView>(W(), "lbModels");
-        list->setCurrentIndex(list->model()->index(row, 0));
     }
 };
 
@@ -353,7 +345,8 @@ private Q_SLOTS:
         };
         for (const auto& row : table) {
             ui.Search(row.search, 1);
-            ui.SelectRow(row.row);
+            auto* list = C<QListView>(ui.W(), "lbModels");
+            list->setCurrentIndex(list->model()->index(row.row, 0));
             const QByteArray name = row.search.toUtf8();
             QCOMPARE(Text(ui.W(), "lblResult_0"), row.file);
             QCOMPARE(sentence->text(), row.sentence);
