@@ -23,14 +23,15 @@ struct CliRun {
     QJsonObject Json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-// Runs kluni-cli in German with no input and no Wine prefix of the user (the
-// whole file system is drive Z:, as in TestInstallation).
+// Runs kluni-cli in German with no input, no Wine prefix and no settings of
+// the user (the whole file system is drive Z:, as in TestInstallation).
 CliRun RunCli(const QStringList& arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("KLUNI_RESBASE");
     env.insert("LANGUAGE", "de");   // the tests read the German texts, whatever the machine's language
     env.insert("WINEPREFIX", QDir::temp().filePath("kluni-no-wine-prefix"));
+    env.insert("XDG_CONFIG_HOME", QDir::temp().filePath("kluni-no-settings"));   // no remembered EEP folder
     QProcess process;
     process.setProcessEnvironment(env);
     process.setStandardInputFile(QProcess::nullDevice());
@@ -149,6 +150,9 @@ TEST_F(Cli, JsonCarriesTheDetailAndTheProblemCounts)
     EXPECT_EQ(failed.exitCode, 2);
     EXPECT_TRUE(failed.out.isEmpty());
     EXPECT_TRUE(failed.err.contains("Kann das EEP Categories-Verzeichnis nicht finden!"));
+    const CliRun unnamed = RunCli({"check"});   // nothing names the folder: the tool names its option
+    EXPECT_EQ(unnamed.exitCode, 2);
+    EXPECT_TRUE(unnamed.err.contains("Resourcen-Verzeichnis") && unnamed.err.contains("--resbase"));
 }
 
 } // namespace
