@@ -42,34 +42,23 @@ TestInstallation::~TestInstallation()
     ResetModuleState();
 }
 
-QString TestInstallation::NativeRoot() const
+QString TestInstallation::NativeRoot() const { return m_dir.filePath(QStringLiteral("EEP/Resourcen")); }
+
+QString TestInstallation::ResBase() const { return HostPath::ToWindows(NativeRoot()); }
+
+QString TestInstallation::NativePath(QString relPath) const
 {
-    return m_dir.filePath(QStringLiteral("EEP/Resourcen"));
+    return QDir::cleanPath(NativeRoot() + QLatin1Char('/') + relPath.replace(QLatin1Char('\\'), QLatin1Char('/')));
 }
 
-QString TestInstallation::ResBase() const
+QString TestInstallation::WindowsPath(QString relPath) const
 {
-    return HostPath::ToWindows(NativeRoot());
+    return relPath.isEmpty() ? ResBase() : JoinPath(ResBase(), relPath.replace(QLatin1Char('/'), QLatin1Char('\\')));
 }
 
-QString TestInstallation::NativePath(const QString& relPath) const
+void TestInstallation::WriteText(const QString& relPath, QString text)
 {
-    QString rel = relPath;
-    rel.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return QDir::cleanPath(NativeRoot() + QLatin1Char('/') + rel);
-}
-
-QString TestInstallation::WindowsPath(const QString& relPath) const
-{
-    QString rel = relPath;
-    rel.replace(QLatin1Char('/'), QLatin1Char('\\'));
-    return rel.isEmpty() ? ResBase() : JoinPath(ResBase(), rel);
-}
-
-void TestInstallation::WriteText(const QString& relPath, const QString& text)
-{
-    QString crlf = text;
-    WriteBytes(relPath, TextCodec::EncodeCp1252(crlf.replace("\r\n", "\n").replace('\n', "\r\n")));
+    WriteBytes(relPath, TextCodec::EncodeCp1252(text.replace("\r\n", "\n").replace('\n', "\r\n")));
 }
 
 void TestInstallation::WriteBytes(const QString& relPath, const QByteArray& bytes)
@@ -102,10 +91,7 @@ void TestInstallation::WriteModel(const QString& gsbRelPath, const QStringList& 
         WriteText(gsbRelPath.left(gsbRelPath.size() - 4) + QStringLiteral(".ini"), iniText);
 }
 
-void TestInstallation::MakeDir(const QString& relPath)
-{
-    QDir().mkpath(NativePath(relPath));
-}
+void TestInstallation::MakeDir(const QString& relPath) { QDir().mkpath(NativePath(relPath)); }
 
 void TestInstallation::Activate()
 {

@@ -25,7 +25,7 @@ public:
 
     // Writes a file below the root (relative path with '/' or '\'); text is
     // encoded as Windows-1252 and its "\n" line ends become CR LF.
-    void WriteText(const QString& relPath, const QString& text);
+    void WriteText(const QString& relPath, QString text);
     void WriteBytes(const QString& relPath, const QByteArray& bytes);
     void MakeDir(const QString& relPath);
     // A gsb file naming the given mod2 files (below "Modelle", without
@@ -34,9 +34,9 @@ public:
     // Writes a gsb file and, unless iniText is null, the ini file beside it.
     void WriteModel(const QString& gsbRelPath, const QStringList& mod2Names, const QString& iniText = QString(),
                     int padTo = 0);
-    QString NativePath(const QString& relPath) const;
+    QString NativePath(QString relPath) const;
     // Windows form of a path below the root.
-    QString WindowsPath(const QString& relPath) const;
+    QString WindowsPath(QString relPath) const;
 
     // Sets gtResBase and the paths derived from it as the installation check
     // would (without running it), and gtNameKey = "Name_GER".

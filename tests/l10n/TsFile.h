@@ -17,24 +17,22 @@ struct TsMessage {
 inline QList<TsMessage> ReadTsFile(const QString& lang)
 {
     QFile file(QStringLiteral(KLUNI_TRANSLATIONS_DIR "/kluni_%1.ts").arg(lang));
-    QList<TsMessage> messages;
-    if (!file.open(QIODevice::ReadOnly))
-        return messages;
+    QList<TsMessage> messages;   // stays empty when the file cannot be read
+    file.open(QIODevice::ReadOnly);
     QXmlStreamReader xml(&file);
     QString context;
-    while (!xml.atEnd()) {
+    while (!xml.atEnd())
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() == QLatin1String("name")) {
+        else if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
-        } else if (xml.name() == QLatin1String("message")) {
+        else if (xml.name() == QLatin1String("message"))
             messages.append({context, {}, {}, {}});
-        } else if (xml.name() == QLatin1String("source") && !messages.isEmpty()) {
+        else if (xml.name() == QLatin1String("source") && !messages.isEmpty())
             messages.last().source = xml.readElementText();
-        } else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
+        else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
             messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
             messages.last().translation = xml.readElementText();
         }
-    }
     return messages;
 }

@@ -32,16 +32,8 @@ TEST(InterfaceLanguage, ChoosesFromTheSystemsLanguages)
         QStringList uiLanguages;
         const char* lang;
     } rows[] = {
-        {{"C"}, "de"},
-        {{"POSIX"}, "de"},
-        {{}, "de"},
-        {{"de-AT", "de"}, "de"},
-        {{"en-GB"}, "en"},
-        {{"fr-CA", "fr"}, "fr"},
-        {{"pl-PL", "pl"}, "pl"},
-        {{"es-ES", "es", "pl"}, "pl"},
-        {{"es-ES", "it"}, "en"},
-        {{"xx-unknown", "fr"}, "fr"},
+        {{"C"}, "de"}, {{"POSIX"}, "de"}, {{}, "de"}, {{"de-AT", "de"}, "de"}, {{"en-GB"}, "en"}, {{"fr-CA", "fr"}, "fr"},
+        {{"pl-PL", "pl"}, "pl"}, {{"es-ES", "es", "pl"}, "pl"}, {{"es-ES", "it"}, "en"}, {{"xx-unknown", "fr"}, "fr"},
     };
     for (const auto& row : rows)
         EXPECT_EQ(InterfaceLanguage::Choose(row.uiLanguages), QLatin1String(row.lang))

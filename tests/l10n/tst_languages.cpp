@@ -1,7 +1,6 @@
 // Every window, notice, message and the command-line tool in the interface
-// language: no German source text is left in English, French or Polish, Qt's
-// own buttons speak the language too, and the category language follows the
-// interface until the user picks one.
+// language (no German source text left in English, French or Polish), and the
+// category language following the interface until the user picks one.
 
 #include "ControlLookup.h"
 #include "TestInstallation.h"
@@ -100,25 +99,13 @@ void ExpectUniqueMnemonics(QWidget* window)
 // detail and the ini-problem notice), and one model whose gsb file is missing.
 void WriteInstallation(TestInstallation& inst)
 {
-    inst.WriteText(QStringLiteral("Categories/Models.ini"),
-                   QStringLiteral("[Sec]\nFile1=\\Objects\\alpha.gsb\nFile2=\\Objects\\beta.gsb\n"));
-    inst.WriteText(QStringLiteral("Categories/Static_structures/index.ini"), QStringLiteral("[Index]\nEntry1=c.ini\n"));
-    inst.WriteText(QStringLiteral("Categories/Static_structures/c.ini"),
-                   QStringLiteral("[Cat]\nName_ENG=Cat\nName_GER=Cat\nName_FRA=Cat\nName_POL=Cat\n"
-                                  "FilterSection=Sec\n"));
-    inst.WriteBytes(QStringLiteral("Objects/alpha.gsb"), QByteArray("GSBHEAD1\x04\0\0\0lostpadding!", 24));
-    inst.MakeDir(QStringLiteral("Modelle"));
+    inst.WriteText("Categories/Models.ini", "[Sec]\nFile1=\\Objects\\alpha.gsb\nFile2=\\Objects\\beta.gsb\n");
+    inst.WriteText("Categories/Static_structures/index.ini", "[Index]\nEntry1=c.ini\n");
+    inst.WriteText("Categories/Static_structures/c.ini", "[Cat]\nName_ENG=Cat\nName_GER=Cat\nFilterSection=Sec\n"
+                                                         "Name_FRA=Cat\nName_POL=Cat\n");
+    inst.WriteModel("Objects/alpha.gsb", {"lost"});
+    inst.MakeDir("Modelle");
     inst.Activate();
-}
-
-QString RunCli(const QStringList& arguments)
-{
-    QBuffer out;
-    QBuffer err;
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    RunKluniCli(arguments, out, err);
-    return QString::fromUtf8(out.data() + err.data());
 }
 
 } // namespace
@@ -128,94 +115,93 @@ class TestLanguages : public QObject {
 
 private Q_SLOTS:
     void cleanup() { InterfaceLanguage::Install(QStringLiteral("de"), false); }
-    void speaksTheInterfaceLanguage_data();
-    void speaksTheInterfaceLanguage();
-    void categoryLanguageFollowsInterfaceUntilChosen();
-};
 
-void TestLanguages::speaksTheInterfaceLanguage_data()
-{
-    QTest::addColumn<QString>("lang");
-    QTest::addColumn<QString>("yes");
-    QTest::addColumn<QString>("no");
-    QTest::newRow("de") << "de" << "&Ja" << "&Nein";
-    QTest::newRow("en") << "en" << "&Yes" << "&No";
-    QTest::newRow("fr") << "fr" << "&Oui" << "&Non";
-    QTest::newRow("pl") << "pl" << "&Tak" << "&Nie";
-}
-
-void TestLanguages::speaksTheInterfaceLanguage()
-{
-    QFETCH(QString, lang);
-    QFETCH(QString, yes);
-    QFETCH(QString, no);
-    InterfaceLanguage::Install(lang, true);
-    const GermanTexts german(lang);   // nothing for German
-    const auto box = QtMessageSink::MakeBox(QtMessageSink::BoxKind::Question, QStringLiteral("?"));
-    QCOMPARE(box->button(QMessageBox::Yes)->text(), yes);
-    QCOMPARE(box->button(QMessageBox::No)->text(), no);
-
-    TestInstallation inst;
-    WriteInstallation(inst);
-    FMain window;
-    window.show();
-    QVERIFY(window.Init());
-    if (lang == QLatin1String("de"))
-        QCOMPARE(window.windowTitle(), QStringLiteral("Kluni - Such mal eben..."));
-    ChildOf<QComboBox>(&window, "cbModel")->setEditText(QStringLiteral("a"));
-    ChildOf<QPushButton>(&window, "cmdSearch")->click();   // results, detail and ini-problem notice
-    QCOMPARE(ChildOf<QPlainTextEdit>(&window, "txEepPlace")->toPlainText().section(QLatin1Char('\n'), 0, 0),
-             QStringLiteral("Cat"));
-    ChildOf<QPushButton>(&window, "cmdMod2")->click();
-    ChildOf<QPushButton>(&window, "cmdVorschau")->click();
-    for (QWidget* top : QApplication::topLevelWidgets()) {
-        ExpectNoGerman(german, TextsOf(top), top->objectName());
-        ExpectUniqueMnemonics(top);
-    }
-    ChildOf<QComboBox>(&window, "cbModel")->setEditText(QStringLiteral("nothing"));
-    ChildOf<QPushButton>(&window, "cmdSearch")->click();   // the nothing-found notice
-    ExpectNoGerman(german, TextsOf(&window), QStringLiteral("nothing found"));
-
-    // The date-swap question and the missing handbook.
-    ChildOf<QRadioButton>(&window, "rbSearchStyle_1")->setChecked(true);
-    ChildOf<QLineEdit>(&window, "txDate_0")->setText(QStringLiteral("02.01.2020"));
-    ChildOf<QLineEdit>(&window, "txDate_1")->setText(QStringLiteral("01.01.2020"));
-    ChildOf<QPushButton>(&window, "cmdSearch")->click();
-    FAbout about;
-    about.SetProgramDir(inst.ResBase());
-    ChildOf<QPushButton>(&about, "cmdHandbook")->click();
-    FIniShow iniProblems;
-    for (QWidget* dialog : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&iniProblems)}) {
-        ExpectNoGerman(german, TextsOf(dialog), dialog->objectName());
-        ExpectUniqueMnemonics(dialog);
-    }
-    QStringList messages;
-    for (const auto& entry : inst.Messages().Entries())
-        messages << entry.text;
-    QCOMPARE(messages.size(), 2);
-    ExpectNoGerman(german, messages, QStringLiteral("messages"));
-
-    const QStringList cli{RunCli({QStringLiteral("--help")}), RunCli({QStringLiteral("--bogus")}),
-                          RunCli({QStringLiteral("--resbase"), inst.NativeRoot(), QStringLiteral("search"),
-                                  QStringLiteral("nothing")})};
-    ExpectNoGerman(german, cli, QStringLiteral("kluni-cli"));
-}
-
-void TestLanguages::categoryLanguageFollowsInterfaceUntilChosen()
-{
-    InterfaceLanguage::Install(QStringLiteral("fr"), false);
-    TestInstallation inst;
-    WriteInstallation(inst);
+    void speaksTheInterfaceLanguage_data()
     {
-        FMain window;
-        auto* lang = ChildOf<QComboBox>(&window, "cbLang");
-        QCOMPARE(lang->currentText(), QStringLiteral("FRA"));
-        lang->setCurrentIndex(3);
-        Q_EMIT lang->activated(3);   // the user's choice
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("yes");
+        QTest::addColumn<QString>("no");
+        QTest::newRow("de") << "de" << "&Ja" << "&Nein";
+        QTest::newRow("en") << "en" << "&Yes" << "&No";
+        QTest::newRow("fr") << "fr" << "&Oui" << "&Non";
+        QTest::newRow("pl") << "pl" << "&Tak" << "&Nie";
     }
-    FMain window;
-    QCOMPARE(ChildOf<QComboBox>(&window, "cbLang")->currentText(), QStringLiteral("POL"));
-}
+
+    void speaksTheInterfaceLanguage()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, yes);
+        QFETCH(QString, no);
+        InterfaceLanguage::Install(lang, true);
+        const GermanTexts german(lang);   // nothing for German
+        const auto box = QtMessageSink::MakeBox(QtMessageSink::BoxKind::Question, QStringLiteral("?"));
+        QCOMPARE(box->button(QMessageBox::Yes)->text(), yes);
+        QCOMPARE(box->button(QMessageBox::No)->text(), no);
+        TestInstallation inst;
+        WriteInstallation(inst);
+        FMain window;
+        window.show();
+        QVERIFY(window.Init());
+        if (lang == QLatin1String("de"))
+            QCOMPARE(window.windowTitle(), QStringLiteral("Kluni - Such mal eben..."));
+        ChildOf<QComboBox>(&window, "cbModel")->setEditText(QStringLiteral("a"));
+        ChildOf<QPushButton>(&window, "cmdSearch")->click();   // results, detail and ini-problem notice
+        QCOMPARE(ChildOf<QPlainTextEdit>(&window, "txEepPlace")->toPlainText().section(QLatin1Char('\n'), 0, 0),
+                 QStringLiteral("Cat"));
+        ChildOf<QPushButton>(&window, "cmdMod2")->click();
+        ChildOf<QPushButton>(&window, "cmdVorschau")->click();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            ExpectNoGerman(german, TextsOf(top), top->objectName());
+            ExpectUniqueMnemonics(top);
+        }
+        ChildOf<QComboBox>(&window, "cbModel")->setEditText(QStringLiteral("nothing"));
+        ChildOf<QPushButton>(&window, "cmdSearch")->click();   // the nothing-found notice
+        ExpectNoGerman(german, TextsOf(&window), QStringLiteral("nothing found"));
+        // The date-swap question and the missing handbook.
+        ChildOf<QRadioButton>(&window, "rbSearchStyle_1")->setChecked(true);
+        ChildOf<QLineEdit>(&window, "txDate_0")->setText(QStringLiteral("02.01.2020"));
+        ChildOf<QLineEdit>(&window, "txDate_1")->setText(QStringLiteral("01.01.2020"));
+        ChildOf<QPushButton>(&window, "cmdSearch")->click();
+        FAbout about;
+        about.SetProgramDir(inst.ResBase());
+        ChildOf<QPushButton>(&about, "cmdHandbook")->click();
+        FIniShow iniProblems;
+        for (QWidget* dialog : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&iniProblems)}) {
+            ExpectNoGerman(german, TextsOf(dialog), dialog->objectName());
+            ExpectUniqueMnemonics(dialog);
+        }
+        QStringList messages;
+        for (const auto& entry : inst.Messages().Entries())
+            messages << entry.text;
+        QCOMPARE(messages.size(), 2);
+        const auto cli = [&](const QStringList& arguments) {
+            QBuffer out;
+            out.open(QIODevice::WriteOnly);
+            RunKluniCli(arguments, out, out);
+            messages << QString::fromUtf8(out.data());
+        };
+        cli({"--help"});
+        cli({"--bogus"});
+        cli({"--resbase", inst.NativeRoot(), "search", "nothing"});
+        ExpectNoGerman(german, messages, QStringLiteral("messages and kluni-cli"));
+    }
+
+    void categoryLanguageFollowsInterfaceUntilChosen()
+    {
+        InterfaceLanguage::Install(QStringLiteral("fr"), false);
+        TestInstallation inst;
+        WriteInstallation(inst);
+        {
+            FMain window;
+            auto* lang = ChildOf<QComboBox>(&window, "cbLang");
+            QCOMPARE(lang->currentText(), QStringLiteral("FRA"));
+            lang->setCurrentIndex(3);
+            Q_EMIT lang->activated(3);   // the user's choice
+        }
+        FMain window;
+        QCOMPARE(ChildOf<QComboBox>(&window, "cbLang")->currentText(), QStringLiteral("POL"));
+    }
+};
 
 QTEST_MAIN(TestLanguages)
 #include "tst_languages.moc"

@@ -1,7 +1,5 @@
-// The main window's wiring: each search style with a result, nothing found
-// and an error, and what only the window shows: keys and focus, selection and
-// detail, drops with Shift, notices, the clipboard, the swap question, side
-// windows, start parameters and the start-up itself.
+// The main window's wiring (each search with a result, nothing found and an
+// error) and what only the window shows.
 
 #include "ControlLookup.h"
 #include "SampleInstallation.h"
@@ -11,7 +9,6 @@
 #include "mainwindow/Startup.h"
 #include "hostdata/SearchProgress.h"
 #include "platformui/Twips.h"
-#include "sidewindows/AboutPictures.h"
 #include "startup/modMain.h"
 #include "startup/modTools.h"
 
@@ -56,11 +53,9 @@ QStringList Rows(const QWidget* w) { return Items(C<QListView>(w, "lbModels")->m
 
 std::shared_ptr<QMimeData> Files(const QStringList& nativePaths)
 {
-    QList<QUrl> urls;
-    for (const QString& path : nativePaths)
-        urls << QUrl::fromLocalFile(path);
     auto data = std::make_shared<QMimeData>();
-    data->setUrls(urls);
+    for (const QString& path : nativePaths)
+        data->setUrls(data->urls() << QUrl::fromLocalFile(path));
     return data;
 }
 
@@ -79,8 +74,7 @@ void Drop(QWidget* target, const QMimeData& data, bool shift = false)
 }
 
 // The sample installation with a main window on it, as start-up leaves it
-// (without the installation check); the clipboard, the beep and today's date
-// go through recording hooks.
+// (without the check); clipboard, beep and today's date go through hooks.
 struct Ui {
     SampleInstallation inst;
     std::unique_ptr<FMain> window;
@@ -88,9 +82,9 @@ struct Ui {
     int beeps = 0;
     QDate today = QDate::currentDate();
 
-    explicit Ui(bool onDriveC = false)
+    Ui()
     {
-        onDriveC ? void(inst.ActivateOnDriveC()) : inst.Activate();
+        inst.Activate();
         window = std::make_unique<FMain>();
         window->show();
         window->Init();
@@ -126,11 +120,6 @@ struct Ui {
         if (!to.isNull())
             Date(1)->setText(to);
         C<QPushButton>(W(), "cmdSearch")->click();
-    }
-    void SelectRow(int row) const
-    {
-        auto* list = C<QListView>(W(), "lbModels");
-        list->setCurrentIndex(list->model()->index(row, 0));
     }
 };
 
@@ -182,29 +171,21 @@ private Q_SLOTS:
             {"haus2", 1, 2, {kHaus2}},
         };
         for (const auto& row : table) {
-            const QByteArray name = row.text.toUtf8();
             ui.Search(row.text, row.oper, row.source);
             QCOMPARE(Rows(ui.W()), row.rows);
             const bool found = !row.rows.isEmpty();
-            QVERIFY2(ui.Notice()->isVisible() != found, name);
+            QVERIFY2(ui.Notice()->isVisible() != found, qPrintable(row.text));
             for (const QString& control : hidden)
                 QVERIFY2(C(ui.W(), qPrintable(control))->isVisible() == found, qPrintable(row.text + " " + control));
-            if (found) {
-                QCOMPARE(C<QListView>(ui.W(), "lbModels")->currentIndex().row(), 0);
-                QCOMPARE(Text(ui.W(), "lblCount"), row.rows.size() == 1 ? QStringLiteral("1 Modell")
-                                                                          : QStringLiteral("%1 Modelle").arg(row.rows.size()));
-            } else {
-                QCOMPARE(Text(ui.W(), "lblNothingFound"),
-                         QStringLiteral("\n\nSorry, aber in EEP\nist kein passendes Modell bekannt!"));
-                QCOMPARE(ui.Notice()->geometry(), C<QListView>(ui.W(), "lbModels")->geometry());
-            }
+            if (found)
+                QVERIFY(C<QListView>(ui.W(), "lbModels")->currentIndex().row() == 0 && Text(ui.W(), "lblCount") ==
+                        (row.rows.size() == 1 ? "1 Modell" : QStringLiteral("%1 Modelle").arg(row.rows.size())));
+            else
+                QVERIFY(Text(ui.W(), "lblNothingFound") == "\n\nSorry, aber in EEP\nist kein passendes Modell bekannt!"
+                        && ui.Notice()->geometry() == C<QListView>(ui.W(), "lbModels")->geometry());
         }
         QVERIFY(ui.Critical().isEmpty());
-    }
-
-    void extendsWithoutDuplicatesAndKeepsHistory()
-    {
-        Ui ui;
+        // Extending adds what is not yet listed; the history takes a name once, in any letters.
         ui.Search("haus1", 1);
         C<QCheckBox>(ui.W(), "chkExtend")->setChecked(true);
         ui.Search("eiche", 1);
@@ -212,33 +193,23 @@ private Q_SLOTS:
         ui.Search("haus", 2);
         QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kEiche, kHaus2, kHausBaum, kHausBaum}));
         QCOMPARE(Text(ui.W(), "lblCount"), QStringLiteral("5 Modelle"));
-        QCOMPARE(Items(C<QComboBox>(ui.W(), "cbModel")->model()), (QStringList{"haus", "eiche", "haus1"}));
-        // The text stays as typed, ready for the same search again.
-        QCOMPARE(C<QComboBox>(ui.W(), "cbModel")->currentText(), QStringLiteral("haus"));
+        QCOMPARE(Items(C<QComboBox>(ui.W(), "cbModel")->model()),
+                 (QStringList{"eiche", "haus2", "nirgends", "stadthaus", "stadt", "haus#", "2", "haus", "HAUS1",
+                              "baum"}));
+        QCOMPARE(C<QComboBox>(ui.W(), "cbModel")->currentText(), QStringLiteral("haus"));   // ready for the same search
     }
 
-    void searchButtonFollowsTheInputOfTheStyle()
+    void searchButtonAndEnterFollowTheInput()
     {
         Ui ui;
         auto* search = C<QPushButton>(ui.W(), "cmdSearch");
         auto* name = C<QComboBox>(ui.W(), "cbModel");
-        QVERIFY(!search->isEnabled());
-        QTest::keyClick(name->lineEdit(), Qt::Key_Space);
-        QVERIFY(search->isEnabled());
-        QTest::keyClick(name->lineEdit(), Qt::Key_Backspace);
-        QVERIFY(!search->isEnabled());
-        // The date style looks at its two boxes, which hold today's range at load.
-        C<QRadioButton>(ui.W(), "rbSearchStyle_1")->setChecked(true);
-        QVERIFY(!C(ui.W(), "fraSearchStyle_0")->isVisible() && C(ui.W(), "fraSearchStyle_1")->isVisible());
+        C<QRadioButton>(ui.W(), "rbSearchStyle_1")->setChecked(true);   // the dates hold today's range at load
         QVERIFY(search->isEnabled() && ui.Date(1)->text() == Day(0));
         ui.Date(1)->clear();
         QVERIFY(!search->isEnabled());
-    }
-
-    void enterSearchesUnlessAButtonHasTheFocus()
-    {
-        Ui ui;
-        auto* name = C<QComboBox>(ui.W(), "cbModel");
+        C<QRadioButton>(ui.W(), "rbSearchStyle_0")->setChecked(true);
+        QVERIFY(!search->isEnabled() && C(ui.W(), "fraSearchStyle_0")->isVisible());
         name->setFocus();
         QTest::keyClicks(name->lineEdit(), "haus2");
         QTest::keyClick(name->lineEdit(), Qt::Key_Return);
@@ -246,7 +217,6 @@ private Q_SLOTS:
         name->setEditText("haus1");
         QTest::keyClick(name->lineEdit(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(Rows(ui.W()), QStringList{kHaus1});
-
         auto* quit = C<QPushButton>(ui.W(), "cmdEnd");
         quit->setFocus();
         QTest::keyClick(quit, Qt::Key_Return);
@@ -263,13 +233,9 @@ private Q_SLOTS:
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         ui.Search("haus1", 1);
         QCOMPARE(Rows(ui.W()), QStringList{kHaus1});
-
         QVERIFY(QFile::remove(ui.Native("Categories/Models.ini")));
-        ui.inst.Messages().Clear();
         ui.Search("haus2", 1);
-        QCOMPARE(ui.Critical().size(), 1);
-        QVERIFY(ui.Critical().first().startsWith("Kann die Datei "));
-        QVERIFY(!ui.W()->isVisible());
+        QVERIFY(ui.Critical().size() == 2 && !ui.W()->isVisible());
         // Closed through the ordinary path, so the place was stored.
         QVERIFY(LoadSettingLong("MainWindow", "x", -1) != -1);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
@@ -284,18 +250,22 @@ private Q_SLOTS:
         QCOMPARE(Rows(ui.W()), today);
         QCOMPARE(Text(ui.W(), "lblCount"), QStringLiteral("5 Modelle"));
         QCOMPARE(Text(ui.W(), "lblResult_0"), QStringLiteral("\\lselemente\\baum\\haus_baum.gsb"));
-
         ui.SearchDates(Day(-30), Day(-1));
         QVERIFY(Rows(ui.W()).isEmpty());
         QCOMPARE(Text(ui.W(), "lblNothingFound"),
                  QStringLiteral("\n\nIm angegebenen Zeitraum sind keine Modelle\nzum ersten Mal installiert worden."));
-
         ui.Search("eiche", 1);
         ui.SearchDates("01.01.2024", "32.01.2024");
         QCOMPARE(ui.Critical().size(), 1);
         QVERIFY2(ui.Critical().first().contains("FMain.FilelistFromDate"), qPrintable(ui.Critical().first()));
         QCOMPARE(Rows(ui.W()), QStringList{kEiche});
-
+        ui.inst.Messages().ScriptAnswers({false, true});
+        ui.SearchDates(Day(3), Day(-3));   // No: nothing changes
+        QCOMPARE(ui.inst.Messages().Entries().last().text,
+                 QStringLiteral("Das von-Datum liegt später als das bis-Datum!\r\n\r\nAustauschen?"));
+        QVERIFY(ui.Date(0)->text() == Day(3) && Rows(ui.W()) == QStringList{kEiche});
+        ui.SearchDates();   // Yes: swapped, and the search runs
+        QVERIFY(ui.Date(0)->text() == Day(-3) && ui.Date(1)->text() == Day(3) && Rows(ui.W()).size() == 5);
         // Extending adds only records not yet listed, and the same range again nothing.
         ui.Search("haus1", 1);
         C<QCheckBox>(ui.W(), "chkExtend")->setChecked(true);
@@ -304,43 +274,13 @@ private Q_SLOTS:
             QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kHausBaum, kHausBaum, kHaus2, kHuette}));
         }
         QCOMPARE(ui.Critical().size(), 1);
-    }
-
-    void presetButtonsFillTheRangeWithoutSearching()
-    {
-        Ui ui;
-        ui.today = QDate(2024, 3, 31);
-        const QStringList from{"31.03.2024", "30.03.2024", "25.03.2024", "01.03.2024"};
-        C<QRadioButton>(ui.W(), "rbSearchStyle_1")->setChecked(true);
-        for (int preset = 0; preset < from.size(); ++preset) {
-            C<QPushButton>(ui.W(), qPrintable(QStringLiteral("cmdTimeSpan_%1").arg(preset)))->click();
-            QCOMPARE(ui.Date(0)->text(), from[preset]);
-            QCOMPARE(ui.Date(1)->text(), QStringLiteral("31.03.2024"));
-        }
-        QVERIFY(Rows(ui.W()).isEmpty());
-    }
-
-    void asksBeforeSwappingAReversedRange()
-    {
-        Ui ui;
-        ui.Search("haus2", 1);
-        ui.inst.Messages().ScriptAnswers({false, true});
-        ui.SearchDates(Day(3), Day(-3));   // No: nothing changes
-        QCOMPARE(ui.inst.Messages().Entries().size(), 1);
-        QCOMPARE(ui.inst.Messages().Entries().first().kind, RecordingMessageSink::Kind::Question);
-        QCOMPARE(ui.inst.Messages().Entries().first().text,
-                 QStringLiteral("Das von-Datum liegt später als das bis-Datum!\r\n\r\nAustauschen?"));
-        QCOMPARE(ui.Date(0)->text(), Day(3));
-        QCOMPARE(Rows(ui.W()), QStringList{kHaus2});
-
-        ui.SearchDates();   // Yes: swapped, and the search runs
-        QCOMPARE(ui.inst.Messages().Entries().size(), 2);
-        QCOMPARE(ui.Date(0)->text(), Day(-3));
-        QCOMPARE(ui.Date(1)->text(), Day(3));
+        ui.today = QDate(2024, 3, 31);   // a preset fills the range without searching
+        C<QPushButton>(ui.W(), "cmdTimeSpan_2")->click();
+        QVERIFY(ui.Date(0)->text() == "25.03.2024" && ui.Date(1)->text() == "31.03.2024");
         QCOMPARE(Rows(ui.W()).size(), 5);
     }
 
-    void dateBoxTakesDigitsDotsAndEditingKeys()
+    void dateBoxTakesDigitsDotsAndEditingKeysAndIsCheckedOnLeaving()
     {
         Ui ui;
         QLineEdit* box = ui.Date(0);
@@ -350,19 +290,11 @@ private Q_SLOTS:
         QCOMPARE(ui.beeps, 5);
         for (const Qt::Key key : {Qt::Key_Backspace, Qt::Key_Left, Qt::Key_Delete, Qt::Key_Home, Qt::Key_0})
             QTest::keyClick(box, key);
-        QCOMPARE(box->text(), QStringLiteral("01."));
         QTest::keyClick(box, Qt::Key_End, Qt::ShiftModifier);
         QTest::keyClick(box, Qt::Key_X, Qt::ControlModifier);   // cut
-        QCOMPARE(box->text(), QStringLiteral("0"));
-        QCOMPARE(ui.beeps, 5);
         QTest::keyClick(box, Qt::Key_Z, Qt::ControlModifier);   // not an editing key here
-        QCOMPARE(box->text(), QStringLiteral("0"));
-        QCOMPARE(ui.beeps, 6);
-    }
-
-    void dateBoxIsCheckedOnLeaving()
-    {
-        Ui ui;
+        QVERIFY2(box->text() == "0" && ui.beeps == 6, qPrintable(box->text()));
+        // Checked on leaving.
         C<QRadioButton>(ui.W(), "rbSearchStyle_1")->setChecked(true);
         ui.W()->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(ui.W()));
@@ -371,24 +303,17 @@ private Q_SLOTS:
         from->setFocus();
         from->setText("1.2.30");
         QTest::keyClick(from, Qt::Key_Tab);
-        QVERIFY(to->hasFocus());
-        QCOMPARE(from->text(), QStringLiteral("01.02.1930"));
         QCoreApplication::processEvents();
-        QVERIFY(ui.inst.Messages().Entries().isEmpty());
+        QVERIFY(to->hasFocus() && from->text() == "01.02.1930" && ui.inst.Messages().Entries().isEmpty());
         from->setFocus();
-
-        // Not a date, and not even one in the box it went to: one message, and
-        // the focus comes back without judging that box.
+        // Not a date, nor one in the box it went to: one message, and the
+        // focus comes back without judging that box.
         to->clear();
-        for (const QString& wrong : {QStringLiteral("31.2.2024"), QString()}) {
-            ui.inst.Messages().Clear();
-            from->setText(wrong);
-            QTest::keyClick(from, Qt::Key_Tab);
-            QCoreApplication::processEvents();
-            QCOMPARE(ui.Critical(), QStringList{"Ungültiger Datums-Eintrag.\r\n\r\nBitte korrigieren."});
-            QVERIFY(from->hasFocus());
-            QCOMPARE(from->text(), wrong);
-        }
+        from->setText("31.2.2024");
+        QTest::keyClick(from, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(ui.Critical(), QStringList{"Ungültiger Datums-Eintrag.\r\n\r\nBitte korrigieren."});
+        QVERIFY(from->hasFocus() && from->text() == "31.2.2024");
         // Pressing a preset meanwhile mends the box: no message.
         ui.inst.Messages().Clear();
         from->setText("7");
@@ -420,7 +345,8 @@ private Q_SLOTS:
         };
         for (const auto& row : table) {
             ui.Search(row.search, 1);
-            ui.SelectRow(row.row);
+            auto* list = C<QListView>(ui.W(), "lbModels");
+            list->setCurrentIndex(list->model()->index(row.row, 0));
             const QByteArray name = row.search.toUtf8();
             QCOMPARE(Text(ui.W(), "lblResult_0"), row.file);
             QCOMPARE(sentence->text(), row.sentence);
@@ -449,10 +375,7 @@ private Q_SLOTS:
         const QPoint second = list->visualRect(list->model()->index(1, 0)).center();
         QTest::mouseClick(list->viewport(), Qt::RightButton, Qt::NoModifier, second);
         auto* menu = C<QMenu>(ui.W(), "mnuPop");
-        QVERIFY(menu->isVisible());
-        QCOMPARE(menu->actions().size(), 1);
-        QCOMPARE(menu->actions().first()->text(), QStringLiteral("Kopie in die Zwischenablage"));
-        QCOMPARE(list->currentIndex().row(), 0);
+        QVERIFY(menu->isVisible() && list->currentIndex().row() == 0);
         menu->hide();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second);
         QCOMPARE(Text(ui.W(), "lblResult_0"), QStringLiteral("\\immobilien\\stadt\\haus2.gsb"));
@@ -463,14 +386,10 @@ private Q_SLOTS:
         Ui ui;
         ui.Search("haus", 0, 1);   // by ini name: haus2 has no ini file
         QLabel* notice = C<QLabel>(ui.W(), "lblError");
-        QVERIFY(notice->isVisible() && C(ui.W(), "cmdIni")->isVisible() && C(ui.W(), "lblErrBG")->isVisible());
-        QCOMPARE(notice->text(), QStringLiteral("1 ini-Datei wird vermisst\n"));
-
+        QVERIFY(notice->isVisible() && C(ui.W(), "cmdIni")->isVisible());
         C<QComboBox>(ui.W(), "cbLang")->setCurrentIndex(0);   // ENG
         QCOMPARE(Place(ui.W()), QStringLiteral("Buildings\n-- Houses\n-- -- Town house"));
-        QVERIFY(!notice->isVisible() && !C(ui.W(), "cmdIni")->isVisible());
-        QCOMPARE(Rows(ui.W()).size(), 3);   // the list itself is not searched again
-
+        QVERIFY(!notice->isVisible() && Rows(ui.W()).size() == 3);   // the list is not searched again
         // The next search counts in English: the oak and the hut have no English name.
         ui.Search("eiche", 1, 2);
         QCOMPARE(notice->text(), QStringLiteral("1 ini-Datei wird vermisst\n\n"
@@ -478,40 +397,24 @@ private Q_SLOTS:
         QVERIFY(ui.Critical().isEmpty());
     }
 
-    void pathLabelIsPlainTextAlignedByLength()
+    void pathLabelAndTheLongestList()
     {
         Ui ui;
         const QString deep = "Sehr\\" + QString(20, 'x') + "\\Lange\\" + QString(40, 'y') + "\\";
         ui.inst.WriteText("Categories/Models.ini", "[Haeuser]\nFile1=\\" + deep + "lang.gsb\nFile2=\\a\\<i>kurz.gsb\n");
         QLabel* path = C<QLabel>(ui.W(), "lblResult_0");
+        C<QAction>(ui.W(), "mnuPopClipbrd")->trigger();   // right after start: the heading alone
+        QCOMPARE(ui.clipboard, QStringLiteral("gsb-Datei\tPfad"));
         ui.Search("lang", 1);
         QVERIFY(path->alignment() & Qt::AlignRight);
         ui.Search("<i>kurz", 1);
         QVERIFY(path->alignment() & Qt::AlignHCenter);
-        QCOMPARE(path->text(), QStringLiteral("\\a\\<i>kurz.gsb"));
         QLabel plain;   // laid out like the same text as plain text, "<i>" included
         plain.setFont(path->font());
         plain.setTextFormat(Qt::PlainText);
         plain.setText(path->text());
         QCOMPARE(path->sizeHint(), plain.sizeHint());
-    }
-
-    void copiesTheWholeResult()
-    {
-        Ui ui;
-        QAction* copy = C<QAction>(ui.W(), "mnuPopClipbrd");
-        copy->trigger();   // right after start: the heading alone
-        QCOMPARE(ui.clipboard, QStringLiteral("gsb-Datei\tPfad"));
-        ui.Search("baum");
-        copy->trigger();
-        QCOMPARE(ui.clipboard, QStringLiteral("gsb-Datei\tPfad\r\nhaus_baum.gsb\t\\lselemente\\baum\\"
-                                              "\r\nhaus_baum.gsb\t\\lselemente\\baum\\"));
-        QVERIFY(QGuiApplication::overrideCursor() == nullptr);
-    }
-
-    void listShowsAtMost65535RowsButCountsAll()
-    {
-        Ui ui;
+        // The list shows at most 65535 rows but counts and copies all.
         constexpr int kModels = 70000;
         QString index = "[Viele]\n";
         for (int i = 0; i < kModels; ++i)
@@ -524,7 +427,7 @@ private Q_SLOTS:
         QCOMPARE(Text(ui.W(), "lblCount"), QStringLiteral("70000 Modelle"));
         C<QAction>(ui.W(), "mnuPopClipbrd")->trigger();
         QCOMPARE(ui.clipboard.count("\r\n"), kModels);
-        QVERIFY(ui.clipboard.endsWith("m69999.gsb\t\\viele\\"));
+        QVERIFY(ui.clipboard.endsWith("m69999.gsb\t\\viele\\") && !QGuiApplication::overrideCursor());
     }
 
     void buttonsToggleTheSideWindows()
@@ -536,15 +439,11 @@ private Q_SLOTS:
         mod2->click();
         preview->click();
         QVERIFY(ui.W()->Mod2() && ui.W()->Vorschau());
-        QCOMPARE(mod2->text(), QStringLiteral("&mod2-Liste  <<"));
         QCOMPARE(preview->text(), QStringLiteral("&Vorschau  <<"));
         mod2->click();
         QVERIFY(!ui.W()->Mod2());
-        QCOMPARE(mod2->text(), QStringLiteral("&mod2-Liste  >>"));
         ui.W()->close();   // closing the main window closes what it owns
-        QVERIFY(!ui.W()->Vorschau());
-        QCOMPARE(preview->text(), QStringLiteral("&Vorschau  >>"));
-        QVERIFY(ui.Critical().isEmpty());
+        QVERIFY(!ui.W()->Vorschau() && preview->text() == "&Vorschau  >>");
     }
 
     void dropsReplaceOrExtendAndIgnoreWhatIsNoFile()
@@ -612,23 +511,6 @@ private Q_SLOTS:
         }
     }
 
-    void namesByOtherRoutesFindTheirSections()
-    {
-        // The installation is "C:\EEP\Resourcen"; the host hands over its real
-        // path (through Z: in other letters) or one through a link.
-        Ui ui(true);
-        const QString root = ui.inst.NativeRoot().replace('/', '\\').toUpper();
-        ui.W()->StartParams("Z:" + root + "\\Immobilien\\Stadt\\haus2.gsb");
-        QCOMPARE(Rows(ui.W()), QStringList{kHaus2});
-        QCOMPARE(Text(ui.W(), "lblResult_2"), QStringLiteral("Immobilien"));
-
-        QTemporaryDir elsewhere;
-        QVERIFY(QFile::link(ui.Native("Immobilien"), elsewhere.filePath("immo")));
-        Drop(ui.List(), *Files({ui.Native("Immobilien/Stadt/haus1.gsb"), elsewhere.filePath("immo/Stadt/haus2.gsb")}));
-        QCOMPARE(Rows(ui.W()), (QStringList{kHaus1, kHaus2}));
-        QCOMPARE(Text(ui.W(), "lblResult_2"), QStringLiteral("Immobilien"));
-    }
-
     void startupStopsOrWarnsWithOneMessage()
     {
         TestInstallation inst;
@@ -637,20 +519,13 @@ private Q_SLOTS:
         const StartupEnv env(inst);
         QVERIFY(!RunStartup("ignored.gsb"));
         QCOMPARE(CriticalTexts(inst.Messages()).size(), 1);
-        QVERIFY(CriticalTexts(inst.Messages()).first().startsWith("Kann die Datei "));
         for (QWidget* top : QApplication::topLevelWidgets())   // nothing keeps the program alive
             QVERIFY(!qobject_cast<FMain*>(top) || !top->isVisible());
-
         inst.Messages().Clear();
         QVERIFY(QDir(inst.NativePath("Modelle")).removeRecursively());
         inst.WriteText("Categories/Models.ini", "[Haeuser]\nFile1=\\a\\haus.gsb\n");
-        const std::unique_ptr<FMain> window = RunStartup(QString());
-        QVERIFY(window);
-        QCOMPARE(CriticalTexts(inst.Messages()),
-                 QStringList{FormatMsg("Kann das EEP Modelle-Verzeichnis nicht finden!%mMod2-Dateien zu Objekten "
-                                       "können daher nicht angezeigt werden!")});
-        QVERIFY(!C(window.get(), "cmdMod2")->isEnabled());
-
+        const std::unique_ptr<FMain> window = RunStartup(QString());   // a warning only
+        QVERIFY(window && CriticalTexts(inst.Messages()).size() == 1 && !C(window.get(), "cmdMod2")->isEnabled());
         // Surplus "CDOut" before a "CDIn": an index error while the tree loads stops, naming no procedure.
         inst.Messages().Clear();
         inst.WriteText("Categories/Goods/index.ini", "[I]\nE=CDOut\nE=CDOut\nE=CDIn\n");
@@ -672,9 +547,6 @@ private Q_SLOTS:
         QVERIFY(inst.Messages().Entries().isEmpty());
         QCOMPARE(Text(window.get(), "lblError"), ForDisplay(ResourcenPakNotice()));
         QVERIFY(C(window.get(), "lblError")->isVisible() && C(window.get(), "cmdMod2")->isEnabled());
-        QVERIFY(!C(window.get(), "lblErrBG")->isVisible() && !C(window.get(), "cmdIni")->isVisible());
-        // The same picture as the about window's, which takes it from its owner.
-        QCOMPARE(window->windowIcon().pixmap(32, 32).toImage(), AboutPictures::KluniIcon().pixmap(32, 32).toImage());
         window->move(200, 150);
         // A log-out that asked the program to save and was then cancelled: the
         // later "&Quit" still stores the place. (The request's manager is unused.)
@@ -682,21 +554,17 @@ private Q_SLOTS:
         Q_EMIT qApp->commitDataRequest(*reinterpret_cast<QSessionManager*>(manager));
         C<QPushButton>(window.get(), "cmdEnd")->click();
         QVERIFY(!window->isVisible());
-        QCOMPARE(LoadSettingLong("MainWindow", "x", -1), 200 * perPixel);
-        QCOMPARE(LoadSettingLong("MainWindow", "y", -1), 150 * perPixel);
-
+        QCOMPARE(QPoint(LoadSettingLong("MainWindow", "x", -1), LoadSettingLong("MainWindow", "y", -1)),
+                 QPoint(200, 150) * perPixel);
         // Closed maximised, the last normal place stays.
         window = RunStartup('"' + inst.WindowsPath("Immobilien\\Stadt\\haus1.gsb") + "\" keine.txt");
         QCOMPARE(Rows(window.get()), QStringList{kHaus1});
-        QCOMPARE(Text(window.get(), "lblResult_2"), QStringLiteral("Immobilien"));
         window->showMaximized();
         window->close();
         QCOMPARE(LoadSettingLong("MainWindow", "x", -1), 200 * perPixel);
-
         // Only "x" stored: the window system places the window, then only its left edge moves.
         StoreSetting("MainWindow", "y", "-1");
         FMain partly;
-        QVERIFY(!partly.testAttribute(Qt::WA_Moved));
         partly.show();
         QVERIFY(QTest::qWaitForWindowExposed(&partly));
         QCOMPARE(partly.pos().x(), 200);
@@ -723,20 +591,17 @@ private Q_SLOTS:
         const auto start = [&] { byDate ? ui.SearchDates("01.01.2000", "31.12.2099") : ui.Search("haus", 0, 1); };
         start();
         const QStringList quickRows = Rows(ui.W());
-        QVERIFY(!quickRows.isEmpty());
         ui.Search("haus1", 1);
         const QStringList before = Rows(ui.W());
         const QString detailBefore = Text(ui.W(), "lblResult_0");
         const int historyBefore = C<QComboBox>(ui.W(), "cbModel")->count();
-
         SearchProgress::SetStepDelayForTests(150000);
         const auto restore = qScopeGuard([] { SearchProgress::SetStepDelayForTests(0); });
         start();   // back after half a second, the search still running
         auto* stop = C<QPushButton>(ui.W(), "cmdStop");
         auto* search = C<QPushButton>(ui.W(), "cmdSearch");
-        QVERIFY(stop->isVisible() && !search->isEnabled());
+        QVERIFY(stop->isVisible() && !search->isEnabled() && Rows(ui.W()) == before);
         QVERIFY2(Text(ui.W(), "lblError").contains(progress), qPrintable(Text(ui.W(), "lblError")));
-        QCOMPARE(Rows(ui.W()), before);
         search->click();   // a second search does not start
         if (stopBy == 1)
             QTest::keyClick(ui.W(), Qt::Key_Escape);
@@ -748,10 +613,8 @@ private Q_SLOTS:
             QCOMPARE(Rows(ui.W()), quickRows);
             return;
         }
-        QCOMPARE(Rows(ui.W()), before);
-        QCOMPARE(Text(ui.W(), "lblResult_0"), detailBefore);
+        QVERIFY(Rows(ui.W()) == before && Text(ui.W(), "lblResult_0") == detailBefore);
         QCOMPARE(C<QComboBox>(ui.W(), "cbModel")->count(), historyBefore);
-        QCOMPARE(Text(ui.W(), "lblCount"), QStringLiteral("1 Modell"));
         QVERIFY(Text(ui.W(), "lblError").contains(QStringLiteral("abgebrochen")));
     }
 };
