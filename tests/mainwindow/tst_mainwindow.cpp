@@ -7,6 +7,7 @@
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/Startup.h"
+#include "hostdata/CommandLine.h"
 #include "hostdata/SearchProgress.h"
 #include "platformui/Twips.h"
 #include "startup/modMain.h"
@@ -26,6 +27,8 @@
 #include <QSessionManager>
 #include <QTemporaryDir>
 #include <QUrl>
+#include <QFile>
+#include <QProcess>
 #include <QtTest>
 
 #include <memory>
@@ -144,6 +147,41 @@ struct StartupEnv {
     ScopedEnv wine{"WINEPREFIX", prefix.path().toLocal8Bit()};
     ScopedEnv resBase;
 };
+
+// The value of a key in a group of a desktop-style file of the data folder.
+QString DesktopValue(const QString& fileName, const QString& group, const QString& key)
+{
+    QFile file(QStringLiteral(KLUNI_DATA_DIR "/") + fileName);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return QString();
+    bool inGroup = false;
+    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1Char('[')))
+            inGroup = line == QLatin1Char('[') + group + QLatin1Char(']');
+        else if (inGroup && line.startsWith(key + QLatin1Char('=')))
+            return line.mid(key.size() + 1);
+    }
+    return QString();
+}
+
+// The program's arguments as the file manager passes them: %F is one argument
+// per name (desktop entries), or, with Nemo's quoting, the quoted names put
+// into the line that is then split as a shell splits it.
+QStringList Expand(const QString& exec, const QString& quote, const QStringList& names)
+{
+    if (quote.isEmpty()) {
+        QStringList arguments = QProcess::splitCommand(exec);
+        const qsizetype at = arguments.indexOf(QStringLiteral("%F"));
+        arguments.remove(at);
+        for (qsizetype i = 0; i < names.size(); ++i)
+            arguments.insert(at + i, names[i]);
+        return arguments;
+    }
+    QStringList quoted;
+    for (const QString& name : names)
+        quoted << QLatin1Char('"') + name + QLatin1Char('"');
+    return QProcess::splitCommand(QString(exec).replace(QLatin1String("%F"), quoted.join(QLatin1Char(' '))));
+}
 
 } // namespace
 
@@ -616,6 +654,41 @@ private Q_SLOTS:
         QVERIFY(Rows(ui.W()) == before && Text(ui.W(), "lblResult_0") == detailBefore);
         QCOMPARE(C<QComboBox>(ui.W(), "cbModel")->count(), historyBefore);
         QVERIFY(Text(ui.W(), "lblError").contains(QStringLiteral("abgebrochen")));
+    }
+
+    // The command lines that file managers run from the installed desktop
+    // files (the menu entry for model files, Dolphin's and Nemo's "In Kluni
+    // suchen"), expanded as each expands them, with a name holding blanks.
+    void desktopFileCommandLinesShowTheNamedModels_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QStringList>("rows");
+        const QString neu = QStringLiteral("neu -- \\immobilien\\mit leer\\");
+        QTest::newRow("menu entry, model files") << "io.github.kluni.Kluni.desktop" << "Desktop Entry"
+            << QStringList{"Immobilien/Mit Leer/neu.gsb", "Immobilien/Stadt/haus1.gsb"} << QStringList{neu, kHaus1};
+        QTest::newRow("Dolphin, folders") << "io.github.kluni.Kluni.servicemenu.desktop"
+            << "Desktop Action searchInKluni" << QStringList{"Immobilien/Mit Leer", "LSElemente"}
+            << QStringList{neu, kHausBaum, kHausBaum};
+        QTest::newRow("Nemo, folder and file") << "io.github.kluni.Kluni.nemo_action" << "Nemo Action"
+            << QStringList{"Immobilien/Mit Leer", "Immobilien/Stadt/haus1.gsb"} << QStringList{kHaus1, neu};
+    }
+    void desktopFileCommandLinesShowTheNamedModels()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, group);
+        QFETCH(QStringList, names);
+        QFETCH(QStringList, rows);
+        Ui ui;
+        ui.inst.WriteBytes(QStringLiteral("Immobilien/Mit Leer/neu.gsb"), TestInstallation::GsbBytes({}));
+        for (QString& name : names)
+            name = ui.Native(name);
+        QStringList arguments = Expand(DesktopValue(file, group, QStringLiteral("Exec")),
+                                       DesktopValue(file, group, QStringLiteral("Quote")), names);
+        QCOMPARE(arguments.takeFirst(), QStringLiteral("kluni"));
+        ui.W()->StartParams(CommandLine::NamesFromArguments(arguments));
+        QCOMPARE(Rows(ui.W()), rows);
     }
 };
 
