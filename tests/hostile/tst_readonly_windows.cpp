@@ -3,7 +3,7 @@
 // preview open, all four category languages, the clipboard copy and closing.
 // The installation's snapshot must be the same afterwards.
 #include "ControlLookup.h"
-#include "ReadOnlyInstallation.h"
+#include "HostileSupport.h"
 #include "ScopedEnv.h"
 
 #include "mainwindow/FMain.h"
