@@ -110,19 +110,6 @@ TEST(CIniFile, LongFilesAcrossReadBuffers)
     EXPECT_EQ(Holding(ReadBytes(text, "haus"), "haus"), expected);
 }
 
-TEST(CIniFile, NeedleFilterKeepsExactlyTheEntriesHoldingIt)
-{
-    const QByteArray fixed = "[Kein Haus]\r\n  [Zwei]\r\nFile1=\\A\\HAUS.gsb\r\nFile2=\\a\\Maus.gsb\r\n"
-                             "\tFile3=h\xC4user\r\nFile4=H\xE4user\r\n\t[x]=1\r\n";
-    EXPECT_EQ(ReadBytes(fixed, "haus"), QStringList({"[Kein Haus]", "[Zwei]", "Zwei|File1=\\A\\HAUS.gsb"}));
-    EXPECT_EQ(ReadBytes(fixed, "häu"), QStringList({"[Kein Haus]", "[Zwei]", "Zwei|\tFile3=hÄuser", "Zwei|File4=Häuser"}));
-    // Text that no lower-cased value holds: upper case, a character outside Windows-1252.
-    EXPECT_EQ(ReadBytes(fixed, "HAUS"), QStringList({"[Kein Haus]", "[Zwei]"}));
-    EXPECT_EQ(ReadBytes(fixed, "ł"), QStringList({"[Kein Haus]", "[Zwei]"}));
-    EXPECT_EQ(ReadBytes(fixed, "").size(), 7);
-
-}
-
 TEST(CIniFile, OpensOnlyOrdinaryFilesAndReadsModelNames)
 {
     TestInstallation inst;
