@@ -3,7 +3,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run bench fuzz sanitize clean
+.PHONY: all deps configure build test run package bench fuzz sanitize clean
 
 all: build
 
@@ -24,6 +24,12 @@ run: build
 
 clean:
 	rm -rf $(BUILD)
+
+# The Debian package kluni_<version>_<arch>.deb in $(BUILD), checked after it is built.
+package: build
+	@scripts/install-deps package
+	@cd $(BUILD) && cpack -G DEB >/dev/null
+	@scripts/check-package $(BUILD)
 
 # Fuzzing: clang + libFuzzer with ASan/UBSan in its own build directory; builds
 # every target and runs each one for FUZZ_SECONDS.

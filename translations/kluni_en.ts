@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>CliCommands</name>
+    <message>
+        <source>Den EEP-Ordner &quot;Resourcen&quot; nennt die Option --resbase PFAD.</source>
+        <translation>Name EEP&apos;s &quot;Resourcen&quot; folder with the option --resbase PATH.</translation>
+    </message>
+</context>
+<context>
     <name>CliMain</name>
     <message>
         <source>kluni-cli: %1
@@ -454,6 +461,18 @@ Exit status: 0 with a result, 1 when nothing was found,
         <source>&amp;Quit</source>
         <translation>&amp;Quit</translation>
     </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Esc oder &quot;Abbrechen&quot; beendet die Suche.</source>
+        <translation>Esc or &quot;Cancel&quot; stops the search.</translation>
+    </message>
+    <message>
+        <source>Die Suche wurde abgebrochen; die Liste ist unverändert.</source>
+        <translation>The search was stopped; the list is unchanged.</translation>
+    </message>
 </context>
 <context>
     <name>FMod2</name>
@@ -575,6 +594,40 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
 </context>
 <context>
+    <name>QtFolderChooser</name>
+    <message>
+        <source>Suchen in:</source>
+        <translation>Look in:</translation>
+    </message>
+    <message>
+        <source>Ordner:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>&amp;Wählen</source>
+        <translation>&amp;Choose</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ResBaseChoice</name>
+    <message>
+        <source>EEP-Ordner &quot;Resourcen&quot; wählen</source>
+        <translation>Choose EEP&apos;s &quot;Resourcen&quot; folder</translation>
+    </message>
+    <message>
+        <source>Kluni findet EEP nicht von selbst.%nBitte wählen Sie den EEP-Ordner &quot;Resourcen&quot;, der die Datei &quot;Categories\Models.ini&quot; enthält,%nzum Beispiel in einem Wine-Präfix (~/.wine/drive_c/.../EEP6/Resourcen) oder in einer kopierten EEP-Installation.%nVersteckte Ordner wie ~/.wine und ~/.local/share werden mit angezeigt.</source>
+        <translation>Kluni cannot find EEP by itself.%nPlease choose EEP&apos;s &quot;Resourcen&quot; folder, the one that holds the file &quot;Categories\Models.ini&quot;,%nfor example in a Wine prefix (~/.wine/drive_c/.../EEP6/Resourcen) or in a copied EEP installation.%nHidden folders such as ~/.wine and ~/.local/share are shown too.</translation>
+    </message>
+    <message>
+        <source>Der Ordner%m%1%mist kein EEP-Ordner &quot;Resourcen&quot;: Ihm fehlt die Datei &quot;Categories\Models.ini&quot;.%mBitte wählen Sie den Ordner &quot;Resourcen&quot; Ihrer EEP-Installation.</source>
+        <translation>The folder%m%1%mis not an EEP &quot;Resourcen&quot; folder: it lacks the file &quot;Categories\Models.ini&quot;.%mPlease choose the &quot;Resourcen&quot; folder of your EEP installation.</translation>
+    </message>
+</context>
+<context>
     <name>ResultTexts</name>
     <message>
         <source>%1 Modelle</source>
@@ -615,6 +668,21 @@ Exit status: 0 with a result, 1 when nothing was found,
     <message>
         <source>gsb-Datei%tPfad</source>
         <translation>gsb file%tpath</translation>
+    </message>
+</context>
+<context>
+    <name>SearchProgress</name>
+    <message>
+        <source>Suche läuft: %1 von %2 Verzeichnissen durchsucht ...</source>
+        <translation>Searching: %1 of %2 folders searched ...</translation>
+    </message>
+    <message>
+        <source>Suche läuft: %1 von %2 Modelldateien geprüft ...</source>
+        <translation>Searching: %1 of %2 model files checked ...</translation>
+    </message>
+    <message>
+        <source>Suche läuft: %1 Modelleinträge geprüft ...</source>
+        <translation>Searching: %1 model entries checked ...</translation>
     </message>
 </context>
 <context>

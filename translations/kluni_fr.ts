@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>CliCommands</name>
+    <message>
+        <source>Den EEP-Ordner &quot;Resourcen&quot; nennt die Option --resbase PFAD.</source>
+        <translation>Indiquez le dossier « Resourcen » d&apos;EEP avec l&apos;option --resbase CHEMIN.</translation>
+    </message>
+</context>
+<context>
     <name>CliMain</name>
     <message>
         <source>kluni-cli: %1
@@ -455,6 +462,18 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
         <source>&amp;Quit</source>
         <translation>&amp;Quitter</translation>
     </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Esc oder &quot;Abbrechen&quot; beendet die Suche.</source>
+        <translation>Échap ou « Annuler » arrête la recherche.</translation>
+    </message>
+    <message>
+        <source>Die Suche wurde abgebrochen; die Liste ist unverändert.</source>
+        <translation>La recherche a été interrompue ; la liste est inchangée.</translation>
+    </message>
 </context>
 <context>
     <name>FMod2</name>
@@ -576,6 +595,40 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
 </context>
 <context>
+    <name>QtFolderChooser</name>
+    <message>
+        <source>Suchen in:</source>
+        <translation>Regarder dans :</translation>
+    </message>
+    <message>
+        <source>Ordner:</source>
+        <translation>Dossier :</translation>
+    </message>
+    <message>
+        <source>&amp;Wählen</source>
+        <translation>&amp;Choisir</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Annuler</translation>
+    </message>
+</context>
+<context>
+    <name>ResBaseChoice</name>
+    <message>
+        <source>EEP-Ordner &quot;Resourcen&quot; wählen</source>
+        <translation>Choisir le dossier « Resourcen » d&apos;EEP</translation>
+    </message>
+    <message>
+        <source>Kluni findet EEP nicht von selbst.%nBitte wählen Sie den EEP-Ordner &quot;Resourcen&quot;, der die Datei &quot;Categories\Models.ini&quot; enthält,%nzum Beispiel in einem Wine-Präfix (~/.wine/drive_c/.../EEP6/Resourcen) oder in einer kopierten EEP-Installation.%nVersteckte Ordner wie ~/.wine und ~/.local/share werden mit angezeigt.</source>
+        <translation>Kluni ne trouve pas EEP tout seul.%nVeuillez choisir le dossier « Resourcen » d&apos;EEP, celui qui contient le fichier « Categories\Models.ini »,%npar exemple dans un préfixe Wine (~/.wine/drive_c/.../EEP6/Resourcen) ou dans une copie d&apos;une installation d&apos;EEP.%nLes dossiers cachés comme ~/.wine et ~/.local/share sont affichés eux aussi.</translation>
+    </message>
+    <message>
+        <source>Der Ordner%m%1%mist kein EEP-Ordner &quot;Resourcen&quot;: Ihm fehlt die Datei &quot;Categories\Models.ini&quot;.%mBitte wählen Sie den Ordner &quot;Resourcen&quot; Ihrer EEP-Installation.</source>
+        <translation>Le dossier%m%1%mn&apos;est pas un dossier « Resourcen » d&apos;EEP : il lui manque le fichier « Categories\Models.ini ».%mVeuillez choisir le dossier « Resourcen » de votre installation d&apos;EEP.</translation>
+    </message>
+</context>
+<context>
     <name>ResultTexts</name>
     <message>
         <source>%1 Modelle</source>
@@ -616,6 +669,21 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     <message>
         <source>gsb-Datei%tPfad</source>
         <translation>fichier gsb%tchemin</translation>
+    </message>
+</context>
+<context>
+    <name>SearchProgress</name>
+    <message>
+        <source>Suche läuft: %1 von %2 Verzeichnissen durchsucht ...</source>
+        <translation>Recherche en cours : %1 dossiers parcourus sur %2 ...</translation>
+    </message>
+    <message>
+        <source>Suche läuft: %1 von %2 Modelldateien geprüft ...</source>
+        <translation>Recherche en cours : %1 fichiers de modèles vérifiés sur %2 ...</translation>
+    </message>
+    <message>
+        <source>Suche läuft: %1 Modelleinträge geprüft ...</source>
+        <translation>Recherche en cours : %1 entrées de modèles vérifiées ...</translation>
     </message>
 </context>
 <context>

@@ -85,6 +85,13 @@
     </message>
 </context>
 <context>
+    <name>CliCommands</name>
+    <message>
+        <source>Den EEP-Ordner &quot;Resourcen&quot; nennt die Option --resbase PFAD.</source>
+        <translation>Folder „Resourcen” EEP wskazuje się opcją --resbase ŚCIEŻKA.</translation>
+    </message>
+</context>
+<context>
     <name>CliMain</name>
     <message>
         <source>kluni-cli: %1
@@ -454,6 +461,18 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
         <source>&amp;Quit</source>
         <translation>&amp;Zakończ</translation>
     </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Esc oder &quot;Abbrechen&quot; beendet die Suche.</source>
+        <translation>Esc lub „Anuluj” przerywa wyszukiwanie.</translation>
+    </message>
+    <message>
+        <source>Die Suche wurde abgebrochen; die Liste ist unverändert.</source>
+        <translation>Wyszukiwanie przerwano; lista nie została zmieniona.</translation>
+    </message>
 </context>
 <context>
     <name>FMod2</name>
@@ -575,6 +594,40 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     </message>
 </context>
 <context>
+    <name>QtFolderChooser</name>
+    <message>
+        <source>Suchen in:</source>
+        <translation>Szukaj w:</translation>
+    </message>
+    <message>
+        <source>Ordner:</source>
+        <translation>Folder:</translation>
+    </message>
+    <message>
+        <source>&amp;Wählen</source>
+        <translation>&amp;Wybierz</translation>
+    </message>
+    <message>
+        <source>Abbrechen</source>
+        <translation>Anuluj</translation>
+    </message>
+</context>
+<context>
+    <name>ResBaseChoice</name>
+    <message>
+        <source>EEP-Ordner &quot;Resourcen&quot; wählen</source>
+        <translation>Wybierz folder „Resourcen” EEP</translation>
+    </message>
+    <message>
+        <source>Kluni findet EEP nicht von selbst.%nBitte wählen Sie den EEP-Ordner &quot;Resourcen&quot;, der die Datei &quot;Categories\Models.ini&quot; enthält,%nzum Beispiel in einem Wine-Präfix (~/.wine/drive_c/.../EEP6/Resourcen) oder in einer kopierten EEP-Installation.%nVersteckte Ordner wie ~/.wine und ~/.local/share werden mit angezeigt.</source>
+        <translation>Kluni nie potrafi sam odnaleźć EEP.%nWybierz folder „Resourcen” EEP, w którym jest plik „Categories\Models.ini”,%nna przykład w prefiksie Wine (~/.wine/drive_c/.../EEP6/Resourcen) lub w skopiowanej instalacji EEP.%nUkryte foldery, takie jak ~/.wine i ~/.local/share, są również widoczne.</translation>
+    </message>
+    <message>
+        <source>Der Ordner%m%1%mist kein EEP-Ordner &quot;Resourcen&quot;: Ihm fehlt die Datei &quot;Categories\Models.ini&quot;.%mBitte wählen Sie den Ordner &quot;Resourcen&quot; Ihrer EEP-Installation.</source>
+        <translation>Folder%m%1%mnie jest folderem „Resourcen” EEP: brakuje w nim pliku „Categories\Models.ini”.%mWybierz folder „Resourcen” swojej instalacji EEP.</translation>
+    </message>
+</context>
+<context>
     <name>ResultTexts</name>
     <message>
         <source>%1 Modelle</source>
@@ -615,6 +668,21 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     <message>
         <source>gsb-Datei%tPfad</source>
         <translation>plik gsb%tścieżka</translation>
+    </message>
+</context>
+<context>
+    <name>SearchProgress</name>
+    <message>
+        <source>Suche läuft: %1 von %2 Verzeichnissen durchsucht ...</source>
+        <translation>Wyszukiwanie: przeszukano %1 z %2 folderów ...</translation>
+    </message>
+    <message>
+        <source>Suche läuft: %1 von %2 Modelldateien geprüft ...</source>
+        <translation>Wyszukiwanie: sprawdzono %1 z %2 plików modeli ...</translation>
+    </message>
+    <message>
+        <source>Suche läuft: %1 Modelleinträge geprüft ...</source>
+        <translation>Wyszukiwanie: sprawdzono %1 wpisów modeli ...</translation>
     </message>
 </context>
 <context>

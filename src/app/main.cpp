@@ -2,8 +2,10 @@
 
 #include "mainwindow/FMain.h"
 #include "mainwindow/Startup.h"
+#include "platform/FolderChooser.h"
 #include "platform/MessageSink.h"
 #include "platform/ProcessCommandLine.h"
+#include "platformui/QtFolderChooser.h"
 #include "platformui/QtMessageSink.h"
 #include "sidewindows/AboutPictures.h"
 #include "startup/InterfaceLanguage.h"
@@ -17,9 +19,14 @@ int main(int argc, char* argv[])
     InterfaceLanguage::Install(InterfaceLanguage::FromSystem(), true);
     // One icon for the taskbar, the main window and every side window.
     QApplication::setWindowIcon(AboutPictures::KluniIcon());
+    // Lets the desktop match the windows with the menu entry (icon, name).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.kluni.Kluni"));
 
     QtMessageSink messages;
     MessageSink::Install(&messages);
+    // Where no registry names EEP's folder, start-up asks for it.
+    QtFolderChooser folders;
+    FolderChooser::Install(&folders);
 
     // Windows keeps the command line as one string, split as the program's
     // own rule says; elsewhere each argument is one name already.
@@ -27,6 +34,7 @@ int main(int argc, char* argv[])
     const std::unique_ptr<FMain> window =
         commandLine ? RunStartup(*commandLine) : RunStartup(app.arguments().mid(1));
     const int status = window ? app.exec() : 1;
+    FolderChooser::Install(nullptr);
     MessageSink::Install(nullptr);
     return status;
 }

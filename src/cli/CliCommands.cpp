@@ -61,8 +61,13 @@ bool CliCommands::OpenInstallation(const QString& resBaseArgument, const QString
         SetResBaseOverride(CliPaths::ResBaseFromArgument(resBaseArgument));
     gMod.gtNameKey = nameKey;
     QString pakNotice;
-    if (!CheckInstallation(&pakNotice))
+    if (!CheckInstallation(&pakNotice)) {
+        // The tool never asks for the folder; it says how to name it.
+        if (gMod.gtResBase.isEmpty())
+            MessageSink::Current().Plain(QCoreApplication::translate(
+                "CliCommands", "Den EEP-Ordner \"Resourcen\" nennt die Option --resbase PFAD."));
         return false;
+    }
     if (!pakNotice.isEmpty())
         MessageSink::Current().Plain(pakNotice);
     if (resourcenPak != nullptr)

@@ -1,35 +1,25 @@
 #include "hostdata/CCategories.h"
 
 #include "hostdata/CIniFile.h"
+#include "hostdata/CategoryTreeLoader.h"
 #include "platform/HostPath.h"
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QCoreApplication>
-#include <limits>
+#include <QThread>
+#include <array>
+#include <atomic>
+#include <thread>
+#include <vector>
 
 namespace {
-
-constexpr qint16 kMax16 = std::numeric_limits<qint16>::max();
-constexpr qint16 kMin16 = std::numeric_limits<qint16>::min();
 
 const QString& PlaceholderTemplate()
 {
     static const QString tpl = QStringLiteral("? ? ( --> %1)");
     return tpl;
-}
-
-// Removes leading and trailing space characters (only spaces, not tabs).
-QString TrimSpaces(const QString& text)
-{
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text.at(first) == QLatin1Char(' '))
-        ++first;
-    while (last > first && text.at(last - 1) == QLatin1Char(' '))
-        --last;
-    return (first == 0 && last == text.size()) ? text : text.mid(first, last - first);
 }
 
 } // namespace
@@ -45,19 +35,21 @@ CCategories::CCategories()
           QStringLiteral("Track_objects_track"), QCoreApplication::translate("CCategories", "Schieneneditor"),
           QStringLiteral("Track_objects_tram"), QCoreApplication::translate("CCategories", "Straßenbahnverkehr"),
           QStringLiteral("Track_objects_waterway"), QCoreApplication::translate("CCategories", "Wasserwege")},
-      m_trees(kEditorCount),
-      m_parentStack{-1}
+      m_trees(kEditorCount)
 {
 }
 
-bool CCategories::Init()
+bool CCategories::Init(int threads)
 {
     m_filterIndex.clear();
     m_filterIndexBuilt = false;
-    LookupCacheScope cache;
-    for (qint16 i = 0; i < kEditorCount; ++i)
-        LoadEditor(i);
+    LoadTrees(threads);
     return true;
+}
+
+QString CCategories::Placeholder(const QString& name)
+{
+    return FormatMsg(PlaceholderTemplate(), {name});
 }
 
 QString CCategories::CatName(qint16 piIdx) const
@@ -101,7 +93,7 @@ CategoryPlace CCategories::FindModel(const QString& ptFilter, const QString& ptG
         if (name.isEmpty()) {
             const QString last = LastPathPart(ptGsb);
             const QString stem = last.size() >= 4 ? last.chopped(4) : QString();
-            name = FormatMsg(PlaceholderTemplate(), {stem + QStringLiteral(".ini")});
+            name = Placeholder(stem + QStringLiteral(".ini"));
         }
         place.editor = e;
         place.categories = ChainUpFrom(e, j);
@@ -129,104 +121,50 @@ QStringList CCategories::ChainUpFrom(qint16 editor, qint16 j) const
     return chain;
 }
 
-void CCategories::LoadEditor(qint16 i)
+// The trees do not depend on each other: each is read by a loader of its own,
+// several at once. A tree's error is thrown only after the trees before it
+// are in place, and the trees after it stay as they were: the same outcome as
+// reading them one by one. Reading them issues no messages.
+void CCategories::LoadTrees(int threads)
 {
-    m_depth = 0;
-    m_parentStack[0] = -1;
-    m_trees[i].clear();
-    qint16 lastFirst = 0;
-
-    const QString dir = JoinPath(gMod.gtCategoriesDir, EditorDir(i));
-    CIniFile index;
-    if (!index.Init(JoinPath(dir, QStringLiteral("index.ini"))))
+    std::array<LoadedTree, kEditorCount> loaded;
+    const auto load = [this, &loaded](qint16 i) {
+        LookupCacheScope cache;
+        try {
+            CategoryTreeLoader(JoinPath(gMod.gtCategoriesDir, EditorDir(i)), gMod.gtNameKey, gMod.gtCategoriesDir)
+                .Load(loaded[size_t(i)].nodes);
+        } catch (...) {
+            loaded[size_t(i)].error = std::current_exception();
+        }
+    };
+    if (threads <= 0)
+        threads = QThread::idealThreadCount();
+    if (threads <= 1) {
+        for (qint16 i = 0; i < kEditorCount; ++i) {
+            load(i);
+            Commit(i, loaded[size_t(i)]);
+        }
         return;
-
-    static const QString cdIn = QStringLiteral("CDIn");
-    static const QString cdOut = QStringLiteral("CDOut");
-    while (true) {
-        index.NextEntry();
-        if (index.IsEof())
-            break;
-        if (!index.IsEntry())
-            continue;
-        const QString& value = index.EntryValue();
-        if (value == cdIn) {
-            PushParent(lastFirst);
-        } else if (value == cdOut) {
-            PopParent();
-        } else {
-            if (m_depth < 0)
-                m_depth = 0;
-            lastFirst = qint16(m_trees[i].size());
-            LoadCategoryFile(i, JoinPath(dir, value));
-        }
     }
+    HostPath::DriveTable();   // built here, only read by the workers
+    std::atomic<int> next{0};
+    const auto work = [&] {
+        for (int i = next++; i < kEditorCount; i = next++)
+            load(qint16(i));
+    };
+    std::vector<std::thread> workers;
+    for (int t = 1; t < qMin(threads, int(kEditorCount)); ++t)
+        workers.emplace_back(work);
+    work();
+    for (std::thread& worker : workers)
+        worker.join();
+    for (qint16 i = 0; i < kEditorCount; ++i)
+        Commit(i, loaded[size_t(i)]);
 }
 
-void CCategories::LoadCategoryFile(qint16 i, const QString& path)
+void CCategories::Commit(qint16 i, LoadedTree& tree)
 {
-    CIniFile file;
-    if (!file.Init(path))
-        return;
-
-    static const QString filterKey = QStringLiteral("FilterSection");
-    QVector<CategoryNode>& nodes = m_trees[i];
-    qint32 sections = 0;
-    qsizetype current = -1;   // entries before the first section are ignored
-    while (true) {
-        file.NextEntry();
-        if (file.IsEof()) {
-            PopParent();
-            return;
-        }
-        if (file.IsSection()) {
-            AddNode(i);
-            current = nodes.size() - 1;
-            nodes[current].Parent = StackTop();
-            if (++sections == 1)
-                PushParent(qint16(current));
-        } else if (file.IsEntry() && current >= 0) {
-            if (file.EntryNameIs(gMod.gtNameKey)) {
-                QString value = TrimSpaces(file.EntryValue());
-                if (value.isEmpty())
-                    value = FormatMsg(PlaceholderTemplate(), {path.mid(gMod.gtCategoriesDir.size())});
-                nodes[current].Name = value;
-            } else if (file.EntryNameIs(filterKey)) {
-                nodes[current].Filter = file.EntryValue();
-            }
-        }
-    }
-}
-
-void CCategories::AddNode(qint16 i)
-{
-    if (m_trees[i].size() >= kMax16)
-        throw KluniError::Overflow();
-    m_trees[i].append(CategoryNode());
-}
-
-void CCategories::PushParent(qint16 node)
-{
-    if (m_depth == kMax16)
-        throw KluniError::Overflow();
-    ++m_depth;
-    if (m_depth < 0)
-        throw KluniError::SubscriptOutOfRange();
-    if (m_depth >= m_parentStack.size())
-        m_parentStack.resize(m_depth + 1);
-    m_parentStack[m_depth] = node;
-}
-
-void CCategories::PopParent()
-{
-    if (m_depth == kMin16)
-        throw KluniError::Overflow();
-    --m_depth;
-}
-
-qint16 CCategories::StackTop() const
-{
-    if (m_depth < 0 || m_depth >= m_parentStack.size())
-        throw KluniError::SubscriptOutOfRange();
-    return m_parentStack[m_depth];
+    m_trees[i] = std::move(tree.nodes);
+    if (tree.error)
+        std::rethrow_exception(tree.error);
 }

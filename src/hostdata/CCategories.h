@@ -6,6 +6,8 @@
 #include <QVector>
 #include <QtGlobal>
 
+struct LoadedTree;
+
 struct CategoryNode {
     qint16 Parent = -1;
     QString Filter;
@@ -29,9 +31,12 @@ struct CategoryPlace {
 class CCategories {
 public:
     CCategories();
-    // (Re)loads all nine trees. Throws KluniError on a 16-bit overflow or a
-    // parent-stack index below 0.
-    bool Init();
+    // (Re)loads all nine trees, on up to threads threads (0: as many as the
+    // machine has cores; 1: one after the other on this thread). Throws
+    // KluniError on a 16-bit overflow or a parent-stack index below 0.
+    bool Init(int threads = 0);
+    // The name shown for a category or model without one.
+    static QString Placeholder(const QString& name);
     // German display name of an editor; KluniError (subscript) outside 0..8.
     QString CatName(qint16 piIdx) const;
     CategoryPlace FindModel(const QString& ptFilter, const QString& ptGsb) const;
@@ -41,12 +46,9 @@ public:
     const QVector<CategoryNode>& Nodes(qint16 editor) const { return m_trees[editor]; }
 
 private:
-    void LoadEditor(qint16 i);
-    void LoadCategoryFile(qint16 i, const QString& path);
-    void AddNode(qint16 i);
-    void PushParent(qint16 node);
-    void PopParent();
-    qint16 StackTop() const;
+    void LoadTrees(int threads);
+    // Takes a loaded tree; rethrows the error that ended it.
+    void Commit(qint16 i, LoadedTree& tree);
     // Category names from node j up to its top-level category, top first.
     QStringList ChainUpFrom(qint16 editor, qint16 j) const;
 
@@ -62,8 +64,6 @@ private:
 
     QStringList m_editorTable;          // 18 strings: directory, display name
     QVector<QVector<CategoryNode>> m_trees;
-    QVector<qint16> m_parentStack;
-    qint16 m_depth = 0;
     mutable QHash<QString, NodeRef> m_filterIndex;
     mutable bool m_filterIndexBuilt = false;
 };

@@ -7,6 +7,7 @@
 #include "startup/ModuleState.h"
 
 #include <QCoreApplication>
+#include <QtAlgorithms>
 #include <algorithm>
 #include <functional>
 #include <cstring>
@@ -231,24 +232,77 @@ void CIniFile::SkipEntriesWithout(const QString& lowerText)
         byLower[static_cast<unsigned char>(needle[i])] = k - 1 - i;
     for (int b = 0; b < 256; ++b)
         m_shift[size_t(b)] = byLower[tables.lowerByte[b]];
+    m_endSpellings = Spellings(uchar(needle.front()), m_firstSpellings) &&
+                     Spellings(uchar(needle.at(k / 2)), m_midSpellings) && Spellings(uchar(needle.back()), m_lastSpellings);
     m_nextHit = -1;
 }
 
+// The bytes whose lower case is lower, when there are at most two (the one
+// byte twice when it has no other case).
+bool CIniFile::Spellings(unsigned char lower, std::array<unsigned char, 2>& spellings)
+{
+    int found = 0;
+    spellings.fill(lower);
+    for (int b = 0; b < 256; ++b) {
+        if (Tables().lowerByte[b] == lower && b != lower) {
+            if (++found > 1)
+                return false;
+            spellings[1] = static_cast<unsigned char>(b);
+        }
+    }
+    return true;
+}
+
 // First place of the needle in [data, data + size), the bytes compared in
-// lower case; -1 for none. Horspool's search: it skips ahead by up to the
-// needle's length per step, where lower-casing the bytes first and looking
-// for the needle's first byte touched every byte twice.
+// lower case; -1 for none. Sixteen places at a time are first checked for the
+// needle's first, middle and last bytes (in either case) and only those that
+// have all three are compared in full; the rest, and needles whose end bytes have more
+// than two spellings, go through Horspool's search, which skips ahead by up
+// to the needle's length per step.
 qsizetype CIniFile::FindNeedle(const char* data, qsizetype size) const
 {
     const unsigned char* lower = Tables().lowerByte;
     const auto* bytes = reinterpret_cast<const unsigned char*>(data);
     const auto* needle = reinterpret_cast<const unsigned char*>(m_needle.constData());
     const qsizetype k = m_needle.size();
-    for (qsizetype pos = 0; pos + k <= size; pos += m_shift[bytes[pos + k - 1]]) {
+    const auto matchesAt = [&](qsizetype pos) {
         qsizetype j = k - 1;
         while (j >= 0 && lower[bytes[pos + j]] == needle[j])
             --j;
-        if (j < 0)
+        return j < 0;
+    };
+    qsizetype pos = 0;
+#if defined(__GNUC__)
+    if (m_endSpellings) {
+        using Block = unsigned char __attribute__((vector_size(16)));
+        const auto splat = [](unsigned char b) { return Block{} + b; };
+        const Block first0 = splat(m_firstSpellings[0]), first1 = splat(m_firstSpellings[1]);
+        const Block mid0 = splat(m_midSpellings[0]), mid1 = splat(m_midSpellings[1]);
+        const Block last0 = splat(m_lastSpellings[0]), last1 = splat(m_lastSpellings[1]);
+        for (; pos + k - 1 + 16 <= size; pos += 16) {
+            Block head;
+            Block middle;
+            Block tail;
+            std::memcpy(&head, bytes + pos, 16);
+            std::memcpy(&middle, bytes + pos + k / 2, 16);
+            std::memcpy(&tail, bytes + pos + k - 1, 16);
+            const Block hits = ((head == first0) | (head == first1)) & ((middle == mid0) | (middle == mid1)) &
+                               ((tail == last0) | (tail == last1));
+            quint64 halves[2];
+            std::memcpy(halves, &hits, 16);
+            for (int h = 0; h < 2; ++h) {
+                for (quint64 bits = halves[h]; bits != 0;) {
+                    const int byte = int(qCountTrailingZeroBits(bits) / 8);
+                    if (matchesAt(pos + 8 * h + byte))
+                        return pos + 8 * h + byte;
+                    bits &= ~(quint64(0xff) << (8 * byte));
+                }
+            }
+        }
+    }
+#endif
+    for (; pos + k <= size; pos += m_shift[bytes[pos + k - 1]]) {
+        if (matchesAt(pos))
             return pos;
     }
     return -1;
@@ -280,6 +334,8 @@ bool CIniFile::ReadLine()
                 continue;
             }
         }
+        if (!partial && SkipToCandidateLine())
+            continue;
         const char* start = data + m_bufferPos;
         const qsizetype available = m_bufferEnd - m_bufferPos;
         const auto* cr = static_cast<const char*>(std::memchr(start, '\r', size_t(available)));
@@ -316,6 +372,38 @@ bool CIniFile::ReadLine()
 
 // False when the current line is no section header and cannot hold the
 // filter's needle. Lines that were put together from two fills are always kept.
+// Under a filter only section headers and lines that hold the needle are
+// delivered. From a line's start, the reader moves on to the line of the next
+// '[' or needle place in the buffer (or to the buffer's last line) without
+// looking at the lines between; true when it moved.
+bool CIniFile::SkipToCandidateLine()
+{
+    if (m_filter == FilterNone || m_bufferPos >= m_bufferEnd)
+        return false;
+    qsizetype limit = m_bufferEnd;
+    if (m_filter == FilterNeedle) {
+        if (m_nextHit < m_bufferPos) {
+            const qsizetype hit = FindNeedle(m_buffer + m_bufferPos, m_bufferEnd - m_bufferPos);
+            m_nextHit = hit < 0 ? m_bufferEnd : m_bufferPos + hit;
+        }
+        limit = m_nextHit;
+    }
+    const char* start = m_buffer + m_bufferPos;
+    const auto* bracket = static_cast<const char*>(std::memchr(start, '[', size_t(limit - m_bufferPos)));
+    // The line that holds the stop begins after the last CR before it.
+    const char* lineStart = bracket ? bracket : m_buffer + limit;
+    while (lineStart != start && lineStart[-1] != '\r')
+        --lineStart;
+    if (lineStart == start)
+        return false;
+    m_bufferPos = lineStart - m_buffer;
+    if (m_bufferPos == m_bufferEnd)
+        m_skipLineFeed = true;
+    else if (m_buffer[m_bufferPos] == '\n')
+        ++m_bufferPos;
+    return true;
+}
+
 bool CIniFile::LineMayHoldNeedle()
 {
     if (m_filter == FilterNone || m_lineOffset < 0)

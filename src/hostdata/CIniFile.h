@@ -62,7 +62,9 @@ private:
     qint64 ReadSource(char* data, qint64 max);
     bool FillBuffer();
     qsizetype FindNeedle(const char* data, qsizetype size) const;
+    static bool Spellings(unsigned char lower, std::array<unsigned char, 2>& spellings);
     bool ReadLine();
+    bool SkipToCandidateLine();
     bool LineMayHoldNeedle();
     void ParseLine(const char* line, qsizetype length);
     void SetSection(const char* begin, const char* end);
@@ -94,6 +96,12 @@ private:
     Filter m_filter = FilterNone;
     QByteArray m_needle;          // Windows-1252 bytes of the filter text
     std::array<qsizetype, 256> m_shift{};   // the search's shift by the byte under the needle's end
+    // The needle's first, middle and last bytes in either case, when each has
+    // at most two spellings.
+    bool m_endSpellings = false;
+    std::array<unsigned char, 2> m_firstSpellings{};
+    std::array<unsigned char, 2> m_midSpellings{};
+    std::array<unsigned char, 2> m_lastSpellings{};
     qsizetype m_nextHit = -1;     // first needle place in m_buffer from the current line on
     int m_kind = KindSection;
     // The bytes of a section, name or value: where they lie in the line, until

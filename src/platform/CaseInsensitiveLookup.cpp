@@ -107,6 +107,9 @@ struct ResolvedDir {
     ListingPtr listing;
 };
 
+// Directory listings kept at most within one lookup scope.
+constexpr qsizetype kMaxListings = 256;
+
 struct LookupCache {
     int depth = 0;
     qint64 asWrittenFound = 0;    // paths opened as written in this scope
@@ -115,9 +118,11 @@ struct LookupCache {
     QHash<QString, ResolvedDir> dirs;     // root + NUL + components -> resolved directory
 };
 
+// Each thread has its own: an operation on a worker thread keeps its listings
+// to itself.
 LookupCache& Cache()
 {
-    thread_local LookupCache cache;   // a search beside the window has its own
+    thread_local LookupCache cache;
     return cache;
 }
 
@@ -197,6 +202,13 @@ ResolvedDir& CachedParent(const QString& nativeRoot, QStringView joinedDir,
         key += QLatin1Char('\\');
     }
     LookupCache& cache = Cache();
+    // A search that opens a file in every model directory would otherwise
+    // keep the names of the whole installation: past a bound the cache starts
+    // afresh. Nothing refers into it here, between two look-ups.
+    if (cache.listings.size() >= kMaxListings) {
+        cache.listings.clear();
+        cache.dirs.clear();
+    }
     auto it = cache.dirs.find(key);
     if (it == cache.dirs.end()) {
         const QStringList parts = components();

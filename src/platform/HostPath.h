@@ -58,7 +58,8 @@ QString ToWindows(const QString& nativePath);
 
 // While an object of this class lives, directory listings read for the
 // case-insensitive lookup are kept and reused: one user operation (a search,
-// a scan) creates one. Nested scopes share the outermost cache.
+// a scan) creates one. Nested scopes share the outermost cache; the cache
+// and its scopes belong to the thread that creates them.
 class LookupCacheScope {
 public:
     LookupCacheScope();

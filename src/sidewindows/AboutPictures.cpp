@@ -1,6 +1,7 @@
 #include "sidewindows/AboutPictures.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -92,16 +93,11 @@ void DrawScales(QPainter& painter, const QRectF& body)
 
 QIcon AboutPictures::KluniIcon()
 {
-    QPixmap pixmap = Canvas(QSize(64, 64));
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(40, 90, 160));
-    painter.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-    DrawTrack(painter, 8, 56, 44);
-    DrawMagnifier(painter, QPointF(27, 26), 15, 5);
-    painter.end();
-    return QIcon(pixmap);
+    QIcon icon;
+    const QDir rendered(QStringLiteral(":/icons"));
+    for (const QString& name : rendered.entryList({QStringLiteral("kluni-*.png")}))
+        icon.addFile(rendered.filePath(name));
+    return icon;
 }
 
 QPixmap AboutPictures::KluniPicture()

@@ -1,6 +1,7 @@
 #include "sidewindows/FAbout.h"
 
 #include "platform/HostPath.h"
+#include "platform/InstallLayout.h"
 #include "platform/MessageSink.h"
 #include "sidewindows/AboutPictures.h"
 #include "startup/InterfaceLanguage.h"
@@ -38,7 +39,6 @@ QStringList VersionParts()
 
 FAbout::FAbout(QWidget* parent)
     : QDialog(parent)
-    , m_programDir(HostPath::ToWindows(QCoreApplication::applicationDirPath()))
 {
     setObjectName(QStringLiteral("FAbout"));
     setWindowTitle(tr("Info"));
@@ -116,7 +116,9 @@ void FAbout::cmdHandbook_Click()
 
 void FAbout::ShowFile(const QString& ptFile)
 {
-    const QString path = FormatMsg(QStringLiteral("%1\\%2"), {m_programDir, ptFile});
+    const QString dir =
+        m_programDir.isEmpty() ? HostPath::ToWindows(InstallLayout::DocumentationDir(ptFile)) : m_programDir;
+    const QString path = FormatMsg(QStringLiteral("%1\\%2"), {dir, ptFile});
     QString message;
     QStringList arguments{path};
     if (!FileExists(path)) {

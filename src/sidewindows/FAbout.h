@@ -21,7 +21,8 @@ public:
     // The "open" action to use (not owned; nullptr for the desktop's own).
     void SetShellOpen(ShellOpen* opener);
     // The directory ShowFile looks in (Windows form); by default the one
-    // that holds the executable.
+    // that holds the executable, or the installed documentation folder when
+    // the file is not there.
     void SetProgramDir(const QString& windowsDir);
 
 protected:

@@ -1,6 +1,7 @@
 #include "startup/modMain.h"
 
 #include "startup/ModuleState.h"
+#include "startup/ResBaseChoice.h"
 #include "startup/modRegApi.h"
 #include "startup/modTools.h"
 #include <QCoreApplication>
@@ -35,6 +36,8 @@ bool CheckInstallation(QString* pakNotice)
         pakNotice->clear();
 
     gMod.gtResBase = GetResBase();
+    if (gMod.gtResBase.isEmpty())
+        gMod.gtResBase = ResBaseChoice::Ask();
     if (gMod.gtResBase.isEmpty()) {
         StopMissingDirectory(QStringLiteral("Resourcen"));
         return false;

@@ -1,7 +1,6 @@
 #include "startup/modRegApi.h"
 
-#include "platform/HostPath.h"
-#include "startup/modTools.h"
+#include "startup/ResBaseChoice.h"
 
 QString RegReadString(RegHive hive, const QString& keyPath, const QString& valueName)
 {
@@ -21,9 +20,7 @@ QString& ResBaseOverride()
 QString ResBaseFromEnvironment()
 {
     const QString value = qEnvironmentVariable("KLUNI_RESBASE");
-    if (value.isEmpty())
-        return QString();
-    return IsAbsolutePath(value) ? value : HostPath::ToWindows(value);
+    return value.isEmpty() ? QString() : ResBaseChoice::ToWindowsForm(value);
 }
 
 } // namespace
@@ -42,6 +39,10 @@ QString GetResBase()
         if (!fromEnvironment.isEmpty())
             return fromEnvironment;
     }
-    return RegReadString(RegHive::ClassesRoot, QStringLiteral("Software\\Software Untergrund\\EEXP"),
-                         QStringLiteral("ResBase"));
+    const QString fromRegistry = RegReadString(
+        RegHive::ClassesRoot, QStringLiteral("Software\\Software Untergrund\\EEXP"), QStringLiteral("ResBase"));
+    if (!fromRegistry.isEmpty() || Registry::IsNativeRegistry())
+        return fromRegistry;
+    // The folder the user chose once, when neither names one.
+    return ResBaseChoice::Remembered();
 }

@@ -23,14 +23,15 @@ struct CliRun {
     QJsonObject Json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-// Runs kluni-cli in German with no input and no Wine prefix of the user (the
-// whole file system is drive Z:, as in TestInstallation).
+// Runs kluni-cli in German with no input, no Wine prefix and no settings of
+// the user (the whole file system is drive Z:, as in TestInstallation).
 CliRun RunCli(const QStringList& arguments)
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove("KLUNI_RESBASE");
     env.insert("LANGUAGE", "de");   // the tests read the German texts, whatever the machine's language
     env.insert("WINEPREFIX", QDir::temp().filePath("kluni-no-wine-prefix"));
+    env.insert("XDG_CONFIG_HOME", QDir::temp().filePath("kluni-no-settings"));   // no remembered EEP folder
     QProcess process;
     process.setProcessEnvironment(env);
     process.setStandardInputFile(QProcess::nullDevice());
@@ -165,6 +166,11 @@ TEST(CliCheck, AFailedCheckStopsWithItsMessage)
     EXPECT_TRUE(noModelsIni.out.isEmpty());
     EXPECT_TRUE(noModelsIni.err.contains("Kann die Datei " + empty.WindowsPath("Categories\\Models.ini") + " nicht lesen!"));
     EXPECT_TRUE(noModelsIni.err.contains("Kann das EEP Modelle-Verzeichnis nicht finden!"));
+
+    // Nothing names the folder: the tool does not ask, it names its option.
+    const CliRun unnamed = RunCli({"check"});
+    EXPECT_EQ(unnamed.exitCode, 2);
+    EXPECT_TRUE(unnamed.err.contains("Resourcen-Verzeichnis") && unnamed.err.contains("--resbase"));
 }
 
 } // namespace

@@ -154,3 +154,60 @@ TEST_F(CategoriesTest, FilterLookupEqualsPlainScan)
         }
     }
 }
+
+// The trees read side by side must equal the trees read one by one, also when
+// a tree ends in an error: the trees before it in place, the failing one as
+// far as it got, the ones after it as they were before the load.
+TEST_F(CategoriesTest, ParallelLoadEqualsLoadOneByOne)
+{
+    const QStringList faults[] = {
+        {},
+        QStringList(32768, "CDIn"),           // parent stack overflows (16 bits)
+        QStringList(32769, "CDOut"),          // depth underflows (16 bits)
+        {"CDOut", "CDOut", "CDIn"},           // parent-stack index below 0
+    };
+    const auto describe = [](const CCategories& c, int error) {
+        QStringList out{QString::number(error)};
+        for (qint16 e = 0; e < CCategories::kEditorCount; ++e)
+            for (const CategoryNode& n : c.Nodes(e))
+                out << QStringLiteral("%1 %2 %3 %4").arg(e).arg(n.Parent).arg(n.Filter, n.Name);
+        return out;
+    };
+    const auto init = [](CCategories& c, int threads) {
+        try {
+            c.Init(threads);
+        } catch (const KluniError& e) {
+            return e.Number();
+        }
+        return 0;
+    };
+    QRandomGenerator random(7);
+    CCategories oneByOne;
+    CCategories parallel;
+    for (int round = 0; round < 12; ++round) {
+        const int faulty = round == 0 ? -1 : random.bounded(CCategories::kEditorCount);
+        for (qint16 e = 0; e < CCategories::kEditorCount; ++e) {
+            const QString dir = cats.EditorDir(e);
+            QStringList index;
+            for (int f = random.bounded(6); f > 0; --f) {
+                const int pick = random.bounded(8);
+                if (pick < 2) {
+                    index << (pick == 0 ? "CDIn" : "CDOut");
+                    continue;
+                }
+                const QString file = QStringLiteral("r%1_%2.ini").arg(round).arg(f);
+                index << (pick == 2 ? "fehlt.ini" : file);
+                QStringList sections;
+                for (int s = random.bounded(4); s > 0; --s)
+                    sections << QStringLiteral("S%1_%2_%3_%4").arg(round).arg(e).arg(f).arg(s);
+                WriteCategories(dir, {file + ":" + sections.join(",")});
+            }
+            if (e == faulty)
+                index = faults[round % 4] + index;
+            WriteIndex(dir, index);
+        }
+        const int serialError = init(oneByOne, 1);
+        EXPECT_EQ(serialError != 0, round % 4 != 0 && faulty >= 0) << "round " << round;
+        EXPECT_EQ(describe(parallel, init(parallel, 4)), describe(oneByOne, serialError)) << "round " << round;
+    }
+}
