@@ -33,24 +33,16 @@ protected:
 
 TEST_F(GsbTest, ScanFindsLengthPrefixedNamesOnly)
 {
-    const QByteArray longName = "D\\" + QByteArray(298, 'x');   // 2C 01 00 00: zeros among the low bytes do not matter
     const auto padded = [](const QByteArray& text) { return QByteArray("pppp" + Prefixed(text)); };
     const struct { QByteArray bytes; QStringList names; } rows[] = {
-        {"GSB\x01" + Prefixed("Haus\\Wand.abc") + QByteArray(2, '\0'), {"Haus\\Wand.abc"}},
-        {QByteArray(4, '\x11') + Prefixed(longName), {QString(longName)}},
+        // The scan itself is compared with a plain reading in fuzz/fuzz_gsb.cpp; here the names it refuses.
         {Prefixed("Stra\xDF" "e\\\xC4rger \xA7(1).abc"), {"Straße\\Ärger §(1).abc"}},   // read as Windows-1252
-        // A backslash behind the accepted name finds it again: the scan goes on after it, never back.
-        {QByteArray("\x03\0\0\0" "a\\bx\\", 9), {"a\\b"}},
-        // Sorted without regard to case, each name once.
-        {Prefixed("b\\x") + Prefixed("A\\y") + Prefixed("B\\X") + Prefixed("c\\z") + Prefixed("a\\Y"), {"A\\y", "b\\x", "c\\z"}},
         {padded("a\\"), {}},                      // shorter than 3
         {padded("abcdef") + '\\', {}},            // no backslash inside
         {padded("C:\\dir\\x"), {}},               // drive letter
         {padded("dir/sub\\x"), {}},               // slash
         {padded("dir\\x\x01y"), {}},              // control byte
         {padded("dir\\\xE9t\xE9"), {}},           // other accented letter
-        {padded("dir\\x").left(12), {}},          // runs past the end of the file
-        {QByteArray("\x05\0\0a\\bcd", 8), {}},    // no room for a prefix before the zero
         // A huge candidate failing at its last byte, seen from every backslash inside: one pass still.
         {"pad" + QByteArray("\0\0\x10\0", 4) + QByteArray((1 << 20) - 1, '\\') + '\x01', {}},
     };
@@ -70,7 +62,6 @@ TEST_F(GsbTest, FileAndMod2States)
     gsb.ScanBytes(Prefixed("b\\x") + Prefixed("A\\y") + Prefixed("B\\X"));
     EXPECT_EQ(QList<bool>({gsb.Mod2Exists(1), gsb.Mod2Exists(2), gsb.Mod2Exists(3)}), QList<bool>({true, false, false}));
     EXPECT_EQ(gsb.CountMissing(), 1);   // "B\X" did not count again
-    EXPECT_EQ(gsb.Mod2Name(0) + '|' + gsb.Mod2Name(3), "Falscher Index für mod2-Item|Falscher Index für mod2-Item");
 
     inst.WriteBytes("leer.gsb", QByteArray());
     inst.WriteBytes("Immobilien/Haus.gsb", Prefixed("Haus\\Dach") + Prefixed("Haus\\Wand"));

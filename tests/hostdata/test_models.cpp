@@ -1,4 +1,3 @@
-#include "hostdata/CIniFile.h"
 #include "hostdata/CModels.h"
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
@@ -52,31 +51,7 @@ protected:
     TestInstallation m_inst;
 };
 
-// The catalogue rules written out plainly, as linear scans, to check the
-// indexed implementation against.
-void PlainSetSection(std::vector<ModelRecord>& records, qint32 start)
-{
-    CIniFile ini;
-    ASSERT_TRUE(ini.Init(gMod.gtModelsIni));
-    QString section;
-    for (ini.NextEntry(); !ini.IsEof(); ini.NextEntry()) {
-        if (ini.IsSection()) {
-            section = ini.Section();
-            continue;
-        }
-        const QString value = ini.EntryValue().toLower();
-        if (!ini.EntryName().toLower().startsWith("file"))
-            continue;
-        const auto it = std::find_if(records.begin() + start, records.end(), [&](const ModelRecord& r) { return r.File == value; });
-        if (it == records.end())
-            continue;
-        if (it->Section == DroppedSection())
-            it->Section = section;
-        else
-            records.insert(it + 1, ModelRecord{section, value});
-    }
-}
-
+// Duplicate removal written out plainly, to check the indexed one against.
 void PlainRemoveDups(std::vector<ModelRecord>& records, size_t limit)
 {
     bool marked = false;
@@ -139,15 +114,7 @@ TEST_F(ModelsTest, OperatorsAndNameSourcesWithProblemLists)
         QStringList found;
         int missingIni = 0, noNameIni = 0;
     } rows[] = {
-        {1, "haus", NameSource::Gsb, {"haus"}},
-        {1, "HAU", NameSource::Gsb, {}},
-        {0, "HAUS", NameSource::Gsb, {"haus", "hausboot", "alt haus"}},
-        {2, "haus", NameSource::Gsb, {"haus", "hausboot"}},
-        {3, "Haus", NameSource::Gsb, {"haus", "alt haus"}},
-        {0, "a*b", NameSource::Gsb, {"a*b"}},   // '*' is literal unless the user writes the pattern
-        {4, "a*b", NameSource::Gsb, {"a*b", "axyb"}},
-        {1, "X[1]?#", NameSource::Gsb, {"x[1]?#"}},
-        {4, "x#[a-c]#", NameSource::Gsb, {"x1a5"}},
+        // Matching by gsb name is compared with a plain reading in fuzz/fuzz_search.cpp.
         {0, "", NameSource::Gsb, all},   // also the entry without a gsb name
         // Missing and nameless ini files count for every model entry, matched or not, and
         // match only a pattern that matches the empty text.
@@ -189,63 +156,19 @@ TEST_F(ModelsTest, ProblemListsKeepTheFirstHundredAndCountAll)
     EXPECT_EQ(gMod.glMissingIni + gMod.glNoNameIni + gMod.gcolMissingIni.size() + gMod.gcolNoNameIni.size(), 0);
 }
 
-TEST_F(ModelsTest, SearchesReplaceOrExtendTheList)
-{
-    WriteModelsIni("[Zwei]\nFile1=\\A\\M.gsb\n[Eins]\nFile1=\\a\\m.gsb\nFile2=\\a\\n.gsb\n");
-    CModels models;
-    // A model under two sections gives two records in file order.
-    ASSERT_TRUE(models.FilterModels(0, "m", NameSource::Gsb));
-    EXPECT_EQ(Rows(models), QStringList({"Zwei|\\a\\m.gsb", "Eins|\\a\\m.gsb"}));
-    gMod.gbExtend = true;
-    ASSERT_TRUE(models.FilterModels(1, "n", NameSource::Gsb));
-    EXPECT_EQ(models.Count(), 3);
-    gMod.gbExtend = false;
-    ASSERT_TRUE(models.FilterModels(1, "n", NameSource::Gsb));
-    EXPECT_EQ(Rows(models), QStringList{"Eins|\\a\\n.gsb"});
-
-    // Without Models.ini the list is emptied before the file is tried.
-    QFile::remove(m_inst.NativePath("Categories/Models.ini"));
-    EXPECT_FALSE(models.FilterModels(0, "b", NameSource::Gsb));
-    EXPECT_EQ(models.Count(), 0);
-}
-
-TEST_F(ModelsTest, IndexedSectionLookupEqualsPlainScans)
+TEST(CModelsStatic, IndexedDuplicateRemovalEqualsPlainScan)
 {
     QRandomGenerator random(20240611);
-    const QStringList files = {"\\m\\a.gsb", "\\m\\b.gsb", "\\m\\c.gsb", "\\m\\d.gsb", "\\n\\e.gsb", "\\n\\f.gsb"};
-    const QStringList sections = {"S1", "S2", "S3", "\tDropped", ""};
+    const QStringList files = {"\\m\\a.gsb", "\\m\\b.gsb", "\\m\\c.gsb", "", "\\n\\e.gsb"};
+    const QStringList sections = {"S1", "S2", "\tDropped", ""};
     const auto pick = [&random](const QStringList& list) { return list[random.bounded(int(list.size()))]; };
-    // Mostly as stored, some in capitals, a few empty (which finds records with an empty file).
-    const auto value = [&] {
-        const int r = random.bounded(10);
-        return r < 6 ? pick(files) : r < 9 ? pick(files).toUpper() : QString();
-    };
-    for (int round = 0; round < 500; ++round) {
-        QString ini;
-        for (int n = random.bounded(25); n > 0; --n) {
-            const int kind = random.bounded(10);
-            if (kind < 3)
-                ini += u'[' + pick(sections) + "]\n";
-            else if (kind < 9)
-                ini += QString(random.bounded(2) ? "File%1=" : "FILE%1=").arg(n) + value() + u'\n';
-            else
-                ini += "Name=" + pick(files) + u'\n';
-        }
-        WriteModelsIni(ini);
-
+    for (int round = 0; round < 2000; ++round) {
         std::vector<ModelRecord> expected;
         CModels models;
-        const int count = random.bounded(12);
-        const qint32 start = random.bounded(count + 1);
-        for (int i = 0; i < count; ++i) {
-            expected.push_back({i >= start && random.bounded(4) ? DroppedSection() : pick(sections),
-                                random.bounded(15) ? pick(files) : QString()});
+        for (int i = random.bounded(12); i > 0; --i) {
+            expected.push_back({pick(sections), pick(files)});
             models.StoreFile(expected.back().File, expected.back().Section);
         }
-        PlainSetSection(expected, start);
-        ASSERT_TRUE(models.SetSection(start));
-        ASSERT_EQ(Rows(models), Rows(expected)) << "round " << round << "\n" << qPrintable(ini);
-
         const qint32 limit = random.bounded(int(expected.size()) + 1);
         PlainRemoveDups(expected, size_t(limit));
         models.RemoveDups(limit);

@@ -3,7 +3,7 @@
 // preview open, all four category languages, the clipboard copy and closing.
 // The installation's snapshot must be the same afterwards.
 #include "ControlLookup.h"
-#include "ReadOnlyInstallation.h"
+#include "HostileSupport.h"
 #include "ScopedEnv.h"
 
 #include "mainwindow/FMain.h"
@@ -37,60 +37,52 @@ class TestReadOnlyWindows : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void windowsLeaveTheInstallationUntouched();
-};
-
-void TestReadOnlyWindows::windowsLeaveTheInstallationUntouched()
-{
-    ReadOnlyInstallation installation;
-    const QString resBase = installation.Inst().ResBase();
+    void windowsLeaveTheInstallationUntouched()
     {
-        const ScopedEnv resBaseEnv("KLUNI_RESBASE", QFile::encodeName(installation.Inst().NativeRoot()));
-        std::unique_ptr<FMain> window = RunStartup(QLatin1Char('"') + resBase + QStringLiteral("\" ") + resBase
-                                                   + QStringLiteral("\\Immobilien"));
-        QVERIFY(window);
-        FMainHooks hooks;
-        hooks.showAbout = [](QWidget*) {};
-        hooks.showIniProblems = [](QWidget*) {};
-        hooks.setClipboardText = [](const QString&) {};
-        window->SetHooks(hooks);
-        QWidget* w = window.get();
-        QVERIFY(SelectEveryRow(w) > 0);
-        ChildOf<QPushButton>(w, "cmdMod2")->click();
-        ChildOf<QPushButton>(w, "cmdVorschau")->click();
-        QVERIFY(window->Mod2() && window->Vorschau());
+        ReadOnlyInstallation installation;
+        const QString resBase = installation.Inst().ResBase();
+        {
+            const ScopedEnv resBaseEnv("KLUNI_RESBASE", QFile::encodeName(installation.Inst().NativeRoot()));
+            std::unique_ptr<FMain> window = RunStartup('"' + resBase + "\" " + resBase + "\\Immobilien");
+            QVERIFY(window);
+            window->SetHooks({[](QWidget*) {}, [](QWidget*) {}, [](const QString&) {}, {}, {}});
+            QWidget* w = window.get();
+            QVERIFY(SelectEveryRow(w) > 0);
+            ChildOf<QPushButton>(w, "cmdMod2")->click();
+            ChildOf<QPushButton>(w, "cmdVorschau")->click();
+            QVERIFY(window->Mod2() && window->Vorschau());
 
-        int found = 0;
-        ChildOf<QRadioButton>(w, "rbSearchStyle_0")->setChecked(true);
-        for (const char* source : {"rbModelName_0", "rbModelName_1", "rbModelName_2"}) {
-            ChildOf<QRadioButton>(w, source)->setChecked(true);
-            for (int oper = 0; oper <= 4; ++oper) {
-                ChildOf<QComboBox>(w, "cbOper")->setCurrentIndex(oper);
-                ChildOf<QComboBox>(w, "cbModel")->setEditText(oper == 4 ? QStringLiteral("*e*") : QStringLiteral("e"));
-                ChildOf<QPushButton>(w, "cmdSearch")->click();
-                found += SelectEveryRow(w);
+            int found = 0;
+            ChildOf<QRadioButton>(w, "rbSearchStyle_0")->setChecked(true);
+            for (const char* source : {"rbModelName_0", "rbModelName_1", "rbModelName_2"}) {
+                ChildOf<QRadioButton>(w, source)->setChecked(true);
+                for (int oper = 0; oper <= 4; ++oper) {
+                    ChildOf<QComboBox>(w, "cbOper")->setCurrentIndex(oper);
+                    ChildOf<QComboBox>(w, "cbModel")->setEditText(oper == 4 ? "*e*" : "e");
+                    ChildOf<QPushButton>(w, "cmdSearch")->click();
+                    found += SelectEveryRow(w);
+                }
             }
+            QVERIFY(found > 0);
+            auto* language = ChildOf<QComboBox>(w, "cbLang");
+            for (int lang = 0; lang < language->count(); ++lang) {
+                language->setCurrentIndex(lang);
+                SelectEveryRow(w);
+            }
+            ChildOf<QCheckBox>(w, "chkExtend")->setChecked(true);
+            ChildOf<QRadioButton>(w, "rbSearchStyle_1")->setChecked(true);
+            ChildOf<QLineEdit>(w, "txDate_0")->setText("01.01.1980");
+            ChildOf<QLineEdit>(w, "txDate_1")->setText(QDate::currentDate().addDays(1).toString("dd.MM.yyyy"));
+            ChildOf<QPushButton>(w, "cmdSearch")->click();
+            QVERIFY(SelectEveryRow(w) > 0);
+            ChildOf<QAction>(w, "mnuPopClipbrd")->trigger();
+            ChildOf<QPushButton>(w, "cmdVorschau")->click();
+            ChildOf<QPushButton>(w, "cmdMod2")->click();
+            window->close();
         }
-        QVERIFY(found > 0);
-        auto* language = ChildOf<QComboBox>(w, "cbLang");
-        for (int lang = 0; lang < language->count(); ++lang) {
-            language->setCurrentIndex(lang);
-            SelectEveryRow(w);
-        }
-
-        ChildOf<QCheckBox>(w, "chkExtend")->setChecked(true);
-        ChildOf<QRadioButton>(w, "rbSearchStyle_1")->setChecked(true);
-        ChildOf<QLineEdit>(w, "txDate_0")->setText(QStringLiteral("01.01.1980"));
-        ChildOf<QLineEdit>(w, "txDate_1")->setText(QDate::currentDate().addDays(1).toString(QStringLiteral("dd.MM.yyyy")));
-        ChildOf<QPushButton>(w, "cmdSearch")->click();
-        QVERIFY(SelectEveryRow(w) > 0);
-        ChildOf<QAction>(w, "mnuPopClipbrd")->trigger();
-        ChildOf<QPushButton>(w, "cmdVorschau")->click();
-        ChildOf<QPushButton>(w, "cmdMod2")->click();
-        window->close();
+        QCOMPARE(QString::fromStdString(installation.Changes()), QString());
     }
-    QCOMPARE(QString::fromStdString(installation.Changes()), QString());
-}
+};
 
 QTEST_MAIN(TestReadOnlyWindows)
 #include "tst_readonly_windows.moc"

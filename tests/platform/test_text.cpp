@@ -1,7 +1,6 @@
 #include "platform/TextCase.h"
 #include "platform/TextCodec.h"
 
-#include <QRandomGenerator>
 #include <QStringList>
 #include <gtest/gtest.h>
 
@@ -46,14 +45,5 @@ TEST(TextCase, EqualsQtForEveryCharacterAndMixedTexts)
     for (const QString& text : texts) {
         EXPECT_EQ(TextCase::Lower(text), text.toLower()) << qPrintable(text);
         EXPECT_EQ(TextCase::Upper(text), text.toUpper()) << qPrintable(text);
-    }
-    QRandomGenerator random(7);
-    for (int round = 0; round < 2000; ++round) {
-        QString text;
-        const int length = int(random.bounded(12));
-        for (int i = 0; i < length; ++i)
-            text += QChar(char16_t(random.bounded(2) ? random.bounded(0x80) : random.bounded(1, 0x10000)));
-        ASSERT_EQ(TextCase::Lower(text), text.toLower());
-        ASSERT_EQ(TextCase::Upper(text), text.toUpper());
     }
 }

@@ -77,9 +77,6 @@ TEST_F(InstallationCheckTest, StopsWarnsOrPasses)
             EXPECT_EQ(gMod.gbModelsDirOk, row.messages.isEmpty()) << row.name;
         }
     }
-    EXPECT_EQ(ResourcenPakNotice(), "Es wurde Datei 'Resourcen.Pak' im EEP-Verzeichnis gefunden!\r\nKluni findet nur "
-                                    "alle Modelle, wenn die Datei 'Resourcen.Pak' integriert worden ist.\r\nFür "
-                                    "weitere Informationen zur 'Resourcen.Pak' lesen Sie die Kurzanleitung.");
 }
 
 TEST_F(InstallationCheckTest, ResBaseComesFromTheProgramTheEnvironmentOrTheWineRegistry)
