@@ -10,6 +10,9 @@
 #include "hostdata/CommandLine.h"
 #include "hostdata/SearchProgress.h"
 #include "platformui/Twips.h"
+#include "startup/modRegApi.h"
+#include "platform/FolderChooser.h"
+#include "platformui/QtFolderChooser.h"
 #include "startup/modMain.h"
 #include "startup/modTools.h"
 
@@ -29,6 +32,7 @@
 #include <QUrl>
 #include <QFile>
 #include <QProcess>
+#include <QFileDialog>
 #include <QtTest>
 
 #include <memory>
@@ -182,6 +186,31 @@ QStringList Expand(const QString& exec, const QString& quote, const QStringList&
         quoted << QLatin1Char('"') + name + QLatin1Char('"');
     return QProcess::splitCommand(QString(exec).replace(QLatin1String("%F"), quoted.join(QLatin1Char(' '))));
 }
+
+// Start-up where nothing names EEP's folder: each folder question is answered
+// with the next folder of the list (an empty one cancels), its title noted.
+struct ChooserEnv {
+    QTemporaryDir emptyWinePrefix;   // so that no registry of this machine is read
+    ScopedEnv wine{"WINEPREFIX", emptyWinePrefix.path().toLocal8Bit()};
+    ScopedEnv resBase{"KLUNI_RESBASE", QByteArray()};
+    QtFolderChooser chooser;
+    QStringList titles;
+    ChooserEnv() { FolderChooser::Install(&chooser); }
+    ~ChooserEnv() { FolderChooser::Install(nullptr); }
+    void Answer(const QStringList& folders)
+    {
+        chooser.SetDriver([this, folders, next = 0](QDialog& dialog) mutable {
+            titles << dialog.windowTitle();
+            auto* view = dialog.findChild<QFileDialog*>();
+            QVERIFY(view && view->filter().testFlag(QDir::Hidden));
+            const QString folder = folders.value(next++);
+            if (folder.isEmpty())
+                return dialog.reject();
+            view->selectFile(folder);
+            QMetaObject::invokeMethod(view, "accept");   // as the dialog's "Choose" button does
+        });
+    }
+};
 
 } // namespace
 
@@ -689,6 +718,38 @@ private Q_SLOTS:
         QCOMPARE(arguments.takeFirst(), QStringLiteral("kluni"));
         ui.W()->StartParams(CommandLine::NamesFromArguments(arguments));
         QCOMPARE(Rows(ui.W()), rows);
+    }
+
+    // A folder without Models.ini is refused and asked for again, a valid one
+    // is remembered for the next start; cancel stops with the usual message.
+    void startupAsksForTheFolderUntilValidAndRemembersIt()
+    {
+        ChooserEnv env;
+        SampleInstallation inst;
+        QTemporaryDir notEep;
+        env.Answer({notEep.path(), inst.NativeRoot()});
+        QVERIFY(RunStartup(QString()));
+        QCOMPARE(env.titles, QStringList(2, QStringLiteral("EEP-Ordner \"Resourcen\" wählen")));
+        const QStringList refusals = CriticalTexts(inst.Messages());
+        QCOMPARE(refusals.size(), 1);
+        QVERIFY(refusals[0].contains(notEep.path()) && refusals[0].contains(QStringLiteral("Categories\\Models.ini")));
+        env.Answer({});   // the next start finds the folder without asking (a question would cancel)
+        QCOMPARE(GetResBase(), inst.ResBase());
+        QVERIFY(RunStartup(QString()));
+        QCOMPARE(env.titles.size(), 2);
+    }
+    void startupStopsWhenTheFolderQuestionIsCancelled()
+    {
+        ChooserEnv env;
+        TestInstallation inst;
+        env.Answer({QString()});
+        QVERIFY(!RunStartup(QStringLiteral("x.gsb")));
+        QCOMPARE(env.titles.size(), 1);
+        QCOMPARE(CriticalTexts(inst.Messages()),
+                 QStringList{FormatMsg(QStringLiteral("Kann das EEP %1-Verzeichnis nicht finden!%mBedenken Sie, dass Kluni "
+                                                      "nur mit EEP bis einschliesslich Version 6%nzurecht kommt.%mDas "
+                                                      "Programm wird daher abgebrochen!"),
+                                       {QStringLiteral("Resourcen")})});
     }
 };
 
