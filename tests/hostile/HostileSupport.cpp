@@ -2,7 +2,6 @@
 
 #include "hostdata/CModels.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -12,7 +11,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <dirent.h>
 #include <fcntl.h>
 #include <stdexcept>
 #include <sys/stat.h>
@@ -151,58 +149,32 @@ using namespace Hostile;
 
 namespace {
 
-std::string Time(const timespec& ts)
+// The lines a command prints.
+QList<QByteArray> Lines(const QString& program, const QStringList& arguments)
 {
-    return std::to_string(ts.tv_sec) + "." + std::to_string(ts.tv_nsec);
-}
-
-std::string Describe(const std::string& path, const struct stat& st)
-{
-    std::string text = "mode=" + std::to_string(st.st_mode) + " size=" + std::to_string(st.st_size)
-                       + " links=" + std::to_string(st.st_nlink) + " owner=" + std::to_string(st.st_uid) + ":"
-                       + std::to_string(st.st_gid) + " ino=" + std::to_string(st.st_ino)
-                       + " mtime=" + Time(st.st_mtim) + " ctime=" + Time(st.st_ctim);
-    char target[4096];
-    if (S_ISLNK(st.st_mode))
-        text += " target=" + std::string(target, size_t(std::max<ssize_t>(0, ::readlink(path.c_str(), target, sizeof target))));
-    const int fd = S_ISREG(st.st_mode) ? ::open(path.c_str(), O_RDONLY | O_NOFOLLOW) : -1;
-    if (fd >= 0) {
-        QCryptographicHash hash(QCryptographicHash::Sha256);
-        for (ssize_t n; (n = ::read(fd, target, sizeof target)) > 0;)
-            hash.addData(QByteArrayView(target, n));
-        ::close(fd);
-        text += " sha256=" + hash.result().toHex().toStdString();
-    }
-    return text;
-}
-
-// Calls visit for the root and every entry below it; links are not followed.
-void Walk(const std::string& path, const std::function<void(const std::string&, const struct stat&)>& visit)
-{
-    struct stat st {};
-    if (::lstat(path.c_str(), &st) != 0)
-        return;
-    visit(path, st);
-    DIR* dir = S_ISDIR(st.st_mode) ? ::opendir(path.c_str()) : nullptr;
-    if (!dir)
-        return;
-    std::vector<std::string> names;
-    while (const dirent* ent = ::readdir(dir)) {
-        if (std::string(ent->d_name) != "." && std::string(ent->d_name) != "..")
-            names.emplace_back(ent->d_name);
-    }
-    ::closedir(dir);
-    for (const std::string& name : names)
-        Walk(path + "/" + name, visit);
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(-1);
+    return process.readAllStandardOutput().split('\n');
 }
 
 } // namespace
 
+// find describes every entry (links not followed, FIFOs never opened): type,
+// mode, size, links, owner, inode, modification and change times, link
+// target; sha256sum adds the contents of the regular files.
 TreeSnapshot TakeSnapshot(const QString& nativeRoot)
 {
-    const std::string root = QFile::encodeName(nativeRoot).toStdString();
     TreeSnapshot snapshot;
-    Walk(root, [&](const std::string& path, const struct stat& st) { snapshot[path.substr(root.size())] = Describe(path, st); });
+    for (const QByteArray& line : Lines("find", {nativeRoot, "-printf", "/%P\t%y %m %s %n %U:%G %i %T@ %C@ %l\n"})) {
+        if (!line.isEmpty())
+            snapshot[line.left(line.indexOf('\t')).toStdString()] = line.mid(line.indexOf('\t') + 1).toStdString();
+    }
+    const qsizetype cut = QFile::encodeName(nativeRoot).size();
+    for (const QByteArray& line : Lines("find", {nativeRoot, "-type", "f", "-exec", "sha256sum", "{}", "+"})) {
+        if (!line.isEmpty())
+            snapshot[line.mid(66 + cut).toStdString()] += " sha256=" + line.left(64).toStdString();
+    }
     return snapshot;
 }
 
@@ -237,10 +209,7 @@ ReadOnlyInstallation::ReadOnlyInstallation()
     m_inst.WriteBytes(QStringLiteral("Immobilien/zz_Fallen/echt.gsb"), QByteArray("GSB\x0c\0\0\0Fallen\\fehlt", 19));
     MakeFifo(m_inst.NativePath(QStringLiteral("Immobilien/zz_Fallen/echt.ini")));
     // Write permission taken from everything (root ignores it: the snapshot is what proves it).
-    Walk(QFile::encodeName(NativeTop()).toStdString(), [](const std::string& path, const struct stat& st) {
-        if (!S_ISLNK(st.st_mode))
-            ::chmod(path.c_str(), st.st_mode & ~mode_t(S_IWUSR | S_IWGRP | S_IWOTH));
-    });
+    QProcess::execute(QStringLiteral("chmod"), {QStringLiteral("-R"), QStringLiteral("a-w"), NativeTop()});
     m_before = TakeSnapshot(NativeTop());
 }
 
