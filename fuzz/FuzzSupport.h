@@ -30,8 +30,8 @@ QString FuzzShow(const T& value)
 
 #define FUZZ_CHECK_EQ(actual, expected)                                         \
     do {                                                                        \
-        const auto& fuzzActual_ = (actual);                                     \
-        const auto& fuzzExpected_ = (expected);                                 \
+        const auto fuzzActual_ = (actual);   /* copies: a reference to a     */ \
+        const auto fuzzExpected_ = (expected); /* temporary's member dangles */ \
         if (!(fuzzActual_ == fuzzExpected_))                                    \
             FuzzFail(#actual " == " #expected, __FILE__, __LINE__,              \
                      FuzzShow(fuzzActual_) + QStringLiteral(" != ") + FuzzShow(fuzzExpected_)); \
