@@ -133,6 +133,8 @@ private:
     using SearchTakeOver = std::function<void(SearchContext&)>;
     void CreateSearchStop();
     void RunSearch(const QString& procedure, SearchWork work, SearchTakeOver takeOver);
+    // Takes a finished scan's catalogue over as the list, noting where it came from.
+    SearchTakeOver ListTakeOver(int listSource);
     void SearchEnded();
     void ShowSearchProgress();
     void cmdStop_Click();

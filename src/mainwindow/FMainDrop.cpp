@@ -95,11 +95,7 @@ void FMain::FilelistDropped(const QMimeData* data, bool shift)
         const QStringList names = DroppedNames(data);
         // Replaces or extends the catalogue, then settles sections and repeats.
         const auto scan = [names](SearchContext& context) { Searches::Dropped(context.models, names); };
-        RunSearch(QStringLiteral("FMain.FilelistDropped"), scan, [this](SearchContext& context) {
-            mlListSource = 1;
-            moModels = std::move(context.models);
-            fillLbModels(moModels);
-        });
+        RunSearch(QStringLiteral("FMain.FilelistDropped"), scan, ListTakeOver(1));
     } catch (...) {
         ReportError(QStringLiteral("FMain.FilelistDropped"));
     }

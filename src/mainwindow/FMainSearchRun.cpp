@@ -40,6 +40,15 @@ void FMain::CreateSearchStop()
 // work runs beside the window on a context that starts from the module state
 // and a copy of the catalogue; takeOver then gets the ended search's context.
 // While one search runs, no other starts.
+FMain::SearchTakeOver FMain::ListTakeOver(int listSource)
+{
+    return [this, listSource](SearchContext& context) {
+        mlListSource = listSource;
+        moModels = std::move(context.models);
+        fillLbModels(moModels);
+    };
+}
+
 void FMain::RunSearch(const QString& procedure, SearchWork work, SearchTakeOver takeOver)
 {
     if (SearchRunning())

@@ -34,11 +34,7 @@ void FMain::StartParams(const QStringList& names)
     try {
         const QStringList recognised = Recognised(names);
         const auto scan = [recognised](SearchContext& context) { Searches::StartParams(context.models, recognised); };
-        RunSearch(QStringLiteral("FMain.StartParams"), scan, [this](SearchContext& context) {
-            mlListSource = 0;
-            moModels = std::move(context.models);
-            fillLbModels(moModels);
-        });
+        RunSearch(QStringLiteral("FMain.StartParams"), scan, ListTakeOver(0));
     } catch (...) {
         ReportError(QStringLiteral("FMain.StartParams"));
     }
