@@ -11,15 +11,10 @@ void FuzzFail(const char* what, const char* file, int line, const QString& detai
 
 QList<QByteArray> SplitFields(const uint8_t* data, size_t size, int maxParts)
 {
-    QList<QByteArray> fields;
-    const char* text = reinterpret_cast<const char*>(data);
-    size_t start = 0;
-    for (size_t i = 0; i < size && fields.size() + 1 < maxParts; ++i) {
-        if (text[i] == '\0') {
-            fields << QByteArray(text + start, qsizetype(i - start));
-            start = i + 1;
-        }
+    QList<QByteArray> fields = QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)).split('\0');
+    while (fields.size() > maxParts) {
+        const QByteArray last = fields.takeLast();
+        fields.last() += '\0' + last;
     }
-    fields << QByteArray(text + start, qsizetype(size - start));
     return fields;
 }

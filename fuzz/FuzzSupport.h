@@ -13,29 +13,16 @@
 
 [[noreturn]] void FuzzFail(const char* what, const char* file, int line, const QString& detail = QString());
 
-// A value as a failure message shows it: quoted, control characters escaped, cut short.
-template <typename T>
-QString FuzzShow(const T& value)
+// Both sides are shown as QDebug writes them (quoted, control characters escaped), cut short.
+template <typename Actual, typename Expected>
+void FuzzCheckEq(const Actual& actual, const Expected& expected, const char* what, const char* file, int line)
 {
-    QString text;
-    QDebug(&text) << value;
-    return text.size() > 300 ? text.left(300) + QStringLiteral("...") : text;
+    if (!(actual == expected))
+        FuzzFail(what, file, line, QDebug::toString(actual).left(300) + QStringLiteral(" != ") + QDebug::toString(expected).left(300));
 }
 
-#define FUZZ_CHECK(cond)                                                        \
-    do {                                                                        \
-        if (!(cond))                                                            \
-            FuzzFail(#cond, __FILE__, __LINE__);                                \
-    } while (false)
-
-#define FUZZ_CHECK_EQ(actual, expected)                                         \
-    do {                                                                        \
-        const auto fuzzActual_ = (actual);   /* copies: a reference to a     */ \
-        const auto fuzzExpected_ = (expected); /* temporary's member dangles */ \
-        if (!(fuzzActual_ == fuzzExpected_))                                    \
-            FuzzFail(#actual " == " #expected, __FILE__, __LINE__,              \
-                     FuzzShow(fuzzActual_) + QStringLiteral(" != ") + FuzzShow(fuzzExpected_)); \
-    } while (false)
+#define FUZZ_CHECK(cond) ((cond) ? void() : FuzzFail(#cond, __FILE__, __LINE__))
+#define FUZZ_CHECK_EQ(actual, expected) FuzzCheckEq((actual), (expected), #actual " == " #expected, __FILE__, __LINE__)
 
 // The input split at its zero bytes into at most maxParts fields (the last
 // field keeps any further zero bytes).

@@ -65,7 +65,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (qint32 k = 1; k <= count; ++k) {
         const QString name = gsb.Mod2Name(k);
         if (!candidates.contains(name))
-            FuzzFail("listed name is no candidate", __FILE__, __LINE__, FuzzShow(name));
+            FuzzFail("listed name is no candidate", __FILE__, __LINE__, QDebug::toString(name));
         if (k > 1)
             FUZZ_CHECK(collator.compare(gsb.Mod2Name(k - 1), name) < 0);
         // Out with it and every spelling of it.

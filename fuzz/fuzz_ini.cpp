@@ -67,7 +67,7 @@ void CheckReading(const QByteArray& bytes, const QVector<Line>& expected, const 
         for (; next < expected.size() && !Same(ini, expected[next]); ++next) {
             if (!skippable(expected[next]))
                 FuzzFail("line passed over or read wrongly", __FILE__, __LINE__,
-                         FuzzShow(expected[next].name) + FuzzShow(ini.EntryName()) + FuzzShow(needle));
+                         QDebug::toString(expected[next].name) + QDebug::toString(ini.EntryName()) + QDebug::toString(needle));
         }
         FUZZ_CHECK(next < expected.size());
         if (ini.IsEntry())
