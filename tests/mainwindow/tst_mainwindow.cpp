@@ -7,7 +7,6 @@
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/Startup.h"
-#include "hostdata/CommandLine.h"
 #include "hostdata/SearchProgress.h"
 #include "platformui/Twips.h"
 #include "startup/modRegApi.h"
@@ -31,7 +30,6 @@
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QFile>
-#include <QProcess>
 #include <QFileDialog>
 #include <QtTest>
 
@@ -162,41 +160,6 @@ struct StartupEnv {
     ScopedEnv wine{"WINEPREFIX", prefix.path().toLocal8Bit()};
     ScopedEnv resBase;
 };
-
-// The value of a key in a group of a desktop-style file of the data folder.
-QString DesktopValue(const QString& fileName, const QString& group, const QString& key)
-{
-    QFile file(QStringLiteral(KLUNI_DATA_DIR "/") + fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
-        return QString();
-    bool inGroup = false;
-    for (const QString& line : QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'))) {
-        if (line.startsWith(QLatin1Char('[')))
-            inGroup = line == QLatin1Char('[') + group + QLatin1Char(']');
-        else if (inGroup && line.startsWith(key + QLatin1Char('=')))
-            return line.mid(key.size() + 1);
-    }
-    return QString();
-}
-
-// The program's arguments as the file manager passes them: %F is one argument
-// per name (desktop entries), or, with Nemo's quoting, the quoted names put
-// into the line that is then split as a shell splits it.
-QStringList Expand(const QString& exec, const QString& quote, const QStringList& names)
-{
-    if (quote.isEmpty()) {
-        QStringList arguments = QProcess::splitCommand(exec);
-        const qsizetype at = arguments.indexOf(QStringLiteral("%F"));
-        arguments.remove(at);
-        for (qsizetype i = 0; i < names.size(); ++i)
-            arguments.insert(at + i, names[i]);
-        return arguments;
-    }
-    QStringList quoted;
-    for (const QString& name : names)
-        quoted << QLatin1Char('"') + name + QLatin1Char('"');
-    return QProcess::splitCommand(QString(exec).replace(QLatin1String("%F"), quoted.join(QLatin1Char(' '))));
-}
 
 // Start-up where nothing names EEP's folder: each folder question is answered
 // with the next folder of the list (an empty one cancels), its title noted.
@@ -445,7 +408,7 @@ private Q_SLOTS:
         QVERIFY(!C(ui.W(), "lblMissingFile")->isVisible());
     }
 
-    void rightClickOpensTheMenuWithoutMovingTheSelection()
+    void rightClickKeepsTheSelectionAndButtonsToggleSideWindows()
     {
         Ui ui;
         ui.Search("haus", 2);
@@ -457,6 +420,17 @@ private Q_SLOTS:
         menu->hide();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, second);
         QCOMPARE(Text(ui.W(), "lblResult_0"), QStringLiteral("\\immobilien\\stadt\\haus2.gsb"));
+        // The buttons toggle the side windows; closing the main window closes what it owns.
+        auto* mod2 = C<QPushButton>(ui.W(), "cmdMod2");
+        auto* preview = C<QPushButton>(ui.W(), "cmdVorschau");
+        mod2->click();
+        preview->click();
+        QVERIFY(ui.W()->Mod2() && ui.W()->Vorschau());
+        QCOMPARE(preview->text(), QStringLiteral("&Vorschau  <<"));
+        mod2->click();
+        QVERIFY(!ui.W()->Mod2());
+        ui.W()->close();
+        QVERIFY(!ui.W()->Vorschau() && preview->text() == "&Vorschau  >>");
     }
 
     void categoryLanguageRedrawsDetailAndNotice()
@@ -506,22 +480,6 @@ private Q_SLOTS:
         C<QAction>(ui.W(), "mnuPopClipbrd")->trigger();
         QCOMPARE(ui.clipboard.count("\r\n"), kModels);
         QVERIFY(ui.clipboard.endsWith("m69999.gsb\t\\viele\\") && !QGuiApplication::overrideCursor());
-    }
-
-    void buttonsToggleTheSideWindows()
-    {
-        Ui ui;
-        ui.Search("haus1", 1);
-        auto* mod2 = C<QPushButton>(ui.W(), "cmdMod2");
-        auto* preview = C<QPushButton>(ui.W(), "cmdVorschau");
-        mod2->click();
-        preview->click();
-        QVERIFY(ui.W()->Mod2() && ui.W()->Vorschau());
-        QCOMPARE(preview->text(), QStringLiteral("&Vorschau  <<"));
-        mod2->click();
-        QVERIFY(!ui.W()->Mod2());
-        ui.W()->close();   // closing the main window closes what it owns
-        QVERIFY(!ui.W()->Vorschau() && preview->text() == "&Vorschau  >>");
     }
 
     void dropsReplaceOrExtendAndIgnoreWhatIsNoFile()
@@ -697,71 +655,34 @@ private Q_SLOTS:
         QVERIFY(Text(ui.W(), "lblError").contains(QStringLiteral("abgebrochen")));
     }
 
-    // The command lines that file managers run from the installed desktop
-    // files (the menu entry for model files, Dolphin's and Nemo's "In Kluni
-    // suchen"), expanded as each expands them, with a name holding blanks.
-    void desktopFileCommandLinesShowTheNamedModels_data()
-    {
-        QTest::addColumn<QString>("file");
-        QTest::addColumn<QString>("group");
-        QTest::addColumn<QStringList>("names");
-        QTest::addColumn<QStringList>("rows");
-        const QString neu = QStringLiteral("neu -- \\immobilien\\mit leer\\");
-        QTest::newRow("menu entry, model files") << "io.github.kluni.Kluni.desktop" << "Desktop Entry"
-            << QStringList{"Immobilien/Mit Leer/neu.gsb", "Immobilien/Stadt/haus1.gsb"} << QStringList{neu, kHaus1};
-        QTest::newRow("Dolphin, folders") << "io.github.kluni.Kluni.servicemenu.desktop"
-            << "Desktop Action searchInKluni" << QStringList{"Immobilien/Mit Leer", "LSElemente"}
-            << QStringList{neu, kHausBaum, kHausBaum};
-        QTest::newRow("Nemo, folder and file") << "io.github.kluni.Kluni.nemo_action" << "Nemo Action"
-            << QStringList{"Immobilien/Mit Leer", "Immobilien/Stadt/haus1.gsb"} << QStringList{kHaus1, neu};
-    }
-    void desktopFileCommandLinesShowTheNamedModels()
-    {
-        QFETCH(QString, file);
-        QFETCH(QString, group);
-        QFETCH(QStringList, names);
-        QFETCH(QStringList, rows);
-        Ui ui;
-        ui.inst.WriteBytes(QStringLiteral("Immobilien/Mit Leer/neu.gsb"), TestInstallation::GsbBytes({}));
-        for (QString& name : names)
-            name = ui.Native(name);
-        QStringList arguments = Expand(DesktopValue(file, group, QStringLiteral("Exec")),
-                                       DesktopValue(file, group, QStringLiteral("Quote")), names);
-        QCOMPARE(arguments.takeFirst(), QStringLiteral("kluni"));
-        ui.W()->StartParams(CommandLine::NamesFromArguments(arguments));
-        QCOMPARE(Rows(ui.W()), rows);
-    }
-
-    // A folder without Models.ini is refused and asked for again, a valid one
-    // is remembered for the next start; cancel stops with the usual message.
+    // Cancelling the folder question stops with the usual message; a folder
+    // without Models.ini is refused and asked for again, a valid one is
+    // remembered for the next start.
     void startupAsksForTheFolderUntilValidAndRemembersIt()
     {
         ChooserEnv env;
+        {
+            TestInstallation none;
+            env.Answer({QString()});
+            QVERIFY(!RunStartup(QStringLiteral("x.gsb")));
+            QCOMPARE(CriticalTexts(none.Messages()),
+                     QStringList{FormatMsg(QStringLiteral("Kann das EEP %1-Verzeichnis nicht finden!%mBedenken Sie, dass "
+                                                          "Kluni nur mit EEP bis einschliesslich Version 6%nzurecht kommt."
+                                                          "%mDas Programm wird daher abgebrochen!"),
+                                           {QStringLiteral("Resourcen")})});
+        }
         SampleInstallation inst;
         QTemporaryDir notEep;
         env.Answer({notEep.path(), inst.NativeRoot()});
         QVERIFY(RunStartup(QString()));
-        QCOMPARE(env.titles, QStringList(2, QStringLiteral("EEP-Ordner \"Resourcen\" wählen")));
+        QCOMPARE(env.titles, QStringList(3, QStringLiteral("EEP-Ordner \"Resourcen\" wählen")));
         const QStringList refusals = CriticalTexts(inst.Messages());
         QCOMPARE(refusals.size(), 1);
         QVERIFY(refusals[0].contains(notEep.path()) && refusals[0].contains(QStringLiteral("Categories\\Models.ini")));
         env.Answer({});   // the next start finds the folder without asking (a question would cancel)
         QCOMPARE(GetResBase(), inst.ResBase());
         QVERIFY(RunStartup(QString()));
-        QCOMPARE(env.titles.size(), 2);
-    }
-    void startupStopsWhenTheFolderQuestionIsCancelled()
-    {
-        ChooserEnv env;
-        TestInstallation inst;
-        env.Answer({QString()});
-        QVERIFY(!RunStartup(QStringLiteral("x.gsb")));
-        QCOMPARE(env.titles.size(), 1);
-        QCOMPARE(CriticalTexts(inst.Messages()),
-                 QStringList{FormatMsg(QStringLiteral("Kann das EEP %1-Verzeichnis nicht finden!%mBedenken Sie, dass Kluni "
-                                                      "nur mit EEP bis einschliesslich Version 6%nzurecht kommt.%mDas "
-                                                      "Programm wird daher abgebrochen!"),
-                                       {QStringLiteral("Resourcen")})});
+        QCOMPARE(env.titles.size(), 3);
     }
 };
 
