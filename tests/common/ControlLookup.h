@@ -10,18 +10,15 @@
 #include <QStringList>
 #include <QtGlobal>
 
-// The control of the window with the given objectName (fails the test run
-// when absent); C is the short name for the many look-ups of the window tests.
+// The control of the window with the given objectName (fails the test run when absent).
 template <class Control = QWidget>
-Control* ChildOf(const QObject* window, const char* name)
+Control* C(const QObject* window, const char* name)
 {
     auto* control = window->findChild<Control*>(QString::fromLatin1(name));
     if (!control)
         qFatal("control %s not found", name);
     return control;
 }
-template <class Control = QWidget>
-Control* C(const QObject* window, const char* name) { return ChildOf<Control>(window, name); }
 
 inline QString Text(const QObject* window, const char* label) { return C<QLabel>(window, label)->text(); }
 

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -58,13 +59,8 @@ std::string RunIsolated(const std::function<std::string()>& work, int limitSecon
         } catch (const std::exception& e) {
             text = std::string("exception: ") + e.what();
         }
-        for (size_t done = 0; done < text.size();) {
-            const ssize_t n = ::write(fds[1], text.data() + done, text.size() - done);
-            if (n <= 0)
-                break;
-            done += size_t(n);
-        }
-        ::_exit(0);
+        // A blocking write to a pipe writes it all; only a signal ends it early.
+        ::_exit(::write(fds[1], text.data(), text.size()) == ssize_t(text.size()) ? 0 : 1);
     }
     ::close(fds[1]);
     std::string text;
@@ -180,18 +176,12 @@ TreeSnapshot TakeSnapshot(const QString& nativeRoot)
 
 std::string SnapshotDifferences(const TreeSnapshot& before, const TreeSnapshot& after)
 {
+    std::vector<TreeSnapshot::value_type> differing;
+    std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(differing));
     std::string differences;
-    for (const auto& [path, description] : before) {
-        const auto it = after.find(path);
-        if (it == after.end())
-            differences += "removed " + path + "\n";
-        else if (it->second != description)
-            differences += "changed " + path + ": " + description + " -> " + it->second + "\n";
-    }
-    for (const auto& [path, description] : after) {
-        if (before.count(path) == 0)
-            differences += "added " + path + ": " + description + "\n";
-    }
+    for (const auto& entry : differing)
+        differences += (before.count(entry.first) && before.at(entry.first) == entry.second ? "before " : "after ")
+                       + entry.first + ": " + entry.second + "\n";
     return differences;
 }
 

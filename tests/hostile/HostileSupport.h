@@ -62,7 +62,7 @@ protected:
 // SHA-256. Access times are left out: reading changes them.
 using TreeSnapshot = std::map<std::string, std::string>;
 TreeSnapshot TakeSnapshot(const QString& nativeRoot);
-// The entries added, removed or changed, one per line; empty when equal.
+// The entries that differ, one per line as before and as after; empty when equal.
 std::string SnapshotDifferences(const TreeSnapshot& before, const TreeSnapshot& after);
 
 // The demo generator's installation with a few hostile extras - a link loop,

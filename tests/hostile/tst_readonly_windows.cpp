@@ -1,7 +1,8 @@
 // The read-only guarantee through the windows: start-up with a command line,
-// both searches in every form, every row selected with the mod2 list and the
+// a name and a date search, every row selected with the mod2 list and the
 // preview open, all four category languages, the clipboard copy and closing.
-// The installation's snapshot must be the same afterwards.
+// The installation's snapshot must be the same afterwards. (Every form of the
+// searches is run below the windows, in ReadOnlyTest.)
 #include "ControlLookup.h"
 #include "HostileSupport.h"
 #include "ScopedEnv.h"
@@ -24,7 +25,7 @@ namespace {
 // Selects every row of the result list, one after the other.
 int SelectEveryRow(QWidget* window)
 {
-    auto* list = ChildOf<QListView>(window, "lbModels");
+    auto* list = C<QListView>(window, "lbModels");
     const int rows = list->model() ? list->model()->rowCount() : 0;
     for (int row = 0; row < rows; ++row)
         list->setCurrentIndex(list->model()->index(row, 0));
@@ -48,36 +49,29 @@ private Q_SLOTS:
             window->SetHooks({[](QWidget*) {}, [](QWidget*) {}, [](const QString&) {}, {}, {}});
             QWidget* w = window.get();
             QVERIFY(SelectEveryRow(w) > 0);
-            ChildOf<QPushButton>(w, "cmdMod2")->click();
-            ChildOf<QPushButton>(w, "cmdVorschau")->click();
+            C<QPushButton>(w, "cmdMod2")->click();
+            C<QPushButton>(w, "cmdVorschau")->click();
             QVERIFY(window->Mod2() && window->Vorschau());
 
-            int found = 0;
-            ChildOf<QRadioButton>(w, "rbSearchStyle_0")->setChecked(true);
-            for (const char* source : {"rbModelName_0", "rbModelName_1", "rbModelName_2"}) {
-                ChildOf<QRadioButton>(w, source)->setChecked(true);
-                for (int oper = 0; oper <= 4; ++oper) {
-                    ChildOf<QComboBox>(w, "cbOper")->setCurrentIndex(oper);
-                    ChildOf<QComboBox>(w, "cbModel")->setEditText(oper == 4 ? "*e*" : "e");
-                    ChildOf<QPushButton>(w, "cmdSearch")->click();
-                    found += SelectEveryRow(w);
-                }
-            }
-            QVERIFY(found > 0);
-            auto* language = ChildOf<QComboBox>(w, "cbLang");
+            C<QRadioButton>(w, "rbSearchStyle_0")->setChecked(true);
+            C<QRadioButton>(w, "rbModelName_2")->setChecked(true);
+            C<QComboBox>(w, "cbModel")->setEditText("e");
+            C<QPushButton>(w, "cmdSearch")->click();
+            QVERIFY(SelectEveryRow(w) > 0);
+            auto* language = C<QComboBox>(w, "cbLang");
             for (int lang = 0; lang < language->count(); ++lang) {
                 language->setCurrentIndex(lang);
                 SelectEveryRow(w);
             }
-            ChildOf<QCheckBox>(w, "chkExtend")->setChecked(true);
-            ChildOf<QRadioButton>(w, "rbSearchStyle_1")->setChecked(true);
-            ChildOf<QLineEdit>(w, "txDate_0")->setText("01.01.1980");
-            ChildOf<QLineEdit>(w, "txDate_1")->setText(QDate::currentDate().addDays(1).toString("dd.MM.yyyy"));
-            ChildOf<QPushButton>(w, "cmdSearch")->click();
+            C<QCheckBox>(w, "chkExtend")->setChecked(true);
+            C<QRadioButton>(w, "rbSearchStyle_1")->setChecked(true);
+            C<QLineEdit>(w, "txDate_0")->setText("01.01.1980");
+            C<QLineEdit>(w, "txDate_1")->setText(QDate::currentDate().addDays(1).toString("dd.MM.yyyy"));
+            C<QPushButton>(w, "cmdSearch")->click();
             QVERIFY(SelectEveryRow(w) > 0);
-            ChildOf<QAction>(w, "mnuPopClipbrd")->trigger();
-            ChildOf<QPushButton>(w, "cmdVorschau")->click();
-            ChildOf<QPushButton>(w, "cmdMod2")->click();
+            C<QAction>(w, "mnuPopClipbrd")->trigger();
+            C<QPushButton>(w, "cmdVorschau")->click();
+            C<QPushButton>(w, "cmdMod2")->click();
             window->close();
         }
         QCOMPARE(QString::fromStdString(installation.Changes()), QString());

@@ -144,27 +144,27 @@ private Q_SLOTS:
         QVERIFY(window.Init());
         if (lang == QLatin1String("de"))
             QCOMPARE(window.windowTitle(), QStringLiteral("Kluni - Such mal eben..."));
-        ChildOf<QComboBox>(&window, "cbModel")->setEditText(QStringLiteral("a"));
-        ChildOf<QPushButton>(&window, "cmdSearch")->click();   // results, detail and ini-problem notice
-        QCOMPARE(ChildOf<QPlainTextEdit>(&window, "txEepPlace")->toPlainText().section(QLatin1Char('\n'), 0, 0),
+        C<QComboBox>(&window, "cbModel")->setEditText(QStringLiteral("a"));
+        C<QPushButton>(&window, "cmdSearch")->click();   // results, detail and ini-problem notice
+        QCOMPARE(C<QPlainTextEdit>(&window, "txEepPlace")->toPlainText().section(QLatin1Char('\n'), 0, 0),
                  QStringLiteral("Cat"));
-        ChildOf<QPushButton>(&window, "cmdMod2")->click();
-        ChildOf<QPushButton>(&window, "cmdVorschau")->click();
+        C<QPushButton>(&window, "cmdMod2")->click();
+        C<QPushButton>(&window, "cmdVorschau")->click();
         for (QWidget* top : QApplication::topLevelWidgets()) {
             ExpectNoGerman(german, TextsOf(top), top->objectName());
             ExpectUniqueMnemonics(top);
         }
-        ChildOf<QComboBox>(&window, "cbModel")->setEditText(QStringLiteral("nothing"));
-        ChildOf<QPushButton>(&window, "cmdSearch")->click();   // the nothing-found notice
+        C<QComboBox>(&window, "cbModel")->setEditText(QStringLiteral("nothing"));
+        C<QPushButton>(&window, "cmdSearch")->click();   // the nothing-found notice
         ExpectNoGerman(german, TextsOf(&window), QStringLiteral("nothing found"));
         // The date-swap question and the missing handbook.
-        ChildOf<QRadioButton>(&window, "rbSearchStyle_1")->setChecked(true);
-        ChildOf<QLineEdit>(&window, "txDate_0")->setText(QStringLiteral("02.01.2020"));
-        ChildOf<QLineEdit>(&window, "txDate_1")->setText(QStringLiteral("01.01.2020"));
-        ChildOf<QPushButton>(&window, "cmdSearch")->click();
+        C<QRadioButton>(&window, "rbSearchStyle_1")->setChecked(true);
+        C<QLineEdit>(&window, "txDate_0")->setText(QStringLiteral("02.01.2020"));
+        C<QLineEdit>(&window, "txDate_1")->setText(QStringLiteral("01.01.2020"));
+        C<QPushButton>(&window, "cmdSearch")->click();
         FAbout about;
         about.SetProgramDir(inst.ResBase());
-        ChildOf<QPushButton>(&about, "cmdHandbook")->click();
+        C<QPushButton>(&about, "cmdHandbook")->click();
         FIniShow iniProblems;
         for (QWidget* dialog : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&iniProblems)}) {
             ExpectNoGerman(german, TextsOf(dialog), dialog->objectName());
@@ -193,13 +193,13 @@ private Q_SLOTS:
         WriteInstallation(inst);
         {
             FMain window;
-            auto* lang = ChildOf<QComboBox>(&window, "cbLang");
+            auto* lang = C<QComboBox>(&window, "cbLang");
             QCOMPARE(lang->currentText(), QStringLiteral("FRA"));
             lang->setCurrentIndex(3);
             Q_EMIT lang->activated(3);   // the user's choice
         }
         FMain window;
-        QCOMPARE(ChildOf<QComboBox>(&window, "cbLang")->currentText(), QStringLiteral("POL"));
+        QCOMPARE(C<QComboBox>(&window, "cbLang")->currentText(), QStringLiteral("POL"));
     }
 };
 

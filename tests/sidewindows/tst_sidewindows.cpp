@@ -363,7 +363,7 @@ private Q_SLOTS:
         QVERIFY_THROWS_EXCEPTION(KluniError, FVorschau::Nearest(-32769.0f));
     }
 
-    void previewSetsZoomRangeAndViewPerModel()
+    void previewSetsZoomRangeAndViewPerModelAndNeverLoadsBlockedOnes()
     {
         auto* w = Open<FVorschau>();
         auto* view = C<PreviewComponent>(w, "ctModellSchau");
@@ -395,6 +395,14 @@ private Q_SLOTS:
         ShowGsb(w, turm.toUpper());
         QCOMPARE(view->ModelFile(), turm.toUpper());
         QCOMPARE(phi->value(), 79);
+        // A blocked model is never loaded.
+        ShowGsb(w, Model("kaputt.gsb", {}, {"Haus\\Fehlt"}));
+        QVERIFY(!PreviewShown(w) && view->ModelFile().isEmpty());
+        QVERIFY(Text(w, "lblMissingMod2").contains("fehlender mod2-Datei(en)"));
+        ShowGsb(w, haus);
+        QVERIFY(PreviewShown(w) && view->ModelFile() == haus);
+        ShowGsb(w, "\\\\server\\eep\\Immobilien\\haus.gsb");
+        QVERIFY(!PreviewShown(w) && view->ModelFile().isEmpty());
     }
 
     void previewRoundsTheZoomRangeAndReportsOverflow()
@@ -413,20 +421,6 @@ private Q_SLOTS:
         ShowGsb(w, Model("riese.gsb", {}, {}, "Riese"));
         QCOMPARE(CriticalTexts(inst->Messages()),
                  QStringList{ErrorReportText("FVorschau.ShowFile", 6, KluniError::Overflow().Description())});
-    }
-
-    void previewNeverLoadsBlockedModels()
-    {
-        auto* w = Open<FVorschau>();
-        auto* view = C<PreviewComponent>(w, "ctModellSchau");
-        const QString haus = Model("haus.gsb", {}, {}, "Haus");
-        ShowGsb(w, Model("kaputt.gsb", {}, {"Haus\\Fehlt"}));
-        QVERIFY(!PreviewShown(w) && view->ModelFile().isEmpty());
-        QVERIFY(Text(w, "lblMissingMod2").contains("fehlender mod2-Datei(en)"));
-        ShowGsb(w, haus);
-        QVERIFY(PreviewShown(w) && view->ModelFile() == haus);
-        ShowGsb(w, "\\\\server\\eep\\Immobilien\\haus.gsb");
-        QVERIFY(!PreviewShown(w) && view->ModelFile().isEmpty());
     }
 
     void messageBoxesShowPlainTextAndOnlyYesAnswersYes()
