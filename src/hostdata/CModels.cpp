@@ -167,19 +167,28 @@ bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource sou
 
 // Every model entry opens the model's ini file. The entries wait in a short
 // queue before they are matched, in their order, so that on a slow disk the
-// ini files at the back of the queue are already being read.
+// ini files at the back of the queue are already being read. Those reads
+// take the entry as Models.ini spells it: where that is the spelling on the
+// disk, they open the file without listing its directories.
 void CModels::FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSource source)
 {
     struct Pending {
         QString name;
         QString value;
         QString section;
+        QString asListed;   // the value before lower-casing, taken once the read-ahead runs
     };
-    constexpr size_t kLookahead = 256;
+    constexpr size_t kLookahead = 1024;
     std::deque<Pending> pending;
+    size_t unhinted = 0;   // entries at the back of the queue not yet handed to the read-ahead
     ReadAhead readAhead(ReadAhead::Kind::Files);
     SearchProgress::Begin(SearchProgress::Unit::ModelEntries, CountModelEntries());
 
+    const auto hint = [&](const Pending& entry) {
+        const QString& listed = entry.asListed.isEmpty() ? entry.value : entry.asListed;
+        readAhead.Hint(JoinPath(gMod.gtResBase, entry.value.endsWith(kGsbExtension)
+                                                    ? listed.chopped(4) + QLatin1String(".ini") : listed));
+    };
     const auto matchFirst = [&] {
         SearchProgress::Step();
         const Pending& first = pending.front();
@@ -189,11 +198,18 @@ void CModels::FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSo
         if (!file.isEmpty())
             StoreFile(file, first.section);
         pending.pop_front();
+        unhinted = std::min(unhinted, pending.size());
     };
     WalkModelEntries(ini, [&](const CIniFile& entry, const auto& section) {
-        pending.push_back(Pending{entry.EntryName(), entry.EntryValueLower(), section()});
-        if (readAhead.Active())
-            readAhead.Hint(JoinPath(gMod.gtResBase, IniPathOf(pending.back().value)));
+        const bool ahead = readAhead.Active();
+        pending.push_back(Pending{entry.EntryName(), entry.EntryValueLower(), section(),
+                                  ahead ? entry.EntryValue() : QString()});
+        ++unhinted;
+        if (ahead) {   // from the start of the read-ahead on, also the entries already waiting
+            for (auto it = pending.end() - qsizetype(unhinted); it != pending.end(); ++it)
+                hint(*it);
+            unhinted = 0;
+        }
         if (pending.size() > kLookahead)
             matchFirst();
     });

@@ -7,6 +7,7 @@
 #include <sys/resource.h>
 #endif
 
+#include <algorithm>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -43,6 +44,7 @@ struct ReadAhead::Queue {
     std::mutex mutex;
     std::condition_variable wake;
     std::deque<QString> paths;
+    int waiting = 0;   // reading threads asleep for want of a path
     bool closing = false;
 };
 
@@ -92,11 +94,16 @@ void ReadAhead::Hint(const QString& windowsPath)
 {
     if (!m_active || windowsPath.isEmpty())
         return;
+    bool wake = false;
     {
         const std::lock_guard<std::mutex> lock(m_queue->mutex);
         m_queue->paths.push_back(windowsPath);
+        wake = m_queue->waiting > 0;
     }
-    m_queue->wake.notify_one();
+    // A busy reading thread takes the path when it is done: waking one costs
+    // a switch to it for every path.
+    if (wake)
+        m_queue->wake.notify_one();
 }
 
 void ReadAhead::Work()
@@ -108,7 +115,9 @@ void ReadAhead::Work()
         QString path;
         {
             std::unique_lock<std::mutex> lock(m_queue->mutex);
+            ++m_queue->waiting;
             m_queue->wake.wait(lock, [this] { return m_queue->closing || !m_queue->paths.empty(); });
+            --m_queue->waiting;
             if (m_queue->closing)
                 return;
             if (m_kind == Kind::Files) {
@@ -125,16 +134,21 @@ void ReadAhead::Work()
         }
         // Looking the path up reads its directories: on a cold disk that is
         // as much worth doing ahead as the reading itself.
-        const QString native = HostPath::ToNative(path);
         if (m_kind == Kind::Directories) {
             entries.clear();
-            NativeDirectory::ReadEntries(native, entries, m_filter);
+            NativeDirectory::ReadEntries(HostPath::ToNative(path), entries, m_filter);
             continue;
         }
+        // Opened as the caller opens it (the path as written first, so that
+        // the case-blind look-up lists directories only where that fails)
+        // and read up to the size it had then: no further call finds the end.
         ReadOnlyFile file;
-        if (file.Open(native)) {
-            while (file.Read(buffer, sizeof buffer) > 0) {
-            }
+        qint64 left = HostPath::OpenReadOnly(path, file) ? file.Size() : 0;
+        while (left > 0) {
+            const qint64 n = file.Read(buffer, std::min<qint64>(left, sizeof buffer));
+            if (n <= 0)
+                break;
+            left -= n;
         }
     }
 }
