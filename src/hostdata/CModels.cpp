@@ -12,7 +12,6 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QSet>
-#include <chrono>
 #include <deque>
 #include <limits>
 #include <unordered_map>
@@ -192,9 +191,9 @@ void CModels::FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSo
     const auto matchFirst = [&] {
         SearchProgress::Step();
         const Pending& first = pending.front();
-        const auto started = std::chrono::steady_clock::now();
+        readAhead.BeginRead();
         const QString file = MatchEntry(first.name, first.value, pattern, source);
-        readAhead.NoteReadTime(std::chrono::nanoseconds(std::chrono::steady_clock::now() - started).count(), 1);
+        readAhead.EndRead(1);
         if (!file.isEmpty())
             StoreFile(file, first.section);
         pending.pop_front();

@@ -8,7 +8,6 @@
 
 #include <QFileInfo>
 
-#include <chrono>
 
 namespace {
 
@@ -130,9 +129,8 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
         CFile file;
         qint32 handle = CWinApi::kInvalidHandle;
         SearchGuard guard(m_winApi, handle);
-        const auto started = std::chrono::steady_clock::now();
+        m_readAhead->BeginRead();
         bool found = m_winApi.FindFirstFile(handle, ptDir, QStringLiteral("*.*"), file, EntriesWanted());
-        const qint64 listingNs = std::chrono::nanoseconds(std::chrono::steady_clock::now() - started).count();
         qint64 entries = 0;
         while (found) {
             ++entries;
@@ -145,7 +143,7 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
             }
             found = m_winApi.FindNextFile(handle, ptDir, file);
         }
-        m_readAhead->NoteReadTime(listingNs, entries);
+        m_readAhead->EndRead(entries);
     }
 
     if (subdirectories.isEmpty())

@@ -8,6 +8,7 @@
 #endif
 
 #include <algorithm>
+#include <atomic>
 #include <condition_variable>
 #include <deque>
 #include <mutex>
@@ -21,6 +22,10 @@ constexpr int kThreads = 8;
 // be asked takes tens to hundreds.
 constexpr qint64 kSlowNsPerUnit = 25000;
 constexpr qint64 kUnitsPerMeasure = 64;
+constexpr qint64 kMeasureOneIn = 16;
+// While the hints are acted on, the reading threads' own reads tell after so
+// many units whether they still come from a disk.
+constexpr qint64 kUnitsPerReview = 1024;
 // A reading thread keeps the directory listings of its path look-ups for so
 // many hints: neighbouring hints mostly share their directories, and the
 // listings of a whole installation would take far too much memory.
@@ -46,11 +51,14 @@ struct ReadAhead::Queue {
     std::deque<QString> paths;
     int waiting = 0;   // reading threads asleep for want of a path
     bool closing = false;
+    // Units the reading threads read, and blocks they fetched from a disk
+    // meanwhile (-1: the host does not tell), since the last review.
+    std::atomic<qint64> unitsRead{0};
+    std::atomic<qint64> blocksRead{0};
 };
 
 ReadAhead::ReadAhead(Kind kind, NativeDirectory::EntryFilter filter)
-    : m_kind(kind), m_filter(std::move(filter)), m_blocksRead(BlocksReadByThisThread()),
-      m_queue(std::make_unique<Queue>())
+    : m_kind(kind), m_filter(std::move(filter)), m_queue(std::make_unique<Queue>())
 {
 }
 
@@ -66,28 +74,64 @@ ReadAhead::~ReadAhead()
         thread.join();
 }
 
-void ReadAhead::NoteReadTime(qint64 nanoseconds, qint64 units)
+void ReadAhead::BeginRead()
 {
-    if (m_active)
+    ++m_reads;
+    if (m_active) {
+        Review();
         return;
-    m_measuredNs += nanoseconds;
+    }
+    // Until the first decision every read is measured, then one in so many:
+    // asking for the blocks read costs a system call.
+    m_timing = !m_active && (m_decisions == 0 || m_reads % kMeasureOneIn == 0);
+    if (!m_timing)
+        return;
+    m_blocksAtBegin = BlocksReadByThisThread();
+    m_readStarted = std::chrono::steady_clock::now();
+}
+
+void ReadAhead::EndRead(qint64 units)
+{
+    if (!m_timing)
+        return;
+    m_timing = false;
+    m_measuredNs += std::chrono::nanoseconds(std::chrono::steady_clock::now() - m_readStarted).count();
+    const qint64 blocks = BlocksReadByThisThread();
+    if (m_blocksAtBegin < 0 || blocks < 0)
+        m_measuredBlocks = -1;
+    else if (m_measuredBlocks >= 0)
+        m_measuredBlocks += blocks - m_blocksAtBegin;
     m_measuredUnits += units;
     if (m_measuredUnits < kUnitsPerMeasure)
         return;
     // Where the host counts the blocks read from a disk, those tell a cold
     // cache (a busy processor makes warm reads slow, too); elsewhere the time.
-    const qint64 blocks = BlocksReadByThisThread();
-    if (m_blocksRead >= 0 && blocks >= 0)
-        m_active = 4 * (blocks - m_blocksRead) >= m_measuredUnits;
+    // Only the reads themselves count: the caller's other reads (the list it
+    // walks) may well come from the disk while the files it names do not.
+    if (m_measuredBlocks >= 0)
+        m_active = 4 * m_measuredBlocks >= m_measuredUnits;
     else
         m_active = m_measuredNs > kSlowNsPerUnit * m_measuredUnits;
-    m_blocksRead = blocks;
+    ++m_decisions;
     m_measuredNs = 0;
     m_measuredUnits = 0;
-    if (m_active) {
+    m_measuredBlocks = 0;
+    if (m_active && m_threads.empty()) {
         for (int i = 0; i < kThreads; ++i)
             m_threads.emplace_back([this] { Work(); });
     }
+}
+
+// Reads ahead that found everything in memory only cost time: the hints are
+// dropped again until the caller's own reads go to the disk once more.
+void ReadAhead::Review()
+{
+    if (m_queue->unitsRead.load(std::memory_order_relaxed) < kUnitsPerReview)
+        return;
+    const qint64 units = m_queue->unitsRead.exchange(0);
+    const qint64 blocks = m_queue->blocksRead.exchange(0);
+    if (blocks >= 0 && 4 * blocks < units)
+        m_active = false;
 }
 
 void ReadAhead::Hint(const QString& windowsPath)
@@ -135,10 +179,13 @@ void ReadAhead::Work()
         // Looking the path up reads its directories: on a cold disk that is
         // as much worth doing ahead as the reading itself.
         if (m_kind == Kind::Directories) {
+            const qint64 blocksBefore = BlocksReadByThisThread();
             entries.clear();
             NativeDirectory::ReadEntries(HostPath::ToNative(path), entries, m_filter);
+            NoteWork(qint64(entries.size()), blocksBefore);
             continue;
         }
+        const qint64 blocksBefore = BlocksReadByThisThread();
         // Opened as the caller opens it (the path as written first, so that
         // the case-blind look-up lists directories only where that fails)
         // and read up to the size it had then: no further call finds the end.
@@ -150,5 +197,16 @@ void ReadAhead::Work()
                 break;
             left -= n;
         }
+        NoteWork(1, blocksBefore);
     }
+}
+
+void ReadAhead::NoteWork(qint64 units, qint64 blocksBefore)
+{
+    const qint64 blocks = BlocksReadByThisThread();
+    if (blocksBefore < 0 || blocks < 0)
+        m_queue->blocksRead.store(-1, std::memory_order_relaxed);
+    else if (blocks > blocksBefore)
+        m_queue->blocksRead.fetch_add(blocks - blocksBefore, std::memory_order_relaxed);
+    m_queue->unitsRead.fetch_add(units, std::memory_order_relaxed);
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <chrono>
 #include <memory>
 #include <thread>
 #include <vector>
@@ -17,7 +18,9 @@
 //
 // The hints are acted on only once the caller's own reads have gone to the
 // disk (or, where the host does not count those, have been slow), so that
-// reading from a warm cache pays for nothing but the measuring.
+// reading from a warm cache pays for nothing but the measuring; and no longer
+// once the reads ahead find everything in memory (a cache warm but for a few
+// files).
 class ReadAhead {
 public:
     // Files are read ahead in the order named; directories (listed with the
@@ -31,9 +34,12 @@ public:
     ReadAhead(const ReadAhead&) = delete;
     ReadAhead& operator=(const ReadAhead&) = delete;
 
-    // The caller's reads of so many units (files, directory entries) took so
-    // long; called on the thread that created the object.
-    void NoteReadTime(qint64 nanoseconds, qint64 units);
+    // Bracket one of the caller's reads, of so many units (files, directory
+    // entries); called on the thread that created the object. The time and
+    // the blocks fetched from a disk in between decide whether the hints
+    // are acted on.
+    void BeginRead();
+    void EndRead(qint64 units);
     bool Active() const { return m_active; }
     // A path (Windows form) that the caller will read soon; ignored while
     // not active. The reading threads look it up themselves.
@@ -41,14 +47,22 @@ public:
 
 private:
     struct Queue;
+    void Review();
     void Work();
+    // A reading thread read so many units; the blocks its thread had read before.
+    void NoteWork(qint64 units, qint64 blocksBefore);
 
     Kind m_kind;
     NativeDirectory::EntryFilter m_filter;
     bool m_active = false;
+    bool m_timing = false;            // between BeginRead and EndRead of a measured read
+    qint64 m_reads = 0;
+    int m_decisions = 0;
+    std::chrono::steady_clock::time_point m_readStarted;
+    qint64 m_blocksAtBegin = -1;      // read by the caller's thread so far; -1: the host does not tell
     qint64 m_measuredNs = 0;
     qint64 m_measuredUnits = 0;
-    qint64 m_blocksRead = -1;   // by the caller's thread when the measure began
+    qint64 m_measuredBlocks = 0;      // -1 once the host did not tell
     std::unique_ptr<Queue> m_queue;
     std::vector<std::thread> m_threads;
 };
