@@ -43,6 +43,8 @@ qint64 BlocksReadByThisThread()
     return -1;
 }
 
+std::atomic<bool> gForceActive{false};
+
 } // namespace
 
 struct ReadAhead::Queue {
@@ -58,8 +60,12 @@ struct ReadAhead::Queue {
 };
 
 ReadAhead::ReadAhead(Kind kind, NativeDirectory::EntryFilter filter)
-    : m_kind(kind), m_filter(std::move(filter)), m_queue(std::make_unique<Queue>())
+    : m_kind(kind), m_filter(std::move(filter)), m_forced(gForceActive.load()), m_queue(std::make_unique<Queue>())
 {
+    if (m_forced) {
+        m_active = true;
+        StartThreads();
+    }
 }
 
 ReadAhead::~ReadAhead()
@@ -116,17 +122,26 @@ void ReadAhead::EndRead(qint64 units)
     m_measuredNs = 0;
     m_measuredUnits = 0;
     m_measuredBlocks = 0;
-    if (m_active && m_threads.empty()) {
-        for (int i = 0; i < kThreads; ++i)
-            m_threads.emplace_back([this] { Work(); });
-    }
+    if (m_active)
+        StartThreads();
+}
+
+void ReadAhead::StartThreads()
+{
+    for (int i = int(m_threads.size()); i < kThreads; ++i)
+        m_threads.emplace_back([this] { Work(); });
+}
+
+void ReadAhead::ForceActiveForTests(bool on)
+{
+    gForceActive.store(on);
 }
 
 // Reads ahead that found everything in memory only cost time: the hints are
 // dropped again until the caller's own reads go to the disk once more.
 void ReadAhead::Review()
 {
-    if (m_queue->unitsRead.load(std::memory_order_relaxed) < kUnitsPerReview)
+    if (m_forced || m_queue->unitsRead.load(std::memory_order_relaxed) < kUnitsPerReview)
         return;
     const qint64 units = m_queue->unitsRead.exchange(0);
     const qint64 blocks = m_queue->blocksRead.exchange(0);

@@ -45,8 +45,13 @@ public:
     // not active. The reading threads look it up themselves.
     void Hint(const QString& windowsPath);
 
+    // Tests: each read-ahead made while this is set acts on its hints from
+    // the start and to the end (a warm cache never starts one).
+    static void ForceActiveForTests(bool on);
+
 private:
     struct Queue;
+    void StartThreads();
     void Review();
     void Work();
     // A reading thread read so many units; the blocks its thread had read before.
@@ -55,6 +60,7 @@ private:
     Kind m_kind;
     NativeDirectory::EntryFilter m_filter;
     bool m_active = false;
+    bool m_forced = false;
     bool m_timing = false;            // between BeginRead and EndRead of a measured read
     qint64 m_reads = 0;
     int m_decisions = 0;

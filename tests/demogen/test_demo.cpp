@@ -16,6 +16,7 @@
 #include "hostdata/CModels.h"
 #include "hostdata/ModelScanner.h"
 #include "hostdata/Searches.h"
+#include "platform/ReadAhead.h"
 #include "platform/TextCodec.h"
 #include "startup/ModuleState.h"
 #include "startup/modMain.h"
@@ -23,6 +24,7 @@
 
 #include <QCryptographicHash>
 #include <QDirIterator>
+#include <QScopeGuard>
 #include <QSet>
 #include <memory>
 #include <gtest/gtest.h>
@@ -219,8 +221,9 @@ TEST_F(GeneratedDemo, SearchesAndScanMeetEachPlannedOddity)
             found << models.Section(i) + '|' + models.Filename(i);
         EXPECT_EQ(found, expected) << qPrintable(path);
         EXPECT_EQ(found.size(), odd.twoSections.contains(path) ? 2 : odd.unknownSection.contains(path) ? 1 : 0);
-        if (odd.unknownSection.contains(path))
+        if (odd.unknownSection.contains(path)) {
             EXPECT_EQ(model.sections, QStringList{odd.unknownSectionName});
+        }
     }
 
     // A scan of the six roots finds every model; only the unlisted ones stay dropped.
@@ -235,6 +238,28 @@ TEST_F(GeneratedDemo, SearchesAndScanMeetEachPlannedOddity)
             dropped << models.Filename(i);
     EXPECT_EQ(Sorted(dropped), Sorted(unlisted));
     EXPECT_EQ(models.Count(), records);
+}
+
+// Reading ahead (forced on: a warm cache never starts it) changes no record
+// and no problem list: the ini-name search reads files ahead, the scan directories.
+TEST_F(GeneratedDemo, ReadingAheadChangesNothingFound)
+{
+    const auto run = [] {
+        CModels models;
+        ResetIniProblems();
+        EXPECT_TRUE(Searches::ByName(models, 0, QString(), NameSource::Both));
+        QStringList found{gMod.gcolMissingIni.join('|'), gMod.gcolNoNameIni.join('|')};
+        ModelScanner scanner(models);
+        for (const QString& root : Searches::DateSearchRoots())
+            scanner.ScanDirectory(JoinPath(gMod.gtResBase, root));
+        for (qint32 i = 0; i < models.Count(); ++i)
+            found << models.Section(i) + '|' + models.Filename(i);
+        return found;
+    };
+    const QStringList plain = run();
+    ReadAhead::ForceActiveForTests(true);
+    const auto restore = qScopeGuard([] { ReadAhead::ForceActiveForTests(false); });
+    EXPECT_EQ(run(), plain);
 }
 
 TEST_F(GeneratedDemo, EveryListedModelHasItsPlannedCategoryPlaceInEachLanguage)
@@ -256,8 +281,9 @@ TEST_F(GeneratedDemo, EveryListedModelHasItsPlannedCategoryPlaceInEachLanguage)
                                   : cat.missingLang == int(lang) ? QString() : cat.name.In(lang));
                 }
                 EXPECT_EQ(place.categories, chain) << qPrintable(section);
-                if (model.ini == IniKind::Normal && lang == Lang::Ger && category >= 0)
+                if (model.ini == IniKind::Normal && lang == Lang::Ger && category >= 0) {
                     EXPECT_EQ(place.modelName, model.name.ger) << qPrintable(model.GsbPath());
+                }
             }
         }
     }
