@@ -179,7 +179,7 @@ void CModels::FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSo
     };
     constexpr size_t kLookahead = 1024;
     std::deque<Pending> pending;
-    size_t unhinted = 0;   // entries at the back of the queue not yet handed to the read-ahead
+    bool hinting = false;   // the read-ahead was acting on hints at the last entry
     ReadAhead readAhead(ReadAhead::Kind::Files);
     SearchProgress::Begin(SearchProgress::Unit::ModelEntries, CountModelEntries());
 
@@ -197,18 +197,18 @@ void CModels::FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSo
         if (!file.isEmpty())
             StoreFile(file, first.section);
         pending.pop_front();
-        unhinted = std::min(unhinted, pending.size());
     };
     WalkModelEntries(ini, [&](const CIniFile& entry, const auto& section) {
         const bool ahead = readAhead.Active();
         pending.push_back(Pending{entry.EntryName(), entry.EntryValueLower(), section(),
                                   ahead ? entry.EntryValue() : QString()});
-        ++unhinted;
-        if (ahead) {   // from the start of the read-ahead on, also the entries already waiting
-            for (auto it = pending.end() - qsizetype(unhinted); it != pending.end(); ++it)
-                hint(*it);
-            unhinted = 0;
+        if (ahead && !hinting) {   // just started: also the entries already waiting
+            for (const Pending& waiting : pending)
+                hint(waiting);
+        } else if (ahead) {
+            hint(pending.back());
         }
+        hinting = ahead;
         if (pending.size() > kLookahead)
             matchFirst();
     });

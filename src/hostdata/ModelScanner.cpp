@@ -8,7 +8,6 @@
 
 #include <QFileInfo>
 
-
 namespace {
 
 // The directory's identity on disk: links resolved, so that a link back to a

@@ -89,7 +89,7 @@ void ReadAhead::BeginRead()
     }
     // Until the first decision every read is measured, then one in so many:
     // asking for the blocks read costs a system call.
-    m_timing = !m_active && (m_decisions == 0 || m_reads % kMeasureOneIn == 0);
+    m_timing = m_decisions == 0 || m_reads % kMeasureOneIn == 0;
     if (!m_timing)
         return;
     m_blocksAtBegin = BlocksReadByThisThread();

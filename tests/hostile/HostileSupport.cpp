@@ -179,9 +179,10 @@ std::string SnapshotDifferences(const TreeSnapshot& before, const TreeSnapshot& 
     std::vector<TreeSnapshot::value_type> differing;
     std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(differing));
     std::string differences;
-    for (const auto& entry : differing)
-        differences += (before.count(entry.first) && before.at(entry.first) == entry.second ? "before " : "after ")
-                       + entry.first + ": " + entry.second + "\n";
+    for (const auto& [path, description] : differing) {
+        const auto was = before.find(path);
+        differences += (was != before.end() && was->second == description ? "before " : "after ") + path + ": " + description + "\n";
+    }
     return differences;
 }
 

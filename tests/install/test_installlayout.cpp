@@ -49,12 +49,11 @@ TEST(InstallLayout, DesktopFilesHandEveryNameOverWhole)
         const QSettings file(QStringLiteral(KLUNI_STAGE "/") + QLatin1String(row.file), QSettings::IniFormat);
         QString exec = file.value(row.group + QStringLiteral("/Exec")).toString();
         QStringList arguments = QProcess::splitCommand(exec);
-        const qsizetype at = arguments.indexOf(QStringLiteral("%F"));
         if (row.group.startsWith(QLatin1String("Nemo"))) {
             const QString quote = file.value(row.group + QStringLiteral("/Quote")).toString() == QLatin1String("double")
                                       ? QStringLiteral("\"") : QString();
             arguments = QProcess::splitCommand(exec.replace(QStringLiteral("%F"), quote + names.join(quote + ' ' + quote) + quote));
-        } else if (at >= 0) {
+        } else if (const qsizetype at = arguments.indexOf(QStringLiteral("%F")); at >= 0) {
             arguments = arguments.mid(0, at) + names + arguments.mid(at + 1);
         }
         EXPECT_EQ(arguments, QStringList{QStringLiteral("kluni")} + names) << row.file;
