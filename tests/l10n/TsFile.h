@@ -5,14 +5,28 @@
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QXmlStreamReader>
 
 struct TsMessage {
     QString context;
     QString source;
-    QString translation;
-    QString type;   // "unfinished", "vanished", "obsolete" or empty when finished
+    QString translation;   // the only form, or the numerus forms joined by "|"
+    QString type;          // "unfinished", "vanished", "obsolete" or empty when finished
+    bool numerus = false;  // a text with a count: its forms are in forms
+    QStringList forms;
 };
+
+inline QString TsLanguage(const QString& lang)
+{
+    QFile file(QStringLiteral(KLUNI_TRANSLATIONS_DIR "/kluni_%1.ts").arg(lang));
+    file.open(QIODevice::ReadOnly);
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("TS"))
+            return xml.attributes().value(QLatin1String("language")).toString();
+    return {};
+}
 
 inline QList<TsMessage> ReadTsFile(const QString& lang)
 {
@@ -26,13 +40,21 @@ inline QList<TsMessage> ReadTsFile(const QString& lang)
             continue;
         else if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
-        else if (xml.name() == QLatin1String("message"))
+        else if (xml.name() == QLatin1String("message")) {
             messages.append({context, {}, {}, {}});
-        else if (xml.name() == QLatin1String("source") && !messages.isEmpty())
+            messages.last().numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
+        } else if (xml.name() == QLatin1String("source") && !messages.isEmpty())
             messages.last().source = xml.readElementText();
         else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
-            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
-            messages.last().translation = xml.readElementText();
+            TsMessage& m = messages.last();
+            m.type = xml.attributes().value(QLatin1String("type")).toString();
+            if (m.numerus) {
+                while (xml.readNextStartElement())
+                    m.forms << xml.readElementText();
+                m.translation = m.forms.join(QLatin1Char('|'));
+            } else {
+                m.translation = xml.readElementText();
+            }
         }
     return messages;
 }

@@ -58,3 +58,20 @@ TEST(Translations, AreFinishedAndKeepPlaceholdersAndMnemonics)
         }
     }
 }
+
+// French sets : ; ! ? and the inside of « » apart with no-break spaces
+// (U+00A0, or the narrow U+202F), so that no line starts with such a mark.
+TEST(Translations, FrenchPunctuationKeepsItsNoBreakSpaces)
+{
+    // A breaking space before the mark or inside the quotes (\s is ASCII
+    // white space here), or no space at all; a colon counts when a space
+    // follows it (not in "C:\").
+    static const QRegularExpression fault(
+        QStringLiteral("\\s[:;!?»]|«\\s|[^\\s\\x{a0}\\x{202f}][;!?»]|[^\\s\\x{a0}\\x{202f}]:(?=\\s|$)|«[^\\x{a0}\\x{202f}]"));
+    for (const TsMessage& m : ReadTsFile(QStringLiteral("fr")))
+        for (const QString& form : m.numerus ? m.forms : QStringList{m.translation}) {
+            const QRegularExpressionMatch match = fault.match(form);
+            EXPECT_FALSE(match.hasMatch()) << "fr " << m.context.toStdString() << ": \"" << m.source.toStdString()
+                                           << "\" at \"" << match.captured().toStdString() << "\"";
+        }
+}
