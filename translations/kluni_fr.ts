@@ -288,20 +288,8 @@ Code de retour&#xa0;: 0 avec un résultat, 1 si rien n&apos;a été trouvé,
         <translation>&amp;Terminé</translation>
     </message>
     <message>
-        <source>%1 Datei</source>
-        <translation>%1 fichier</translation>
-    </message>
-    <message>
-        <source>%1 Dateien</source>
-        <translation>%1 fichiers</translation>
-    </message>
-    <message>
         <source>----- keine ini-Dateien -----</source>
         <translation>----- aucun fichier ini -----</translation>
-    </message>
-    <message>
-        <source>%nsowie %1 weitere ini-Datei(en)%n</source>
-        <translation>%net %1 autre(s) fichier(s) ini%n</translation>
     </message>
 </context>
 <context>
@@ -553,21 +541,19 @@ Code de retour&#xa0;: 0 avec un résultat, 1 si rien n&apos;a été trouvé,
         <source>ist im EEP nicht bekannt</source>
         <translation>n&apos;est pas connu d&apos;EEP</translation>
     </message>
-    <message>
-        <source>%1 ini-Datei wird vermisst%n</source>
-        <translation>%1 fichier ini manquant%n</translation>
+    <message numerus="yes">
+        <source>%n ini-Dateien werden vermisst</source>
+        <translation>
+            <numerusform>%n fichier ini manquant</numerusform>
+            <numerusform>%n fichiers ini manquants</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 ini-Dateien werden vermisst%n</source>
-        <translation>%1 fichiers ini manquants%n</translation>
-    </message>
-    <message>
-        <source>%n%1 Namens-Eintrag (%2) in ini-Dateien fehlt oder ist leer</source>
-        <translation>%n%1 entrée de nom (%2) manquante ou vide dans les fichiers ini</translation>
-    </message>
-    <message>
-        <source>%n%1 Namens-Einträge (%2) in ini-Dateien fehlen oder sind leer</source>
-        <translation>%n%1 entrées de nom (%2) manquantes ou vides dans les fichiers ini</translation>
+    <message numerus="yes">
+        <source>%n Namens-Einträge (%1) in ini-Dateien fehlen oder sind leer</source>
+        <translation>
+            <numerusform>%n entrée de nom (%1) manquante ou vide dans les fichiers ini</numerusform>
+            <numerusform>%n entrées de nom (%1) manquantes ou vides dans les fichiers ini</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -631,14 +617,6 @@ Code de retour&#xa0;: 0 avec un résultat, 1 si rien n&apos;a été trouvé,
 <context>
     <name>ResultTexts</name>
     <message>
-        <source>%1 Modelle</source>
-        <translation>%1 modèles</translation>
-    </message>
-    <message>
-        <source>%1 Modell</source>
-        <translation>%1 modèle</translation>
-    </message>
-    <message>
         <source>%mUnter den übergebenen Dateien%nbefand sich keine Modell Datei.</source>
         <translation>%mParmi les fichiers transmis,%nil n&apos;y avait aucun fichier de modèle.</translation>
     </message>
@@ -655,14 +633,6 @@ Code de retour&#xa0;: 0 avec un résultat, 1 si rien n&apos;a été trouvé,
         <translation>%mAucun modèle n&apos;a été installé pour la première fois%npendant la période indiquée.</translation>
     </message>
     <message>
-        <source>%1 mod2-Datei ist nicht vorhanden.</source>
-        <translation>%1 fichier mod2 est absent.</translation>
-    </message>
-    <message>
-        <source>%1 mod2-Dateien sind nicht vorhanden.</source>
-        <translation>%1 fichiers mod2 sont absents.</translation>
-    </message>
-    <message>
         <source>Keine Anzeige möglich ohne die gsb-Datei.</source>
         <translation>Aucun affichage possible sans le fichier gsb.</translation>
     </message>
@@ -670,20 +640,57 @@ Code de retour&#xa0;: 0 avec un résultat, 1 si rien n&apos;a été trouvé,
         <source>gsb-Datei%tPfad</source>
         <translation>fichier gsb%tchemin</translation>
     </message>
+    <message numerus="yes">
+        <source>%n Modelle</source>
+        <translation>
+            <numerusform>%n modèle</numerusform>
+            <numerusform>%n modèles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sowie %n weitere ini-Datei(en)</source>
+        <translation>
+            <numerusform>et %n autre fichier ini</numerusform>
+            <numerusform>et %n autres fichiers ini</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mod2-Dateien sind nicht vorhanden.</source>
+        <translation>
+            <numerusform>%n fichier mod2 est absent.</numerusform>
+            <numerusform>%n fichiers mod2 sont absents.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SearchProgress</name>
-    <message>
-        <source>Suche läuft: %1 von %2 Verzeichnissen durchsucht ...</source>
-        <translation>Recherche en cours&#xa0;: %1 dossiers parcourus sur %2 ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %1 von %n Verzeichnissen durchsucht ...</source>
+        <translation>
+            <numerusform>Recherche en cours&#xa0;: %1 sur %n dossier parcouru ...</numerusform>
+            <numerusform>Recherche en cours&#xa0;: %1 sur %n dossiers parcourus ...</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche läuft: %1 von %2 Modelldateien geprüft ...</source>
-        <translation>Recherche en cours&#xa0;: %1 fichiers de modèles vérifiés sur %2 ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %1 von %n Modelldateien geprüft ...</source>
+        <translation>
+            <numerusform>Recherche en cours&#xa0;: %1 sur %n fichier de modèle vérifié ...</numerusform>
+            <numerusform>Recherche en cours&#xa0;: %1 sur %n fichiers de modèles vérifiés ...</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche läuft: %1 Modelleinträge geprüft ...</source>
-        <translation>Recherche en cours&#xa0;: %1 entrées de modèles vérifiées ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %n Modelleinträge geprüft ...</source>
+        <translation>
+            <numerusform>Recherche en cours&#xa0;: %n entrée de modèle vérifiée ...</numerusform>
+            <numerusform>Recherche en cours&#xa0;: %n entrées de modèles vérifiées ...</numerusform>
+        </translation>
     </message>
 </context>
 <context>
