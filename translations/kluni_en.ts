@@ -231,7 +231,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>Beachten Sie, daß alle Annahmen über den Aufbau der Kategorien auf Beobachtungen und Gerüchten beruhen!%mDie Korrektheit der Ergebnisse kann also nicht garantiert werden...</source>
-        <translation>Please note that everything assumed about how the categories are built rests on observation and rumour!%mSo the results cannot be guaranteed to be correct...</translation>
+        <translation>Please note that everything assumed about how the categories are built rests on observation and rumor!%mSo the results cannot be guaranteed to be correct...</translation>
     </message>
     <message>
         <source>Wer ist Zirbo?
@@ -241,7 +241,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>&amp;Handbuch...</source>
-        <translation>&amp;Handbook...</translation>
+        <translation>&amp;Quick guide...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -307,7 +307,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>%mSorry, aber in EEP%nist kein passendes Modell bekannt!</source>
-        <translation>%mSorry, but EEP knows%nno matching model!</translation>
+        <translation>%mSorry, EEP has%nno matching model!</translation>
     </message>
     <message>
         <source>&amp;Vorschau  %1</source>
@@ -395,15 +395,15 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>seit Gestern</source>
-        <translation>since yesterday</translation>
+        <translation>past 2 days</translation>
     </message>
     <message>
         <source>letzte Woche</source>
-        <translation>last week</translation>
+        <translation>past 7 days</translation>
     </message>
     <message>
         <source>letzten Monat</source>
-        <translation>last month</translation>
+        <translation>past month</translation>
     </message>
     <message>
         <source>Es werden auch Modelle berücksichtigt, die im EEP (noch) nicht gescannt wurden.</source>
@@ -625,7 +625,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>%mSorry, aber in EEP%nist kein passendes Modell bekannt!</source>
-        <translation>%mSorry, but EEP knows%nno matching model!</translation>
+        <translation>%mSorry, EEP has%nno matching model!</translation>
     </message>
     <message>
         <source>%mIm angegebenen Zeitraum sind keine Modelle%nzum ersten Mal installiert worden.</source>

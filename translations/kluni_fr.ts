@@ -242,7 +242,7 @@ Code de retour&#xa0;: 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>&amp;Handbuch...</source>
-        <translation>&amp;Manuel...</translation>
+        <translation>&amp;Guide rapide...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -368,7 +368,7 @@ Code de retour&#xa0;: 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>Der Name aus der ini-Datei</source>
-        <translation>Le nom du fichier ini</translation>
+        <translation>Le nom tiré du fichier ini</translation>
     </message>
     <message>
         <source>Beides</source>
@@ -400,11 +400,11 @@ Code de retour&#xa0;: 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>letzte Woche</source>
-        <translation>sem. passée</translation>
+        <translation>depuis 7 jours</translation>
     </message>
     <message>
         <source>letzten Monat</source>
-        <translation>mois passé</translation>
+        <translation>depuis 1 mois</translation>
     </message>
     <message>
         <source>Es werden auch Modelle berücksichtigt, die im EEP (noch) nicht gescannt wurden.</source>

@@ -12,7 +12,7 @@
     <name>CCategories</name>
     <message>
         <source>Güter</source>
-        <translation>Towary</translation>
+        <translation>Ładunki</translation>
     </message>
     <message>
         <source>Landschaftselemente</source>
@@ -223,7 +223,7 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     <name>FAbout</name>
     <message>
         <source>Info</source>
-        <translation>Informacje</translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Version: %1.%2.%3</source>
@@ -327,15 +327,15 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     </message>
     <message>
         <source>Suche nach:</source>
-        <translation>Szukaj po:</translation>
+        <translation>Szukaj wg:</translation>
     </message>
     <message>
         <source>Modellnamen</source>
-        <translation>Nazwie modelu</translation>
+        <translation>nazwy modelu</translation>
     </message>
     <message>
         <source>Installationsdatum</source>
-        <translation>Dacie instalacji</translation>
+        <translation>daty instalacji</translation>
     </message>
     <message>
         <source>enthält</source>
@@ -443,7 +443,7 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     </message>
     <message>
         <source>Info</source>
-        <translation>Informacje</translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
