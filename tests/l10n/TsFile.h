@@ -11,22 +11,10 @@
 struct TsMessage {
     QString context;
     QString source;
-    QString translation;   // the only form, or the numerus forms joined by "|"
+    QStringList forms;     // the translation; a text with a count has one for each numerus form
     QString type;          // "unfinished", "vanished", "obsolete" or empty when finished
-    bool numerus = false;  // a text with a count: its forms are in forms
-    QStringList forms;
+    bool numerus = false;  // a text with a count
 };
-
-inline QString TsLanguage(const QString& lang)
-{
-    QFile file(QStringLiteral(KLUNI_TRANSLATIONS_DIR "/kluni_%1.ts").arg(lang));
-    file.open(QIODevice::ReadOnly);
-    QXmlStreamReader xml(&file);
-    while (!xml.atEnd())
-        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("TS"))
-            return xml.attributes().value(QLatin1String("language")).toString();
-    return {};
-}
 
 inline QList<TsMessage> ReadTsFile(const QString& lang)
 {
@@ -40,21 +28,15 @@ inline QList<TsMessage> ReadTsFile(const QString& lang)
             continue;
         else if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
-        else if (xml.name() == QLatin1String("message")) {
-            messages.append({context, {}, {}, {}});
-            messages.last().numerus = xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes");
-        } else if (xml.name() == QLatin1String("source") && !messages.isEmpty())
+        else if (xml.name() == QLatin1String("message"))
+            messages.append({context, {}, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")});
+        else if (xml.name() == QLatin1String("source") && !messages.isEmpty())
             messages.last().source = xml.readElementText();
         else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
-            TsMessage& m = messages.last();
-            m.type = xml.attributes().value(QLatin1String("type")).toString();
-            if (m.numerus) {
-                while (xml.readNextStartElement())
-                    m.forms << xml.readElementText();
-                m.translation = m.forms.join(QLatin1Char('|'));
-            } else {
-                m.translation = xml.readElementText();
-            }
-        }
+            messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
+            if (!messages.last().numerus)
+                messages.last().forms << xml.readElementText();
+        } else if (xml.name() == QLatin1String("numerusform") && !messages.isEmpty())
+            messages.last().forms << xml.readElementText();
     return messages;
 }
