@@ -231,7 +231,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>Beachten Sie, daß alle Annahmen über den Aufbau der Kategorien auf Beobachtungen und Gerüchten beruhen!%mDie Korrektheit der Ergebnisse kann also nicht garantiert werden...</source>
-        <translation>Please note that everything assumed about how the categories are built rests on observation and rumour!%mSo the results cannot be guaranteed to be correct...</translation>
+        <translation>Please note that everything assumed about how the categories are built rests on observation and rumor!%mSo the results cannot be guaranteed to be correct...</translation>
     </message>
     <message>
         <source>Wer ist Zirbo?
@@ -241,7 +241,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>&amp;Handbuch...</source>
-        <translation>&amp;Handbook...</translation>
+        <translation>&amp;Quick guide...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -287,20 +287,8 @@ Exit status: 0 with a result, 1 when nothing was found,
         <translation>&amp;Done</translation>
     </message>
     <message>
-        <source>%1 Datei</source>
-        <translation>%1 file</translation>
-    </message>
-    <message>
-        <source>%1 Dateien</source>
-        <translation>%1 files</translation>
-    </message>
-    <message>
         <source>----- keine ini-Dateien -----</source>
         <translation>----- no ini files -----</translation>
-    </message>
-    <message>
-        <source>%nsowie %1 weitere ini-Datei(en)%n</source>
-        <translation>%nand %1 more ini file(s)%n</translation>
     </message>
 </context>
 <context>
@@ -319,7 +307,7 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>%mSorry, aber in EEP%nist kein passendes Modell bekannt!</source>
-        <translation>%mSorry, but EEP knows%nno matching model!</translation>
+        <translation>%mSorry, EEP has%nno matching model!</translation>
     </message>
     <message>
         <source>&amp;Vorschau  %1</source>
@@ -407,15 +395,15 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>seit Gestern</source>
-        <translation>since yesterday</translation>
+        <translation>past 2 days</translation>
     </message>
     <message>
         <source>letzte Woche</source>
-        <translation>last week</translation>
+        <translation>past 7 days</translation>
     </message>
     <message>
         <source>letzten Monat</source>
-        <translation>last month</translation>
+        <translation>past month</translation>
     </message>
     <message>
         <source>Es werden auch Modelle berücksichtigt, die im EEP (noch) nicht gescannt wurden.</source>
@@ -552,21 +540,19 @@ Exit status: 0 with a result, 1 when nothing was found,
         <source>ist im EEP nicht bekannt</source>
         <translation>is not known to EEP</translation>
     </message>
-    <message>
-        <source>%1 ini-Datei wird vermisst%n</source>
-        <translation>%1 ini file is missing%n</translation>
+    <message numerus="yes">
+        <source>%n ini-Dateien werden vermisst</source>
+        <translation>
+            <numerusform>%n ini file is missing</numerusform>
+            <numerusform>%n ini files are missing</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 ini-Dateien werden vermisst%n</source>
-        <translation>%1 ini files are missing%n</translation>
-    </message>
-    <message>
-        <source>%n%1 Namens-Eintrag (%2) in ini-Dateien fehlt oder ist leer</source>
-        <translation>%n%1 name entry (%2) in ini files is missing or empty</translation>
-    </message>
-    <message>
-        <source>%n%1 Namens-Einträge (%2) in ini-Dateien fehlen oder sind leer</source>
-        <translation>%n%1 name entries (%2) in ini files are missing or empty</translation>
+    <message numerus="yes">
+        <source>%n Namens-Einträge (%1) in ini-Dateien fehlen oder sind leer</source>
+        <translation>
+            <numerusform>%n name entry (%1) in ini files is missing or empty</numerusform>
+            <numerusform>%n name entries (%1) in ini files are missing or empty</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -630,14 +616,6 @@ Exit status: 0 with a result, 1 when nothing was found,
 <context>
     <name>ResultTexts</name>
     <message>
-        <source>%1 Modelle</source>
-        <translation>%1 models</translation>
-    </message>
-    <message>
-        <source>%1 Modell</source>
-        <translation>%1 model</translation>
-    </message>
-    <message>
         <source>%mUnter den übergebenen Dateien%nbefand sich keine Modell Datei.</source>
         <translation>%mThere was no model file%namong the files passed on.</translation>
     </message>
@@ -647,19 +625,11 @@ Exit status: 0 with a result, 1 when nothing was found,
     </message>
     <message>
         <source>%mSorry, aber in EEP%nist kein passendes Modell bekannt!</source>
-        <translation>%mSorry, but EEP knows%nno matching model!</translation>
+        <translation>%mSorry, EEP has%nno matching model!</translation>
     </message>
     <message>
         <source>%mIm angegebenen Zeitraum sind keine Modelle%nzum ersten Mal installiert worden.</source>
         <translation>%mNo models were installed for the first time%nwithin the given period.</translation>
-    </message>
-    <message>
-        <source>%1 mod2-Datei ist nicht vorhanden.</source>
-        <translation>%1 mod2 file is missing.</translation>
-    </message>
-    <message>
-        <source>%1 mod2-Dateien sind nicht vorhanden.</source>
-        <translation>%1 mod2 files are missing.</translation>
     </message>
     <message>
         <source>Keine Anzeige möglich ohne die gsb-Datei.</source>
@@ -669,20 +639,57 @@ Exit status: 0 with a result, 1 when nothing was found,
         <source>gsb-Datei%tPfad</source>
         <translation>gsb file%tpath</translation>
     </message>
+    <message numerus="yes">
+        <source>%n Modelle</source>
+        <translation>
+            <numerusform>%n model</numerusform>
+            <numerusform>%n models</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien</source>
+        <translation>
+            <numerusform>%n file</numerusform>
+            <numerusform>%n files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sowie %n weitere ini-Datei(en)</source>
+        <translation>
+            <numerusform>and %n more ini file</numerusform>
+            <numerusform>and %n more ini files</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mod2-Dateien sind nicht vorhanden.</source>
+        <translation>
+            <numerusform>%n mod2 file is missing.</numerusform>
+            <numerusform>%n mod2 files are missing.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SearchProgress</name>
-    <message>
-        <source>Suche läuft: %1 von %2 Verzeichnissen durchsucht ...</source>
-        <translation>Searching: %1 of %2 folders searched ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %1 von %n Verzeichnissen durchsucht ...</source>
+        <translation>
+            <numerusform>Searching: %1 of %n folder searched ...</numerusform>
+            <numerusform>Searching: %1 of %n folders searched ...</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche läuft: %1 von %2 Modelldateien geprüft ...</source>
-        <translation>Searching: %1 of %2 model files checked ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %1 von %n Modelldateien geprüft ...</source>
+        <translation>
+            <numerusform>Searching: %1 of %n model file checked ...</numerusform>
+            <numerusform>Searching: %1 of %n model files checked ...</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche läuft: %1 Modelleinträge geprüft ...</source>
-        <translation>Searching: %1 model entries checked ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %n Modelleinträge geprüft ...</source>
+        <translation>
+            <numerusform>Searching: %n model entry checked ...</numerusform>
+            <numerusform>Searching: %n model entries checked ...</numerusform>
+        </translation>
     </message>
 </context>
 <context>

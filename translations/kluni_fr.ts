@@ -5,7 +5,7 @@
     <name>AboutPictures</name>
     <message>
         <source>Servus!</source>
-        <translation>Salut !</translation>
+        <translation>Salut&#x202f;!</translation>
     </message>
 </context>
 <context>
@@ -63,7 +63,7 @@
     </message>
     <message>
         <source>Fehler beim Lesen der gsb-Datei:</source>
-        <translation>Erreur de lecture du fichier gsb :</translation>
+        <translation>Erreur de lecture du fichier gsb&#xa0;:</translation>
     </message>
     <message>
         <source>Falscher Index für mod2-Item</source>
@@ -81,14 +81,14 @@
     <name>CModels</name>
     <message>
         <source>Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle finden.%mDas Programm wird somit beendet.</source>
-        <translation>Impossible de lire le fichier %1 !%mSans ce fichier, Kluni ne peut trouver aucun modèle.%mLe programme va donc se fermer.</translation>
+        <translation>Impossible de lire le fichier %1&#x202f;!%mSans ce fichier, Kluni ne peut trouver aucun modèle.%mLe programme va donc se fermer.</translation>
     </message>
 </context>
 <context>
     <name>CliCommands</name>
     <message>
         <source>Den EEP-Ordner &quot;Resourcen&quot; nennt die Option --resbase PFAD.</source>
-        <translation>Indiquez le dossier « Resourcen » d&apos;EEP avec l&apos;option --resbase CHEMIN.</translation>
+        <translation>Indiquez le dossier «&#xa0;Resourcen&#xa0;» d&apos;EEP avec l&apos;option --resbase CHEMIN.</translation>
     </message>
 </context>
 <context>
@@ -97,7 +97,7 @@
         <source>kluni-cli: %1
 &quot;kluni-cli --help&quot; zeigt die Hilfe.
 </source>
-        <translation>kluni-cli: %1
+        <translation>kluni-cli&#xa0;: %1
 &quot;kluni-cli --help&quot; affiche l&apos;aide.
 </translation>
     </message>
@@ -110,7 +110,7 @@
     </message>
     <message>
         <source>Unbekannte Option: %1</source>
-        <translation>Option inconnue : %1</translation>
+        <translation>Option inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Die Option %1 braucht einen Wert.</source>
@@ -122,7 +122,7 @@
     </message>
     <message>
         <source>Ungültiger Wert für %1: %2 (erlaubt: %3)</source>
-        <translation>Valeur non valide pour %1 : %2 (valeurs permises : %3)</translation>
+        <translation>Valeur non valide pour %1&#xa0;: %2 (valeurs permises&#xa0;: %3)</translation>
     </message>
     <message>
         <source>Kein Befehl angegeben.</source>
@@ -130,7 +130,7 @@
     </message>
     <message>
         <source>Unbekannter Befehl: %1</source>
-        <translation>Commande inconnue : %1</translation>
+        <translation>Commande inconnue&#xa0;: %1</translation>
     </message>
     <message>
         <source>Die Option %1 gilt nur für den Befehl search.</source>
@@ -189,14 +189,14 @@ der mit \ beginnt, gilt relativ zum Resourcen-Verzeichnis.
 Rückgabewert: 0 mit Ergebnis, 1 wenn nichts gefunden wurde,
 2 bei Fehlern im Aufruf oder in der Installation.
 </source>
-        <translation>Usage : kluni-cli [--resbase CHEMIN] [--lang ENG|GER|FRA|POL] [--json] [--brief] COMMANDE ...
+        <translation>Usage&#xa0;: kluni-cli [--resbase CHEMIN] [--lang ENG|GER|FRA|POL] [--json] [--brief] COMMANDE ...
 
 Kluni vous dit où trouver un modèle dans EEP.
 
-Commandes :
+Commandes&#xa0;:
   check              vérifie l&apos;installation d&apos;EEP et montre ce qui a été trouvé
   search [--op contains|exact|begins|ends|like] [--name gsb|ini|both] TEXTE
-                     cherche des modèles par leur nom (par défaut : --op contains --name gsb)
+                     cherche des modèles par leur nom (par défaut&#xa0;: --op contains --name gsb)
   date DU AU | date --preset today|yesterday|week|month
                      cherche les modèles installés pour la première fois pendant la période
                      (dates au format JJ.MM.AAAA)
@@ -204,18 +204,18 @@ Commandes :
                      déposés sur la fenêtre
   mod2 FICHIER       la liste mod2 d&apos;un fichier gsb
 
-Options :
-  --resbase CHEMIN   le répertoire « Resourcen » d&apos;EEP (au lieu de l&apos;entrée du registre)
-  --lang LANGUE      langue des catégories : ENG, GER, FRA ou POL (par défaut : FRA)
+Options&#xa0;:
+  --resbase CHEMIN   le répertoire «&#xa0;Resourcen&#xa0;» d&apos;EEP (au lieu de l&apos;entrée du registre)
+  --lang LANGUE      langue des catégories&#xa0;: ENG, GER, FRA ou POL (par défaut&#xa0;: FRA)
   --json             un document JSON au lieu du texte
   --brief            seulement la liste (ligne et section), sans détails
   -h, --help         cette aide
   --version          la version
 
-Les chemins peuvent être donnés sous la forme du système ou sous forme Windows ; un chemin
+Les chemins peuvent être donnés sous la forme du système ou sous forme Windows&#x202f;; un chemin
 qui commence par \ est relatif au répertoire Resourcen.
 
-Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
+Code de retour&#xa0;: 0 avec un résultat, 1 si rien n&apos;a été trouvé,
 2 en cas d&apos;erreur dans l&apos;appel ou dans l&apos;installation.
 </translation>
     </message>
@@ -228,21 +228,21 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>Version: %1.%2.%3</source>
-        <translation>Version : %1.%2.%3</translation>
+        <translation>Version&#xa0;: %1.%2.%3</translation>
     </message>
     <message>
         <source>Beachten Sie, daß alle Annahmen über den Aufbau der Kategorien auf Beobachtungen und Gerüchten beruhen!%mDie Korrektheit der Ergebnisse kann also nicht garantiert werden...</source>
-        <translation>Notez bien que tout ce qu&apos;on suppose sur la structure des catégories repose sur des observations et des rumeurs !%mL&apos;exactitude des résultats ne peut donc pas être garantie...</translation>
+        <translation>Notez bien que tout ce qu&apos;on suppose sur la structure des catégories repose sur des observations et des rumeurs&#x202f;!%mL&apos;exactitude des résultats ne peut donc pas être garantie...</translation>
     </message>
     <message>
         <source>Wer ist Zirbo?
 (Maustaste hier gedrückt halten)</source>
-        <translation>Qui est Zirbo ?
+        <translation>Qui est Zirbo&#x202f;?
 (maintenez le bouton de la souris enfoncé ici)</translation>
     </message>
     <message>
         <source>&amp;Handbuch...</source>
-        <translation>&amp;Manuel...</translation>
+        <translation>&amp;Guide rapide...</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -254,11 +254,11 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>Sorry, aber die Datei%m%1%mkann nicht angezeigt werden,%nweil auf Ihrem Rechner kein Programm für die Dateiendung &apos;%2&apos; zuständig ist.</source>
-        <translation>Désolé, mais le fichier%m%1%mne peut pas être affiché,%ncar aucun programme de votre ordinateur ne prend en charge l&apos;extension « %2 ».</translation>
+        <translation>Désolé, mais le fichier%m%1%mne peut pas être affiché,%ncar aucun programme de votre ordinateur ne prend en charge l&apos;extension «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>Sorry, aber die Datei%m%1%mkann nicht angezeigt werden.%m(Fehler-Code: %2)</source>
-        <translation>Désolé, mais le fichier%m%1%mne peut pas être affiché.%m(Code d&apos;erreur : %2)</translation>
+        <translation>Désolé, mais le fichier%m%1%mne peut pas être affiché.%m(Code d&apos;erreur&#xa0;: %2)</translation>
     </message>
     <message>
         <source>Sie zeigt Ihnen, wo ein Modell in den Untiefen der EEP-Kategorien zu finden ist.</source>
@@ -288,20 +288,8 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
         <translation>&amp;Terminé</translation>
     </message>
     <message>
-        <source>%1 Datei</source>
-        <translation>%1 fichier</translation>
-    </message>
-    <message>
-        <source>%1 Dateien</source>
-        <translation>%1 fichiers</translation>
-    </message>
-    <message>
         <source>----- keine ini-Dateien -----</source>
         <translation>----- aucun fichier ini -----</translation>
-    </message>
-    <message>
-        <source>%nsowie %1 weitere ini-Datei(en)%n</source>
-        <translation>%net %1 autre(s) fichier(s) ini%n</translation>
     </message>
 </context>
 <context>
@@ -320,7 +308,7 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>%mSorry, aber in EEP%nist kein passendes Modell bekannt!</source>
-        <translation>%mDésolé, mais EEP ne connaît%naucun modèle correspondant !</translation>
+        <translation>%mDésolé, mais EEP ne connaît%naucun modèle correspondant&#x202f;!</translation>
     </message>
     <message>
         <source>&amp;Vorschau  %1</source>
@@ -336,11 +324,11 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>Das von-Datum liegt später als das bis-Datum!%mAustauschen?</source>
-        <translation>La date « du » est postérieure à la date « au » !%mLes échanger ?</translation>
+        <translation>La date «&#xa0;du&#xa0;» est postérieure à la date «&#xa0;au&#xa0;»&#x202f;!%mLes échanger&#x202f;?</translation>
     </message>
     <message>
         <source>Suche nach:</source>
-        <translation>Recherche :</translation>
+        <translation>Recherche&#xa0;:</translation>
     </message>
     <message>
         <source>Modellnamen</source>
@@ -380,7 +368,7 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>Der Name aus der ini-Datei</source>
-        <translation>Le nom du fichier ini</translation>
+        <translation>Le nom tiré du fichier ini</translation>
     </message>
     <message>
         <source>Beides</source>
@@ -396,11 +384,11 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>von:</source>
-        <translation>du :</translation>
+        <translation>du&#xa0;:</translation>
     </message>
     <message>
         <source>bis:</source>
-        <translation>au :</translation>
+        <translation>au&#xa0;:</translation>
     </message>
     <message>
         <source>Heute</source>
@@ -412,11 +400,11 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>letzte Woche</source>
-        <translation>sem. passée</translation>
+        <translation>depuis 7 jours</translation>
     </message>
     <message>
         <source>letzten Monat</source>
-        <translation>mois passé</translation>
+        <translation>depuis 1 mois</translation>
     </message>
     <message>
         <source>Es werden auch Modelle berücksichtigt, die im EEP (noch) nicht gescannt wurden.</source>
@@ -424,7 +412,7 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>Sprache für Kategorien:</source>
-        <translation>Langue des catégories :</translation>
+        <translation>Langue des catégories&#xa0;:</translation>
     </message>
     <message>
         <source>Liste er&amp;weitern</source>
@@ -432,7 +420,7 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>&amp;Such !</source>
-        <translation>&amp;Chercher !</translation>
+        <translation>&amp;Chercher&#x202f;!</translation>
     </message>
     <message>
         <source>gsb-Name -- Pfad</source>
@@ -468,11 +456,11 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>Esc oder &quot;Abbrechen&quot; beendet die Suche.</source>
-        <translation>Échap ou « Annuler » arrête la recherche.</translation>
+        <translation>Échap ou «&#xa0;Annuler&#xa0;» arrête la recherche.</translation>
     </message>
     <message>
         <source>Die Suche wurde abgebrochen; die Liste ist unverändert.</source>
-        <translation>La recherche a été interrompue ; la liste est inchangée.</translation>
+        <translation>La recherche a été interrompue&#x202f;; la liste est inchangée.</translation>
     </message>
 </context>
 <context>
@@ -506,7 +494,7 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>%mModell kann wegen fehlender mod2-Datei(en) nicht angezeigt werden.%mMehr Infos in der mod2-Liste.</source>
-        <translation>%mLe modèle ne peut pas être affiché : il manque des fichiers mod2.%mPlus de détails dans la liste mod2.</translation>
+        <translation>%mLe modèle ne peut pas être affiché&#xa0;: il manque des fichiers mod2.%mPlus de détails dans la liste mod2.</translation>
     </message>
     <message>
         <source>%m%mModell wird nicht angezeigt,%nda die Vorschau mit Modellen aus einem Netzwerk größte Probleme hat.</source>
@@ -553,21 +541,19 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
         <source>ist im EEP nicht bekannt</source>
         <translation>n&apos;est pas connu d&apos;EEP</translation>
     </message>
-    <message>
-        <source>%1 ini-Datei wird vermisst%n</source>
-        <translation>%1 fichier ini manquant%n</translation>
+    <message numerus="yes">
+        <source>%n ini-Dateien werden vermisst</source>
+        <translation>
+            <numerusform>%n fichier ini manquant</numerusform>
+            <numerusform>%n fichiers ini manquants</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 ini-Dateien werden vermisst%n</source>
-        <translation>%1 fichiers ini manquants%n</translation>
-    </message>
-    <message>
-        <source>%n%1 Namens-Eintrag (%2) in ini-Dateien fehlt oder ist leer</source>
-        <translation>%n%1 entrée de nom (%2) manquante ou vide dans les fichiers ini</translation>
-    </message>
-    <message>
-        <source>%n%1 Namens-Einträge (%2) in ini-Dateien fehlen oder sind leer</source>
-        <translation>%n%1 entrées de nom (%2) manquantes ou vides dans les fichiers ini</translation>
+    <message numerus="yes">
+        <source>%n Namens-Einträge (%1) in ini-Dateien fehlen oder sind leer</source>
+        <translation>
+            <numerusform>%n entrée de nom (%1) manquante ou vide dans les fichiers ini</numerusform>
+            <numerusform>%n entrées de nom (%1) manquantes ou vides dans les fichiers ini</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -590,7 +576,7 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     <message>
         <source>Die Vorschau-Komponente von EEP ist auf diesem System nicht verfügbar. Gezeigt wird nur die Blickrichtung:
 </source>
-        <translation>Le composant d&apos;aperçu d&apos;EEP n&apos;est pas disponible sur ce système. Seule la direction de vue est affichée :
+        <translation>Le composant d&apos;aperçu d&apos;EEP n&apos;est pas disponible sur ce système. Seule la direction de vue est affichée&#xa0;:
 </translation>
     </message>
 </context>
@@ -598,11 +584,11 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     <name>QtFolderChooser</name>
     <message>
         <source>Suchen in:</source>
-        <translation>Regarder dans :</translation>
+        <translation>Regarder dans&#xa0;:</translation>
     </message>
     <message>
         <source>Ordner:</source>
-        <translation>Dossier :</translation>
+        <translation>Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Wählen</source>
@@ -617,27 +603,19 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     <name>ResBaseChoice</name>
     <message>
         <source>EEP-Ordner &quot;Resourcen&quot; wählen</source>
-        <translation>Choisir le dossier « Resourcen » d&apos;EEP</translation>
+        <translation>Choisir le dossier «&#xa0;Resourcen&#xa0;» d&apos;EEP</translation>
     </message>
     <message>
         <source>Kluni findet EEP nicht von selbst.%nBitte wählen Sie den EEP-Ordner &quot;Resourcen&quot;, der die Datei &quot;Categories\Models.ini&quot; enthält,%nzum Beispiel in einem Wine-Präfix (~/.wine/drive_c/.../EEP6/Resourcen) oder in einer kopierten EEP-Installation.%nVersteckte Ordner wie ~/.wine und ~/.local/share werden mit angezeigt.</source>
-        <translation>Kluni ne trouve pas EEP tout seul.%nVeuillez choisir le dossier « Resourcen » d&apos;EEP, celui qui contient le fichier « Categories\Models.ini »,%npar exemple dans un préfixe Wine (~/.wine/drive_c/.../EEP6/Resourcen) ou dans une copie d&apos;une installation d&apos;EEP.%nLes dossiers cachés comme ~/.wine et ~/.local/share sont affichés eux aussi.</translation>
+        <translation>Kluni ne trouve pas EEP tout seul.%nVeuillez choisir le dossier «&#xa0;Resourcen&#xa0;» d&apos;EEP, celui qui contient le fichier «&#xa0;Categories\Models.ini&#xa0;»,%npar exemple dans un préfixe Wine (~/.wine/drive_c/.../EEP6/Resourcen) ou dans une copie d&apos;une installation d&apos;EEP.%nLes dossiers cachés comme ~/.wine et ~/.local/share sont affichés eux aussi.</translation>
     </message>
     <message>
         <source>Der Ordner%m%1%mist kein EEP-Ordner &quot;Resourcen&quot;: Ihm fehlt die Datei &quot;Categories\Models.ini&quot;.%mBitte wählen Sie den Ordner &quot;Resourcen&quot; Ihrer EEP-Installation.</source>
-        <translation>Le dossier%m%1%mn&apos;est pas un dossier « Resourcen » d&apos;EEP : il lui manque le fichier « Categories\Models.ini ».%mVeuillez choisir le dossier « Resourcen » de votre installation d&apos;EEP.</translation>
+        <translation>Le dossier%m%1%mn&apos;est pas un dossier «&#xa0;Resourcen&#xa0;» d&apos;EEP&#xa0;: il lui manque le fichier «&#xa0;Categories\Models.ini&#xa0;».%mVeuillez choisir le dossier «&#xa0;Resourcen&#xa0;» de votre installation d&apos;EEP.</translation>
     </message>
 </context>
 <context>
     <name>ResultTexts</name>
-    <message>
-        <source>%1 Modelle</source>
-        <translation>%1 modèles</translation>
-    </message>
-    <message>
-        <source>%1 Modell</source>
-        <translation>%1 modèle</translation>
-    </message>
     <message>
         <source>%mUnter den übergebenen Dateien%nbefand sich keine Modell Datei.</source>
         <translation>%mParmi les fichiers transmis,%nil n&apos;y avait aucun fichier de modèle.</translation>
@@ -648,19 +626,11 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>%mSorry, aber in EEP%nist kein passendes Modell bekannt!</source>
-        <translation>%mDésolé, mais EEP ne connaît%naucun modèle correspondant !</translation>
+        <translation>%mDésolé, mais EEP ne connaît%naucun modèle correspondant&#x202f;!</translation>
     </message>
     <message>
         <source>%mIm angegebenen Zeitraum sind keine Modelle%nzum ersten Mal installiert worden.</source>
         <translation>%mAucun modèle n&apos;a été installé pour la première fois%npendant la période indiquée.</translation>
-    </message>
-    <message>
-        <source>%1 mod2-Datei ist nicht vorhanden.</source>
-        <translation>%1 fichier mod2 est absent.</translation>
-    </message>
-    <message>
-        <source>%1 mod2-Dateien sind nicht vorhanden.</source>
-        <translation>%1 fichiers mod2 sont absents.</translation>
     </message>
     <message>
         <source>Keine Anzeige möglich ohne die gsb-Datei.</source>
@@ -670,35 +640,72 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
         <source>gsb-Datei%tPfad</source>
         <translation>fichier gsb%tchemin</translation>
     </message>
+    <message numerus="yes">
+        <source>%n Modelle</source>
+        <translation>
+            <numerusform>%n modèle</numerusform>
+            <numerusform>%n modèles</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien</source>
+        <translation>
+            <numerusform>%n fichier</numerusform>
+            <numerusform>%n fichiers</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sowie %n weitere ini-Datei(en)</source>
+        <translation>
+            <numerusform>et %n autre fichier ini</numerusform>
+            <numerusform>et %n autres fichiers ini</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mod2-Dateien sind nicht vorhanden.</source>
+        <translation>
+            <numerusform>%n fichier mod2 est absent.</numerusform>
+            <numerusform>%n fichiers mod2 sont absents.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SearchProgress</name>
-    <message>
-        <source>Suche läuft: %1 von %2 Verzeichnissen durchsucht ...</source>
-        <translation>Recherche en cours : %1 dossiers parcourus sur %2 ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %1 von %n Verzeichnissen durchsucht ...</source>
+        <translation>
+            <numerusform>Recherche en cours&#xa0;: %1 sur %n dossier parcouru ...</numerusform>
+            <numerusform>Recherche en cours&#xa0;: %1 sur %n dossiers parcourus ...</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche läuft: %1 von %2 Modelldateien geprüft ...</source>
-        <translation>Recherche en cours : %1 fichiers de modèles vérifiés sur %2 ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %1 von %n Modelldateien geprüft ...</source>
+        <translation>
+            <numerusform>Recherche en cours&#xa0;: %1 sur %n fichier de modèle vérifié ...</numerusform>
+            <numerusform>Recherche en cours&#xa0;: %1 sur %n fichiers de modèles vérifiés ...</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche läuft: %1 Modelleinträge geprüft ...</source>
-        <translation>Recherche en cours : %1 entrées de modèles vérifiées ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %n Modelleinträge geprüft ...</source>
+        <translation>
+            <numerusform>Recherche en cours&#xa0;: %n entrée de modèle vérifiée ...</numerusform>
+            <numerusform>Recherche en cours&#xa0;: %n entrées de modèles vérifiées ...</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>TextOutput</name>
     <message>
         <source>Resourcen-Verzeichnis:</source>
-        <translation>Répertoire Resourcen :</translation>
+        <translation>Répertoire Resourcen&#xa0;:</translation>
     </message>
     <message>
         <source>Categories-Verzeichnis:</source>
-        <translation>Répertoire Categories :</translation>
+        <translation>Répertoire Categories&#xa0;:</translation>
     </message>
     <message>
         <source>Modelle-Verzeichnis:</source>
-        <translation>Répertoire Modelle :</translation>
+        <translation>Répertoire Modelle&#xa0;:</translation>
     </message>
     <message>
         <source> (nicht gefunden)</source>
@@ -717,19 +724,19 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     <name>modMain</name>
     <message>
         <source>Kann das EEP %1-Verzeichnis nicht finden!%mBedenken Sie, dass Kluni nur mit EEP bis einschliesslich Version 6%nzurecht kommt.%mDas Programm wird daher abgebrochen!</source>
-        <translation>Impossible de trouver le répertoire %1 d&apos;EEP !%mN&apos;oubliez pas que Kluni ne s&apos;entend qu&apos;avec EEP%njusqu&apos;à la version 6 incluse.%mLe programme va donc s&apos;arrêter !</translation>
+        <translation>Impossible de trouver le répertoire %1 d&apos;EEP&#x202f;!%mN&apos;oubliez pas que Kluni ne s&apos;entend qu&apos;avec EEP%njusqu&apos;à la version 6 incluse.%mLe programme va donc s&apos;arrêter&#x202f;!</translation>
     </message>
     <message>
         <source>Es wurde Datei &apos;%1&apos; im EEP-Verzeichnis gefunden!%nKluni findet nur alle Modelle, wenn die Datei &apos;%1&apos; integriert worden ist.%nFür weitere Informationen zur &apos;%1&apos; lesen Sie die Kurzanleitung.</source>
-        <translation>Le fichier « %1 » a été trouvé dans le répertoire d&apos;EEP !%nKluni ne trouve tous les modèles qu&apos;une fois le fichier « %1 » intégré.%nPour en savoir plus sur « %1 », lisez le guide rapide.</translation>
+        <translation>Le fichier «&#xa0;%1&#xa0;» a été trouvé dans le répertoire d&apos;EEP&#x202f;!%nKluni ne trouve tous les modèles qu&apos;une fois le fichier «&#xa0;%1&#xa0;» intégré.%nPour en savoir plus sur «&#xa0;%1&#xa0;», lisez le guide rapide.</translation>
     </message>
     <message>
         <source>Kann das EEP Modelle-Verzeichnis nicht finden!%mMod2-Dateien zu Objekten können daher nicht angezeigt werden!</source>
-        <translation>Impossible de trouver le répertoire Modelle d&apos;EEP !%mLes fichiers mod2 des objets ne peuvent donc pas être affichés !</translation>
+        <translation>Impossible de trouver le répertoire Modelle d&apos;EEP&#x202f;!%mLes fichiers mod2 des objets ne peuvent donc pas être affichés&#x202f;!</translation>
     </message>
     <message>
         <source>Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle finden.%mDas Programm wird somit beendet.</source>
-        <translation>Impossible de lire le fichier %1 !%mSans ce fichier, Kluni ne peut trouver aucun modèle.%mLe programme va donc se fermer.</translation>
+        <translation>Impossible de lire le fichier %1&#x202f;!%mSans ce fichier, Kluni ne peut trouver aucun modèle.%mLe programme va donc se fermer.</translation>
     </message>
 </context>
 <context>
@@ -740,11 +747,11 @@ Code de retour : 0 avec un résultat, 1 si rien n&apos;a été trouvé,
     </message>
     <message>
         <source>Es ist ein Fehler aufgetreten!</source>
-        <translation>Une erreur est survenue !</translation>
+        <translation>Une erreur est survenue&#x202f;!</translation>
     </message>
     <message>
         <source>Prozedur: </source>
-        <translation>Procédure : </translation>
+        <translation>Procédure&#xa0;: </translation>
     </message>
     <message>
         <source>Fehler </source>

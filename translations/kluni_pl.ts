@@ -12,7 +12,7 @@
     <name>CCategories</name>
     <message>
         <source>Güter</source>
-        <translation>Towary</translation>
+        <translation>Ładunki</translation>
     </message>
     <message>
         <source>Landschaftselemente</source>
@@ -223,7 +223,7 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     <name>FAbout</name>
     <message>
         <source>Info</source>
-        <translation>Informacje</translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>Version: %1.%2.%3</source>
@@ -287,20 +287,8 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
         <translation>&amp;Gotowe</translation>
     </message>
     <message>
-        <source>%1 Datei</source>
-        <translation>%1 plik</translation>
-    </message>
-    <message>
-        <source>%1 Dateien</source>
-        <translation>Plików: %1</translation>
-    </message>
-    <message>
         <source>----- keine ini-Dateien -----</source>
         <translation>----- brak plików ini -----</translation>
-    </message>
-    <message>
-        <source>%nsowie %1 weitere ini-Datei(en)%n</source>
-        <translation>%noraz kolejne pliki ini: %1%n</translation>
     </message>
 </context>
 <context>
@@ -339,15 +327,15 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     </message>
     <message>
         <source>Suche nach:</source>
-        <translation>Szukaj po:</translation>
+        <translation>Szukaj wg:</translation>
     </message>
     <message>
         <source>Modellnamen</source>
-        <translation>Nazwie modelu</translation>
+        <translation>nazwy modelu</translation>
     </message>
     <message>
         <source>Installationsdatum</source>
-        <translation>Dacie instalacji</translation>
+        <translation>daty instalacji</translation>
     </message>
     <message>
         <source>enthält</source>
@@ -455,7 +443,7 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     </message>
     <message>
         <source>Info</source>
-        <translation>Informacje</translation>
+        <translation>O programie</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
@@ -552,21 +540,21 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
         <source>ist im EEP nicht bekannt</source>
         <translation>nie jest znany w EEP</translation>
     </message>
-    <message>
-        <source>%1 ini-Datei wird vermisst%n</source>
-        <translation>Brakuje %1 pliku ini%n</translation>
+    <message numerus="yes">
+        <source>%n ini-Dateien werden vermisst</source>
+        <translation>
+            <numerusform>Brakuje %n pliku ini</numerusform>
+            <numerusform>Brakuje %n plików ini</numerusform>
+            <numerusform>Brakuje %n plików ini</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>%1 ini-Dateien werden vermisst%n</source>
-        <translation>Brakujące pliki ini: %1%n</translation>
-    </message>
-    <message>
-        <source>%n%1 Namens-Eintrag (%2) in ini-Dateien fehlt oder ist leer</source>
-        <translation>%nBrakujący lub pusty wpis nazwy (%2) w plikach ini: %1</translation>
-    </message>
-    <message>
-        <source>%n%1 Namens-Einträge (%2) in ini-Dateien fehlen oder sind leer</source>
-        <translation>%nBrakujące lub puste wpisy nazw (%2) w plikach ini: %1</translation>
+    <message numerus="yes">
+        <source>%n Namens-Einträge (%1) in ini-Dateien fehlen oder sind leer</source>
+        <translation>
+            <numerusform>W %n pliku ini wpis nazwy (%1) nie istnieje lub jest pusty</numerusform>
+            <numerusform>W %n plikach ini wpis nazwy (%1) nie istnieje lub jest pusty</numerusform>
+            <numerusform>W %n plikach ini wpis nazwy (%1) nie istnieje lub jest pusty</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -630,14 +618,6 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
 <context>
     <name>ResultTexts</name>
     <message>
-        <source>%1 Modelle</source>
-        <translation>Modele: %1</translation>
-    </message>
-    <message>
-        <source>%1 Modell</source>
-        <translation>%1 model</translation>
-    </message>
-    <message>
         <source>%mUnter den übergebenen Dateien%nbefand sich keine Modell Datei.</source>
         <translation>%mWśród przekazanych plików%nnie było żadnego pliku modelu.</translation>
     </message>
@@ -654,14 +634,6 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
         <translation>%mW podanym okresie nie zainstalowano%npo raz pierwszy żadnego modelu.</translation>
     </message>
     <message>
-        <source>%1 mod2-Datei ist nicht vorhanden.</source>
-        <translation>Brakuje %1 pliku mod2.</translation>
-    </message>
-    <message>
-        <source>%1 mod2-Dateien sind nicht vorhanden.</source>
-        <translation>Brakujące pliki mod2: %1.</translation>
-    </message>
-    <message>
         <source>Keine Anzeige möglich ohne die gsb-Datei.</source>
         <translation>Bez pliku gsb nie można nic wyświetlić.</translation>
     </message>
@@ -669,20 +641,64 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
         <source>gsb-Datei%tPfad</source>
         <translation>plik gsb%tścieżka</translation>
     </message>
+    <message numerus="yes">
+        <source>%n Modelle</source>
+        <translation>
+            <numerusform>%n model</numerusform>
+            <numerusform>%n modele</numerusform>
+            <numerusform>%n modeli</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n Dateien</source>
+        <translation>
+            <numerusform>%n plik</numerusform>
+            <numerusform>%n pliki</numerusform>
+            <numerusform>%n plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>sowie %n weitere ini-Datei(en)</source>
+        <translation>
+            <numerusform>oraz %n inny plik ini</numerusform>
+            <numerusform>oraz %n inne pliki ini</numerusform>
+            <numerusform>oraz %n innych plików ini</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n mod2-Dateien sind nicht vorhanden.</source>
+        <translation>
+            <numerusform>Brakuje %n pliku mod2.</numerusform>
+            <numerusform>Brakuje %n plików mod2.</numerusform>
+            <numerusform>Brakuje %n plików mod2.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SearchProgress</name>
-    <message>
-        <source>Suche läuft: %1 von %2 Verzeichnissen durchsucht ...</source>
-        <translation>Wyszukiwanie: przeszukano %1 z %2 folderów ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %1 von %n Verzeichnissen durchsucht ...</source>
+        <translation>
+            <numerusform>Wyszukiwanie: przeszukano %1 z %n folderu ...</numerusform>
+            <numerusform>Wyszukiwanie: przeszukano %1 z %n folderów ...</numerusform>
+            <numerusform>Wyszukiwanie: przeszukano %1 z %n folderów ...</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche läuft: %1 von %2 Modelldateien geprüft ...</source>
-        <translation>Wyszukiwanie: sprawdzono %1 z %2 plików modeli ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %1 von %n Modelldateien geprüft ...</source>
+        <translation>
+            <numerusform>Wyszukiwanie: sprawdzono %1 z %n pliku modelu ...</numerusform>
+            <numerusform>Wyszukiwanie: sprawdzono %1 z %n plików modeli ...</numerusform>
+            <numerusform>Wyszukiwanie: sprawdzono %1 z %n plików modeli ...</numerusform>
+        </translation>
     </message>
-    <message>
-        <source>Suche läuft: %1 Modelleinträge geprüft ...</source>
-        <translation>Wyszukiwanie: sprawdzono %1 wpisów modeli ...</translation>
+    <message numerus="yes">
+        <source>Suche läuft: %n Modelleinträge geprüft ...</source>
+        <translation>
+            <numerusform>Wyszukiwanie: sprawdzono %n wpis modelu ...</numerusform>
+            <numerusform>Wyszukiwanie: sprawdzono %n wpisy modeli ...</numerusform>
+            <numerusform>Wyszukiwanie: sprawdzono %n wpisów modeli ...</numerusform>
+        </translation>
     </message>
 </context>
 <context>

@@ -63,20 +63,17 @@ QString IniProblemsNoticeText()
     if (gMod.gtSearchNameKey != gMod.gtNameKey || missing + noName == 0)
         return QString();
 
+    // The counted parts in their numerus form ("%n" is the count there); the
+    // line breaks around them come from the templates here.
     QString text;
-    if (missing > 0) {
-        const QString tpl = missing == 1 ? QCoreApplication::translate("ModelDetail", "%1 ini-Datei wird vermisst%n")
-                                         : QCoreApplication::translate("ModelDetail",
-                                             "%1 ini-Dateien werden vermisst%n");
-        text = FormatMsg(tpl, {QString::number(missing)});
-    }
+    if (missing > 0)
+        text = FormatMsg(QStringLiteral("%1%n"), {QCoreApplication::translate(
+                                                      "ModelDetail", "%n ini-Dateien werden vermisst", nullptr,
+                                                      int(missing))});
     if (noName > 0) {
-        const QString tpl = noName == 1
-                                ? QCoreApplication::translate("ModelDetail",
-                                    "%n%1 Namens-Eintrag (%2) in ini-Dateien fehlt oder ist leer")
-                                : QCoreApplication::translate("ModelDetail",
-                                    "%n%1 Namens-Einträge (%2) in ini-Dateien fehlen oder sind leer");
-        text += FormatMsg(tpl, {QString::number(noName), gMod.gtSearchNameKey});
+        const QString counted = QCoreApplication::translate(
+            "ModelDetail", "%n Namens-Einträge (%1) in ini-Dateien fehlen oder sind leer", nullptr, int(noName));
+        text += FormatMsg(QStringLiteral("%n%1"), {FormatMsg(counted, {gMod.gtSearchNameKey})});
     }
     return text;
 }

@@ -6,11 +6,23 @@
 
 namespace ResultTexts {
 
+// Texts with a count take the form that the count needs in the interface
+// language from Qt's numerus forms ("%n" there is the count, not a line
+// break); German ones too, from kluni_de.ts.
 QString CountText(qint32 count)
 {
-    const QString tpl = count >= 2 ? QCoreApplication::translate("ResultTexts", "%1 Modelle")
-                                   : QCoreApplication::translate("ResultTexts", "%1 Modell");
-    return FormatMsg(tpl, {QString::number(count)});
+    return QCoreApplication::translate("ResultTexts", "%n Modelle", nullptr, count);
+}
+
+QString FileCountText(qint32 count)
+{
+    return QCoreApplication::translate("ResultTexts", "%n Dateien", nullptr, count);
+}
+
+QString MoreIniFilesText(qint32 count)
+{
+    return FormatMsg(QStringLiteral("%n%1%n"),
+                     {QCoreApplication::translate("ResultTexts", "sowie %n weitere ini-Datei(en)", nullptr, count)});
 }
 
 QString NothingFoundText(qint32 listSource)
@@ -35,10 +47,7 @@ QString NothingFoundText(qint32 listSource)
 
 QString Mod2MissingText(qint32 missing)
 {
-    const QString tpl = missing == 1 ? QCoreApplication::translate("ResultTexts", "%1 mod2-Datei ist nicht vorhanden.")
-                                     : QCoreApplication::translate("ResultTexts",
-                                         "%1 mod2-Dateien sind nicht vorhanden.");
-    return FormatMsg(tpl, {QString::number(missing)});
+    return QCoreApplication::translate("ResultTexts", "%n mod2-Dateien sind nicht vorhanden.", nullptr, missing);
 }
 
 QString NoGsbText()

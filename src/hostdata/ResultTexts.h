@@ -12,6 +12,11 @@ namespace ResultTexts {
 
 // "1 Modell", "2 Modelle".
 QString CountText(qint32 count);
+// The ini problems window's count of files: "1 Datei", "0 Dateien".
+QString FileCountText(qint32 count);
+// The line after a list cut at 100 files, with an empty line before it and a
+// line break after it: "sowie 150 weitere ini-Datei(en)".
+QString MoreIniFilesText(qint32 count);
 // The nothing-found notice for a list source (expanded; begins with an empty line).
 QString NothingFoundText(qint32 listSource);
 // The mod2 list's note on missing mod2 files ("1 mod2-Datei ist nicht vorhanden.").

@@ -24,12 +24,18 @@ SearchProgress::Figures SearchProgress::Current() const
 
 QString SearchProgress::Text(const Figures& figures)
 {
-    const auto tr = [](const char* text) { return QCoreApplication::translate("SearchProgress", text); };
+    // The noun takes its numerus form from the number it follows: the total
+    // in "%1 von %n", the count done when there is no total.
     if (figures.unit == Unit::Directories)
-        return tr("Suche läuft: %1 von %2 Verzeichnissen durchsucht ...").arg(figures.done).arg(figures.total);
+        return QCoreApplication::translate("SearchProgress", "Suche läuft: %1 von %n Verzeichnissen durchsucht ...",
+                                           nullptr, figures.total)
+            .arg(figures.done);
     if (figures.total > 0)
-        return tr("Suche läuft: %1 von %2 Modelldateien geprüft ...").arg(figures.done).arg(figures.total);
-    return tr("Suche läuft: %1 Modelleinträge geprüft ...").arg(figures.done);
+        return QCoreApplication::translate("SearchProgress", "Suche läuft: %1 von %n Modelldateien geprüft ...",
+                                           nullptr, figures.total)
+            .arg(figures.done);
+    return QCoreApplication::translate("SearchProgress", "Suche läuft: %n Modelleinträge geprüft ...", nullptr,
+                                       figures.done);
 }
 
 SearchProgress::Scope::Scope(SearchProgress& progress) : m_previous(tCurrent)

@@ -1,5 +1,6 @@
 #include "sidewindows/FIniShow.h"
 
+#include "hostdata/ResultTexts.h"
 #include "sidewindows/SideWindowPlacement.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
@@ -110,7 +111,7 @@ void FIniShow::rbChoice_Click(int index)
 
 void FIniShow::ShowProblemList(const QStringList& pCol, qint32 plCount)
 {
-    lblFileCount->setText(FormatMsg(plCount == 1 ? tr("%1 Datei") : tr("%1 Dateien"), {QString::number(plCount)}));
+    lblFileCount->setText(ResultTexts::FileCountText(plCount));
     cmdClipB->setEnabled(plCount > 0);
     if (pCol.isEmpty()) {
         m_listText = tr("----- keine ini-Dateien -----");
@@ -120,8 +121,7 @@ void FIniShow::ShowProblemList(const QStringList& pCol, qint32 plCount)
             m_listText += file + QStringLiteral("\r\n");
         // The lists keep the first 100 files; the count counts them all.
         if (plCount > pCol.size())
-            m_listText += FormatMsg(tr("%nsowie %1 weitere ini-Datei(en)%n"),
-                                    {QString::number(plCount - pCol.size())});
+            m_listText += ResultTexts::MoreIniFilesText(plCount - qint32(pCol.size()));
     }
     txListe->setPlainText(m_listText);
 }

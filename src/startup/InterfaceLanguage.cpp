@@ -90,8 +90,7 @@ void Install(const QString& lang, bool withQt)
     t.lang = lang;
     // Numbers shown in the windows follow the interface language too.
     QLocale::setDefault(QLocale(lang == kGerman ? QStringLiteral("de_DE") : lang));
-    if (lang != kGerman)
-        t.own = Load(QStringLiteral("kluni_") + lang, QStringLiteral(":/translations"));
+    t.own = Load(QStringLiteral("kluni_") + lang, QStringLiteral(":/translations"));
     if (withQt)
         t.qt = Load(QStringLiteral("qtbase_") + lang, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }

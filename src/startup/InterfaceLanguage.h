@@ -3,9 +3,10 @@
 #include <QString>
 #include <QStringList>
 
-// The language of the program's own texts. German texts are the source texts
-// and need no translator; English, French and Polish come from translation
-// files built into the program.
+// The language of the program's own texts. German texts are the source texts;
+// German's translation file holds only the forms of the texts that show a
+// count. English, French and Polish come from translation files built into
+// the program.
 namespace InterfaceLanguage {
 
 // "de", "en", "fr" or "pl" for the system's interface languages, most wanted
@@ -19,12 +20,13 @@ QString FromSystem();
 
 // Makes lang the language of every text translated from now on: the
 // program's own translation and, when withQt is set, Qt's (buttons, context
-// menus, file dialogs) from the system's Qt translations. German loads Qt's
-// translation only. Replaces the translators of an earlier call and makes
-// lang's locale the default one (number formats).
+// menus, file dialogs) from the system's Qt translations. Replaces the
+// translators of an earlier call and makes lang's locale the default one
+// (number formats).
 void Install(const QString& lang, bool withQt);
 
-// The language installed last ("de" before any call).
+// The language installed last ("de" before any call; German's counted texts
+// take their singular forms only once it is installed).
 QString Current();
 
 // The category language that matches an interface language: "ENG", "GER",

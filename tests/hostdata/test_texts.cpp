@@ -7,15 +7,55 @@
 #include "hostdata/DateText.h"
 #include "hostdata/ModelDetail.h"
 #include "hostdata/ResultTexts.h"
+#include "hostdata/SearchProgress.h"
 #include "platform/HostPath.h"
+#include "startup/InterfaceLanguage.h"
 #include "startup/ModuleState.h"
 
 #include <gtest/gtest.h>
 
-TEST(ResultTexts, CountsRowsAndClipboard)
+#include <functional>
+
+// Texts with a count take the numerus form of the interface language: German
+// as specified, English and French two forms (French's singular for 0 and 1),
+// Polish three. Models, files and folders, in the windows and in kluni-cli.
+TEST(ResultTexts, CountsInEveryLanguage)
+{
+    using Text = std::function<QString(qint32)>;
+    const Text models = ResultTexts::CountText, files = ResultTexts::FileCountText;
+    const Text folders = [](qint32 n) { return SearchProgress::Text({SearchProgress::Unit::Directories, n, n}); };
+    const Text entries = [](qint32 n) { return SearchProgress::Text({SearchProgress::Unit::ModelEntries, n, 0}); };
+    const struct { const char* lang; Text text; QList<qint32> counts; QString expected; } rows[] = {
+        {"de", models, {1, 2}, "1 Modell|2 Modelle"},
+        {"de", files, {1, 0}, "1 Datei|0 Dateien"},
+        {"de", folders, {1, 340}, "Suche läuft: 1 von 1 Verzeichnis durchsucht ...|"
+                                  "Suche läuft: 340 von 340 Verzeichnissen durchsucht ..."},
+        {"en", models, {1, 2}, "1 model|2 models"},
+        {"en", files, {1, 2}, "1 file|2 files"},
+        {"en", folders, {1, 2}, "Searching: 1 of 1 folder searched ...|Searching: 2 of 2 folders searched ..."},
+        {"fr", models, {1, 0, 2}, "1 modèle|0 modèle|2 modèles"},
+        {"fr", files, {1, 0, 2}, "1 fichier|0 fichier|2 fichiers"},
+        {"fr", folders, {1, 2}, "Recherche en cours\u00a0: 1 sur 1 dossier parcouru ...|"
+                                "Recherche en cours\u00a0: 2 sur 2 dossiers parcourus ..."},
+        {"pl", models, {1, 2, 5, 22, 25}, "1 model|2 modele|5 modeli|22 modele|25 modeli"},
+        {"pl", files, {1, 2, 5, 22, 25}, "1 plik|2 pliki|5 plików|22 pliki|25 plików"},
+        {"pl", folders, {1, 2}, "Wyszukiwanie: przeszukano 1 z 1 folderu ...|Wyszukiwanie: przeszukano 2 z 2 folderów ..."},
+        {"pl", entries, {64, 128}, "Wyszukiwanie: sprawdzono 64 wpisy modeli ...|"
+                                   "Wyszukiwanie: sprawdzono 128 wpisów modeli ..."},
+    };
+    for (const auto& row : rows) {
+        InterfaceLanguage::Install(QLatin1String(row.lang), false);
+        QStringList texts;
+        for (const qint32 n : row.counts)
+            texts << row.text(n);
+        EXPECT_EQ(texts.join('|').toStdString(), row.expected.toStdString()) << row.lang;
+    }
+    InterfaceLanguage::Install(QStringLiteral("de"), false);
+}
+
+TEST(ResultTexts, RowsAndClipboard)
 {
     using namespace ResultTexts;
-    EXPECT_EQ(CountText(1) + '|' + CountText(2) + '|' + CountText(100000), "1 Modell|2 Modelle|100000 Modelle");
     CModels models;
     EXPECT_EQ(ClipboardText(models), "gsb-Datei\tPfad");
     // A path from outside the installation and one without any backslash.

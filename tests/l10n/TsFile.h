@@ -5,13 +5,15 @@
 #include <QFile>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QXmlStreamReader>
 
 struct TsMessage {
     QString context;
     QString source;
-    QString translation;
-    QString type;   // "unfinished", "vanished", "obsolete" or empty when finished
+    QStringList forms;     // the translation; a text with a count has one for each numerus form
+    QString type;          // "unfinished", "vanished", "obsolete" or empty when finished
+    bool numerus = false;  // a text with a count
 };
 
 inline QList<TsMessage> ReadTsFile(const QString& lang)
@@ -27,12 +29,14 @@ inline QList<TsMessage> ReadTsFile(const QString& lang)
         else if (xml.name() == QLatin1String("name"))
             context = xml.readElementText();
         else if (xml.name() == QLatin1String("message"))
-            messages.append({context, {}, {}, {}});
+            messages.append({context, {}, {}, {}, xml.attributes().value(QLatin1String("numerus")) == QLatin1String("yes")});
         else if (xml.name() == QLatin1String("source") && !messages.isEmpty())
             messages.last().source = xml.readElementText();
         else if (xml.name() == QLatin1String("translation") && !messages.isEmpty()) {
             messages.last().type = xml.attributes().value(QLatin1String("type")).toString();
-            messages.last().translation = xml.readElementText();
-        }
+            if (!messages.last().numerus)
+                messages.last().forms << xml.readElementText();
+        } else if (xml.name() == QLatin1String("numerusform") && !messages.isEmpty())
+            messages.last().forms << xml.readElementText();
     return messages;
 }

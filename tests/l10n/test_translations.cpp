@@ -42,19 +42,45 @@ TEST(InterfaceLanguage, ChoosesFromTheSystemsLanguages)
 
 // Reports every entry that lupdate left unfinished or that no longer occurs
 // in the sources, and translations that lost a placeholder or a mnemonic.
-TEST(Translations, AreFinishedAndKeepPlaceholdersAndMnemonics)
+// Texts with a count have the numerus forms of each language, the same texts
+// in every file, German's holding only them (scripts/update-translations),
+// its plural the source text; their one "%n" is the count, so no line break
+// (%m, %n) belongs to them. French sets : ; ! ? and the inside of « » apart
+// with no-break spaces (U+00A0, U+202F), so that no line starts with a mark.
+TEST(Translations, AreFinishedAndKeepPlaceholdersMnemonicsAndNumerusForms)
 {
-    for (const char* lang : {"en", "fr", "pl"}) {
-        const QList<TsMessage> messages = ReadTsFile(QLatin1String(lang));
-        EXPECT_GT(messages.size(), 100) << lang;
+    // A breaking space before the mark or inside the quotes (\s is ASCII
+    // white space here), or none at all; a colon when a space follows it.
+    static const QRegularExpression french(
+        QStringLiteral("\\s[:;!?»]|«\\s|[^\\s\\x{a0}\\x{202f}][;!?»]|[^\\s\\x{a0}\\x{202f}]:(?=\\s|$)|«[^\\x{a0}\\x{202f}]"));
+    const struct { const char* lang; int forms; } languages[] = {{"en", 2}, {"fr", 2}, {"pl", 3}, {"de", 2}};
+    QStringList counted;
+    for (const auto& language : languages) {
+        const QString lang = QLatin1String(language.lang);
+        const QList<TsMessage> messages = ReadTsFile(lang);
+        EXPECT_GT(messages.size(), lang == QLatin1String("de") ? 8 : 100) << language.lang;
+        QStringList found;
         for (const TsMessage& m : messages) {
-            const std::string where = std::string(lang) + " " + m.context.toStdString() + ": \"" +
+            const std::string where = std::string(language.lang) + " " + m.context.toStdString() + ": \"" +
                                       m.source.toStdString() + "\"";
             EXPECT_TRUE(m.type.isEmpty()) << where << " is " << m.type.toStdString();
-            EXPECT_FALSE(m.translation.isEmpty()) << where << " has no translation";
-            EXPECT_TRUE(Placeholders(m.translation).contains(Placeholders(m.source)))
-                << where << " lost a placeholder";
-            EXPECT_TRUE(!HasMnemonic(m.source) || HasMnemonic(m.translation)) << where << " lost its mnemonic";
+            EXPECT_EQ(m.forms.size(), m.numerus ? language.forms : 1) << where;
+            EXPECT_TRUE(!m.numerus || (m.source.count(QStringLiteral("%n")) == 1 && !m.source.contains(QStringLiteral("%m"))))
+                << where;
+            EXPECT_TRUE(lang != QLatin1String("de") || (m.numerus && m.forms.last() == m.source)) << where;
+            if (m.numerus)
+                found << m.context + QLatin1Char('/') + m.source;
+            for (const QString& form : m.forms) {
+                EXPECT_FALSE(form.isEmpty()) << where << " has no translation";
+                EXPECT_TRUE(Placeholders(form).contains(Placeholders(m.source))) << where << " lost a placeholder";
+                EXPECT_TRUE(!HasMnemonic(m.source) || HasMnemonic(form)) << where << " lost its mnemonic";
+                EXPECT_FALSE(lang == QLatin1String("fr") && french.match(form).hasMatch())
+                    << where << " at \"" << french.match(form).captured().toStdString() << "\"";
+            }
         }
+        found.sort();
+        if (counted.isEmpty())
+            counted = found;
+        EXPECT_EQ(found, counted) << language.lang;
     }
 }

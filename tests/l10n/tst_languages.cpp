@@ -33,8 +33,10 @@ class GermanTexts {
 public:
     explicit GermanTexts(const QString& lang)
     {
+        if (lang == QLatin1String("de"))
+            return;   // German's own file holds only the forms of counted texts
         for (const TsMessage& m : ReadTsFile(lang))
-            if (m.translation != m.source)
+            if (m.forms != QStringList{m.source})
                 for (const QString& piece : Plain(m.source).split(QRegularExpression(QStringLiteral("%[1-9nmt]"))))
                     if (!piece.trimmed().isEmpty())
                         m_pieces.append(piece.trimmed());

@@ -12,6 +12,7 @@
 #include "startup/modRegApi.h"
 #include "platform/FolderChooser.h"
 #include "platformui/QtFolderChooser.h"
+#include "startup/InterfaceLanguage.h"
 #include "startup/modMain.h"
 #include "startup/modTools.h"
 
@@ -192,6 +193,8 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { InterfaceLanguage::Install(QStringLiteral("de"), false); }
+
     void nameSearchByOperatorAndSourceOrNothing()
     {
         Ui ui;

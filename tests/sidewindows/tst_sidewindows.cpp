@@ -12,6 +12,7 @@
 #include "sidewindows/FIniShow.h"
 #include "sidewindows/FMod2.h"
 #include "sidewindows/FVorschau.h"
+#include "startup/InterfaceLanguage.h"
 #include "startup/KluniError.h"
 #include "startup/ModuleState.h"
 #include "startup/modTools.h"
@@ -128,6 +129,8 @@ private:
     }
 
 private Q_SLOTS:
+    void initTestCase() { InterfaceLanguage::Install(QStringLiteral("de"), false); }
+
     void init()
     {
         inst = std::make_unique<TestInstallation>();
