@@ -46,7 +46,8 @@ private Q_SLOTS:
             const ScopedEnv resBaseEnv("KLUNI_RESBASE", QFile::encodeName(installation.Inst().NativeRoot()));
             std::unique_ptr<FMain> window = RunStartup('"' + resBase + "\" " + resBase + "\\Immobilien");
             QVERIFY(window);
-            window->SetHooks({[](QWidget*) {}, [](QWidget*) {}, [](const QString&) {}, {}, {}});
+            window->SetHooks({[](QWidget*) {}, [](QWidget*, const IniProblems&, const QString&) {},
+                              [](const QString&) {}, {}, {}});
             QWidget* w = window.get();
             QVERIFY(SelectEveryRow(w) > 0);
             C<QPushButton>(w, "cmdMod2")->click();
