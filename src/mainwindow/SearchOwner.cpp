@@ -57,11 +57,9 @@ void SearchOwner::Start(const QString& procedure, Work work, TakeOver takeOver)
 {
     if (Busy())
         return;
-    const quint64 id = ++m_searchId;
     // Called on the search's thread: the end is handled here, on the window's.
-    m_search = std::make_unique<BackgroundSearch>(std::move(work), [this, id] {
-        QMetaObject::invokeMethod(this, [this, id] { Ended(id); }, Qt::QueuedConnection);
-    });
+    m_search = std::make_unique<BackgroundSearch>(
+        std::move(work), [this] { QMetaObject::invokeMethod(this, "SearchEnded", Qt::QueuedConnection); });
     m_procedure = procedure;
     m_takeOver = std::move(takeOver);
     m_state = State::Running;
@@ -119,13 +117,14 @@ void SearchOwner::End(int milliseconds)
     m_state = State::Idle;
 }
 
-void SearchOwner::Ended(quint64 id)
+void SearchOwner::SearchEnded()
 {
-    // The end of a search taken over already (it ended within the quiet
-    // time) or of one the window let go when it closed.
-    if (id != m_searchId || !m_search)
-        return;
-    Finish();
+    // Also the late news of a search taken over already (it ended within
+    // the quiet time) or let go when the window closed; the question goes
+    // to the search itself, under its lock, which orders what its thread
+    // wrote before everything read here.
+    if (m_search && m_search->WaitFor(0))
+        Finish();
 }
 
 void SearchOwner::Finish()

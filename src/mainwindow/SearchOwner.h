@@ -72,7 +72,9 @@ public:
     bool Abandoned() const { return m_abandoned; }
 
 private:
-    void Ended(quint64 id);
+    // Posted by the search's thread when it has ended; by name, so that
+    // nothing that thread wrote travels with the event.
+    Q_INVOKABLE void SearchEnded();
     void Finish();
     void TakeOverResult(SearchOutput& output, const std::exception_ptr& error);
     void ShowRunning();
@@ -83,7 +85,6 @@ private:
     QShortcut* m_escape = nullptr;
     State m_state = State::Idle;
     std::unique_ptr<BackgroundSearch> m_search;
-    quint64 m_searchId = 0;   // tells a late end of an earlier search apart
     QString m_procedure;
     TakeOver m_takeOver;
     std::deque<std::function<void()>> m_waiting;

@@ -39,6 +39,7 @@
 #include <QFileDialog>
 #include <QtTest>
 
+#include <future>
 #include <memory>
 
 namespace {
@@ -709,6 +710,28 @@ private Q_SLOTS:
         QTest::qWait(300);   // the progress timer would have ticked twice
         QVERIFY(!ui.W()->isVisible() && !ui.W()->LeftSearchRunning());
         QVERIFY(!ui.W()->findChild<SearchOwner*>()->Busy());
+    }
+
+    // A search that does not stop (a read hanging on a network drive) is
+    // waited for only so long; its thread is left to end on its own and
+    // touches nothing of the window's.
+    void closingWaitsForAHangingSearchOnlySoLong()
+    {
+        auto window = std::make_unique<QWidget>();
+        auto* stop = new QPushButton(window.get());
+        auto* owner = new SearchOwner(window.get(), {stop, [](const SearchProgress::Figures&) {}, [] {}, [] {}});
+        std::promise<void> resume;
+        owner->Start("hangs", [hang = resume.get_future().share()](SearchProgress&) {
+            hang.wait();
+            return SearchOutput();
+        }, [](SearchOutput&) { QFAIL("a search left running is never taken over"); });
+        QElapsedTimer closing;
+        closing.start();
+        owner->End(200);
+        QVERIFY2(closing.elapsed() < 5000 && owner->Abandoned(), qPrintable(QString::number(closing.elapsed())));
+        window.reset();
+        resume.set_value();
+        QTest::qWait(100);
     }
 
     // A drop while a search runs, and a click or a drop that comes while a
