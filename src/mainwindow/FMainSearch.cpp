@@ -59,7 +59,8 @@ void FMain::FilelistFromName(bool gbExtend)
         const QString text = cbModel->currentText();
         const NameSource source = SelectedNameSource();
         // Starts a fresh catalogue unless extending, and drops repeated records.
-        const auto search = [input = NewSearchInput(gbExtend, false), oper, text, source](SearchProgress& progress) mutable {
+        SearchInput input = NewSearchInput(gbExtend, false);
+        const auto search = [input = std::move(input), oper, text, source](SearchProgress& progress) mutable {
             return Searches::ByName(std::move(input), progress, oper, text, source);
         };
         RunSearch(QStringLiteral("FMain.FilelistFromName"), search, [this, text, gbExtend](SearchOutput& output) {

@@ -38,8 +38,8 @@ bool FMain::LeftSearchRunning() const
     return m_searchOwner->Abandoned();
 }
 
-// A search that extends the list, or scans into it as start parameters do,
-// starts from a copy of it; the others from an empty catalogue.
+// A search that extends the list, or scans into it as the start parameters
+// do, starts from a copy of it; the others from an empty catalogue.
 SearchInput FMain::NewSearchInput(bool gbExtend, bool keepList) const
 {
     SearchInput input;

@@ -725,18 +725,17 @@ private Q_SLOTS:
             hang.wait();
             return SearchOutput();
         }, [](SearchOutput&) { QFAIL("a search left running is never taken over"); });
-        QElapsedTimer closing;
-        closing.start();
-        owner->End(200);
-        QVERIFY2(closing.elapsed() < 5000 && owner->Abandoned(), qPrintable(QString::number(closing.elapsed())));
+        owner->End(200);   // would wait for ever
+        QVERIFY(owner->Abandoned());
         window.reset();
         resume.set_value();
         QTest::qWait(100);
     }
 
     // A drop while a search runs, and a click or a drop that comes while a
-    // finished search's result is taken over, are handled after it: the
-    // later one's list is the one shown, the name box changes only then.
+    // finished search's result is taken over (the preview loading a model
+    // meanwhile), are handled after it: the later one's list is the one
+    // shown, the name box changes only then.
     void eventsDuringASearchWaitForItsEnd_data()
     {
         QTest::addColumn<int>("when");   // 0: a drop while it runs, 1: a click at its end, 2: a drop at its end
@@ -752,6 +751,8 @@ private Q_SLOTS:
         auto* name = C<QComboBox>(ui.W(), "cbModel");
         const auto* owner = ui.W()->findChild<SearchOwner*>();
         const auto haus2 = Files({ui.Native("Immobilien/Stadt/haus2.gsb")});
+        ui.Search("haus2", 1);
+        C<QPushButton>(ui.W(), "cmdVorschau")->click();
         {
             const SlowSearches slow(150000);
             ui.Search("stadt", 0, 1);   // by ini name: the town house
@@ -772,7 +773,7 @@ private Q_SLOTS:
         }
         const QString last = when == 1 ? QStringLiteral("huette") : QStringLiteral("haus2");
         QTRY_VERIFY_WITH_TIMEOUT(!owner->Busy() && Rows(ui.W()) == QStringList{when == 1 ? kHuette : kHaus2}, 10000);
-        QCOMPARE(Items(name->model()), when == 1 ? QStringList({"hütte", "stadt"}) : QStringList{"stadt"});
+        QCOMPARE(Items(name->model()), QStringList({"hütte", "stadt", "haus2"}).mid(when == 1 ? 0 : 1));
         QCOMPARE(name->currentText(), when == 1 ? QStringLiteral("hütte") : QString());
         QCOMPARE(Text(ui.W(), "lblResult_0"), "\\immobilien\\stadt\\" + last + ".gsb");
     }
@@ -795,10 +796,7 @@ private Q_SLOTS:
         const SlowSearches slow(readAhead ? 100000 : 0);   // the readers start well before the reads
         ReadAhead::ForceActiveForTests(readAhead);
         WorkerThread::FailForTests(readAhead ? 2 : 1, WorkerThread::Failure(failure));
-        const auto restore = qScopeGuard([] {
-            ReadAhead::ForceActiveForTests(false);
-            WorkerThread::FailForTests(0, WorkerThread::Failure::Start);
-        });
+        const auto restore = qScopeGuard([] { ReadAhead::ForceActiveForTests(false), WorkerThread::FailForTests(0, {}); });
         ui.Search("haus", 0, 1);
         QTRY_COMPARE_WITH_TIMEOUT(ui.Critical().size(), 1, 10000);
         QCOMPARE(ui.Critical().first(), ErrorReportText("FMain.FilelistFromName", 7, KluniError::OutOfMemory().Description()));
