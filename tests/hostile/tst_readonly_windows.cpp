@@ -22,9 +22,11 @@
 
 namespace {
 
-// Selects every row of the result list, one after the other.
+// Selects every row of the result list, one after the other, once a search
+// that goes on beside the window (a loaded machine, a sanitizer build) has ended.
 int SelectEveryRow(QWidget* window)
 {
+    QTest::qWaitFor([window] { return !C(window, "cmdStop")->isVisible(); }, 120000);
     auto* list = C<QListView>(window, "lbModels");
     const int rows = list->model() ? list->model()->rowCount() : 0;
     for (int row = 0; row < rows; ++row)
