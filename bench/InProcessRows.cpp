@@ -1,11 +1,10 @@
 #include "InProcessRows.h"
 
 #include "hostdata/CCategories.h"
-#include "hostdata/ModelScanner.h"
 #include "hostdata/ResultTexts.h"
+#include "hostdata/SearchProgress.h"
 #include "hostdata/Searches.h"
 #include "platform/HostPath.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QDate>
@@ -50,9 +49,18 @@ qint64 ReadWholeFiles(const std::vector<QByteArray>& paths)
 
 } // namespace
 
-InProcessRows::InProcessRows(const MeasurePolicy& policy)
+InProcessRows::InProcessRows(const MeasurePolicy& policy, std::shared_ptr<const Installation> installation)
     : m_policy(policy)
+    , m_installation(std::move(installation))
 {
+}
+
+SearchInput InProcessRows::Input() const
+{
+    SearchInput input;
+    input.installation = m_installation;
+    input.gtNameKey = QStringLiteral("Name_GER");
+    return input;
 }
 
 QStringList InProcessRows::Names()
@@ -79,7 +87,7 @@ Measurement InProcessRows::LoadCategoryTrees()
     std::unique_ptr<CCategories> categories;
     Measurement m = Measure(
         QStringLiteral("categories"), m_policy, [&] { categories = std::make_unique<CCategories>(); },
-        [&] { categories->Init(); });
+        [&] { categories->Init(*m_installation, QStringLiteral("Name_GER")); });
     qsizetype nodes = 0;
     for (qint16 e = 0; e < CCategories::kEditorCount; ++e)
         nodes += categories->Nodes(e).size();
@@ -90,7 +98,7 @@ Measurement InProcessRows::LoadCategoryTrees()
 Measurement InProcessRows::ReadCategoryFiles()
 {
     QStringList files;
-    QDirIterator it(HostPath::ToNative(gMod.gtCategoriesDir), {QStringLiteral("*.ini")}, QDir::Files,
+    QDirIterator it(HostPath::ToNative(m_installation->gtCategoriesDir), {QStringLiteral("*.ini")}, QDir::Files,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
@@ -119,42 +127,39 @@ Measurement InProcessRows::ClipboardText()
 // Every model file is new to this range, as on an installation set up today.
 Measurement InProcessRows::DateSearch()
 {
-    CModels models;
+    SearchOutput search;
+    SearchProgress progress;
     Measurement m = Measure(
-        QStringLiteral("date"), m_policy, [&] { models = CModels(); },
-        [&] { Searches::ByDate(models, QDate(1980, 1, 1), QDate::currentDate()); });
-    m.note = CatalogueNote(models);
+        QStringLiteral("date"), m_policy, [&] { search = SearchOutput(); },
+        [&] { search = Searches::ByDate(Input(), progress, QDate(1980, 1, 1), QDate::currentDate()); });
+    m.note = CatalogueNote(search.models);
     return m;
 }
 
 Measurement InProcessRows::DroppedRoots()
 {
     const QStringList roots = RootPaths();
-    CModels models;
+    SearchOutput search;
+    SearchProgress progress;
     Measurement m = Measure(
-        QStringLiteral("scan"), m_policy, [&] { models = CModels(); },
-        [&] { Searches::Dropped(models, roots); });
-    m.note = CatalogueNote(models);
+        QStringLiteral("scan"), m_policy, [&] { search = SearchOutput(); },
+        [&] { search = Searches::Dropped(Input(), progress, roots); });
+    m.note = CatalogueNote(search.models);
     return m;
 }
 
-QStringList InProcessRows::RootPaths()
+QStringList InProcessRows::RootPaths() const
 {
     QStringList roots;
     for (const QString& root : Searches::DateSearchRoots())
-        roots << JoinPath(gMod.gtResBase, root);
+        roots << JoinPath(m_installation->gtResBase, root);
     return roots;
 }
 
-CModels InProcessRows::DroppedCatalogue(qint32 n)
+CModels InProcessRows::DroppedCatalogue(qint32 n) const
 {
-    CModels scanned;
-    {
-        LookupCacheScope cache;
-        ModelScanner scanner(scanned);
-        for (const QString& root : RootPaths())
-            scanner.ScanDirectory(root);
-    }
+    SearchProgress progress;
+    const CModels scanned = Searches::Dropped(Input(), progress, RootPaths()).models;
     CModels models;
     for (qint32 i = 0; i < n && scanned.Count() > 0; ++i)
         models.StoreFile(scanned.Filename(i % scanned.Count()), DroppedSection());

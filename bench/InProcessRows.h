@@ -3,15 +3,18 @@
 #include "Measure.h"
 
 #include "hostdata/CModels.h"
+#include "hostdata/SearchInput.h"
+#include "startup/Installation.h"
 
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 // The benchmark rows measured inside one process, on the installation that
 // the installation check found.
 class InProcessRows {
 public:
-    explicit InProcessRows(const MeasurePolicy& policy);
+    InProcessRows(const MeasurePolicy& policy, std::shared_ptr<const Installation> installation);
 
     // The row names, in table order.
     static QStringList Names();
@@ -27,12 +30,15 @@ public:
     Measurement DroppedRoots();
 
 private:
+    // A search of the installation from an empty list.
+    SearchInput Input() const;
     // The six date search roots as a user would drop them.
-    static QStringList RootPaths();
+    QStringList RootPaths() const;
     // A catalogue of exactly n "\tDropped" records, the model files below
     // the roots repeated as needed.
-    static CModels DroppedCatalogue(qint32 n);
+    CModels DroppedCatalogue(qint32 n) const;
     static QString CatalogueNote(const CModels& models);
 
     MeasurePolicy m_policy;
+    std::shared_ptr<const Installation> m_installation;
 };

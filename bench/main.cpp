@@ -22,10 +22,11 @@ int main(int argc, char* argv[])
     parser.addOptions({only, once});
     parser.process(app);
 
-    if (!CliCommands::OpenInstallation(parser.value(bench.resBase), QStringLiteral("Name_GER")))
+    const std::shared_ptr<const Installation> installation = CliCommands::OpenInstallation(parser.value(bench.resBase));
+    if (!installation)
         return 2;
     const MeasurePolicy policy = parser.isSet(once) ? MeasurePolicy::Once() : bench.Policy(parser);
-    for (const Measurement& m : InProcessRows(policy).Run(parser.value(only)))
+    for (const Measurement& m : InProcessRows(policy, installation).Run(parser.value(only)))
         PrintMeasurement(m);
     return 0;
 }

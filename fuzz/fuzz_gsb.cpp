@@ -8,7 +8,6 @@
 #include "platform/HostPath.h"
 #include "platform/RecordingMessageSink.h"
 #include "platform/TextCodec.h"
-#include "startup/ModuleState.h"
 
 #include <QCollator>
 #include <QDir>
@@ -45,19 +44,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     // A "Modelle" directory with a few mod2 files, so that some names exist.
     static QTemporaryDir models;
-    static const bool ready = [] {
+    static const QString modelsDir = [] {
         QDir(models.path()).mkpath(QStringLiteral("Haus"));
         for (const char* name : {"Haus/Wand.mod2", "Haus/dach.mod2", "a.mod2"})
             QFile(models.filePath(QString::fromLatin1(name))).open(QIODevice::WriteOnly);
-        gMod.gtModelsDir = HostPath::ToWindows(models.path());
-        return true;
+        return HostPath::ToWindows(models.path());
     }();
-    Q_UNUSED(ready);
 
     RecordingMessageSink messages;
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     CGsb gsb;
-    gsb.ScanBytes(bytes);
+    gsb.ScanBytes(bytes, modelsDir);
     QSet<QString> candidates = Candidates(bytes);
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);

@@ -9,11 +9,10 @@
 #include "hostdata/CIniFile.h"
 #include "hostdata/CModels.h"
 #include "hostdata/LikePattern.h"
+#include "hostdata/SearchRun.h"
 #include "platform/HostPath.h"
-#include "platform/RecordingMessageSink.h"
 #include "platform/TextCodec.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
 
 #include <QDir>
 #include <QFile>
@@ -52,7 +51,8 @@ QString GsbName(const QString& value)
     return slash >= 0 && last.size() > 4 && last.endsWith(QLatin1String(".gsb")) ? last.chopped(4) : QString();
 }
 
-void CheckNameSearch(const QList<std::pair<QString, QString>>& entries, qint16 oper, const QString& text)
+void CheckNameSearch(SearchJob& job, const QList<std::pair<QString, QString>>& entries, qint16 oper,
+                     const QString& text)
 {
     const QString pattern = CModels::BuildPattern(oper, text).toLower();
     QStringList expected;
@@ -63,7 +63,7 @@ void CheckNameSearch(const QList<std::pair<QString, QString>>& entries, qint16 o
     }
     CModels models;
     try {
-        FUZZ_CHECK(models.FilterModels(oper, text, NameSource::Gsb));
+        FUZZ_CHECK(models.FilterModels(job, oper, text, NameSource::Gsb, false));
         FUZZ_CHECK(valid || entries.isEmpty());
         FUZZ_CHECK_EQ(Records(models), expected);
     } catch (const KluniError& error) {
@@ -76,7 +76,7 @@ void CheckNameSearch(const QList<std::pair<QString, QString>>& entries, qint16 o
 // a file nobody lists, the second record with a section of its own. Each
 // entry then gives the first record of its file from start on its section,
 // or a new record right after it when that one has a section already.
-void CheckSetSection(const QList<std::pair<QString, QString>>& entries, quint8 choice)
+void CheckSetSection(SearchJob& job, const QList<std::pair<QString, QString>>& entries, quint8 choice)
 {
     QStringList files;
     for (qsizetype i = 0; i < entries.size(); ++i) {
@@ -102,7 +102,7 @@ void CheckSetSection(const QList<std::pair<QString, QString>>& entries, quint8 c
         else
             expected.insert(found + 1, {section, value});
     }
-    FUZZ_CHECK(models.SetSection(start));
+    FUZZ_CHECK(models.SetSection(job, start));
     QStringList want;
     for (const auto& [section, file] : expected)
         want << section + QLatin1Char('|') + file;
@@ -114,14 +114,11 @@ void CheckSetSection(const QList<std::pair<QString, QString>>& entries, quint8 c
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     static QTemporaryDir dir;
-    static const bool ready = [] {
+    static const auto installation = [] {
         QDir(dir.path()).mkpath(QStringLiteral("Categories"));
         HostPath::SetDriveTable({{QLatin1Char('Z'), QStringLiteral("/")}});
-        gMod.gtResBase = HostPath::ToWindows(dir.path());
-        gMod.gtModelsIni = gMod.gtResBase + QStringLiteral("\\Categories\\Models.ini");
-        return true;
+        return std::make_shared<const Installation>(Installation::At(HostPath::ToWindows(dir.path())));
     }();
-    Q_UNUSED(ready);
     if (size < 2)
         return 0;
 
@@ -131,11 +128,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     file.write(fields.value(1));
     file.close();
 
-    RecordingMessageSink messages;
-    gMod.gbExtend = false;
+    SearchProgress progress;
+    SearchRun run(SearchInput{installation, CModels(), false, QStringLiteral("Name_GER")}, progress);
     const auto entries = ModelEntries(fields.value(1));
-    CheckNameSearch(entries, qint16(data[0] % 5), TextCodec::DecodeCp1252(fields.value(0)));
-    CheckSetSection(entries, data[1]);
-    FUZZ_CHECK(messages.Entries().isEmpty());
+    CheckNameSearch(run.Job(), entries, qint16(data[0] % 5), TextCodec::DecodeCp1252(fields.value(0)));
+    CheckSetSection(run.Job(), entries, data[1]);
+    FUZZ_CHECK(run.Job().output.messages.isEmpty());
     return 0;
 }

@@ -4,10 +4,12 @@
 #include "hostdata/CGsb.h"
 #include "hostdata/CModels.h"
 #include "hostdata/ModelDetail.h"
+#include "hostdata/SearchProgress.h"
 #include "hostdata/Searches.h"
 #include "mainwindow/FMain.h"
 #include "mainwindow/ResultListModel.h"
 #include "mainwindow/Startup.h"
+#include "platform/LookupCache.h"
 
 #include <QApplication>
 #include <QListView>
@@ -16,13 +18,18 @@
 
 namespace WindowRows {
 
-Measurement FillResultList(const MeasurePolicy& policy)
+Measurement FillResultList(const MeasurePolicy& policy, const Installation& installation)
 {
-    CModels models;
-    Searches::ByName(models, 0, QString(), NameSource::Gsb);   // "enthält" nothing: every model
+    SearchInput input;
+    input.installation = std::make_shared<const Installation>(installation);
+    input.gtNameKey = QStringLiteral("Name_GER");
+    SearchProgress progress;
+    // "enthält" nothing: every model
+    const CModels models = Searches::ByName(input, progress, 0, QString(), NameSource::Gsb).models;
     CCategories categories;
-    categories.Init();
+    categories.Init(installation, input.gtNameKey);
     CGsb gsb;
+    LookupCache lookup;
 
     // The list as the main window places it (FMain's kResultList).
     QWidget window;
@@ -47,7 +54,7 @@ Measurement FillResultList(const MeasurePolicy& policy)
         [&] {
             listModel.Show(models);
             view.setCurrentIndex(listModel.index(0));
-            firstFile = ModelDetail::Of(models, 0, categories, gsb).file;
+            firstFile = ModelDetail::Of(models, 0, categories, gsb, installation, lookup).file;
             QCoreApplication::processEvents();
             view.viewport()->repaint();
         });

@@ -37,8 +37,8 @@ int main(int argc, char* argv[])
             qputenv("KLUNI_RESBASE", CliPaths::ResBaseFromArgument(parser.value(bench.resBase)).toLocal8Bit());
         status = WindowRows::StartWindow();
     } else if (row == QLatin1String("fill")) {
-        if (CliCommands::OpenInstallation(parser.value(bench.resBase), QStringLiteral("Name_GER"))) {
-            PrintMeasurement(WindowRows::FillResultList(bench.Policy(parser)));
+        if (const auto installation = CliCommands::OpenInstallation(parser.value(bench.resBase))) {
+            PrintMeasurement(WindowRows::FillResultList(bench.Policy(parser), *installation));
             status = 0;
         }
     } else {

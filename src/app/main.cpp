@@ -11,6 +11,8 @@
 #include "startup/InterfaceLanguage.h"
 
 #include <QApplication>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
@@ -34,6 +36,13 @@ int main(int argc, char* argv[])
     const std::unique_ptr<FMain> window =
         commandLine ? RunStartup(*commandLine) : RunStartup(app.arguments().mid(1));
     const int status = window ? app.exec() : 1;
+    // A search that did not stop in time on closing (a read hanging on a
+    // network drive) still runs: the program ends without the clean-up of
+    // its static objects, which that search might still use.
+    if (window && window->LeftSearchRunning()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     FolderChooser::Install(nullptr);
     MessageSink::Install(nullptr);
     return status;

@@ -1,15 +1,15 @@
 #include "cli/CheckReport.h"
 
-#include "startup/ModuleState.h"
+#include "startup/Installation.h"
 
-CheckReport CheckReport::FromModuleState(bool resourcenPak)
+CheckReport CheckReport::From(const Installation& installation, bool resourcenPak)
 {
     CheckReport report;
-    report.resBase = gMod.gtResBase;
-    report.categoriesDir = gMod.gtCategoriesDir;
-    report.modelsDir = gMod.gtModelsDir;
-    report.modelsDirOk = gMod.gbModelsDirOk;
-    report.modelsIni = gMod.gtModelsIni;
+    report.resBase = installation.gtResBase;
+    report.categoriesDir = installation.gtCategoriesDir;
+    report.modelsDir = installation.gtModelsDir;
+    report.modelsDirOk = installation.gbModelsDirOk;
+    report.modelsIni = installation.gtModelsIni;
     report.resourcenPak = resourcenPak;
     return report;
 }

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct Installation;
+
 // What the installation check found.
 struct CheckReport {
     QString resBase;
@@ -11,6 +13,6 @@ struct CheckReport {
     QString modelsIni;
     bool resourcenPak = false;
 
-    // The paths of gMod after a passed check.
-    static CheckReport FromModuleState(bool resourcenPak);
+    // The paths of the installation that a check found.
+    static CheckReport From(const Installation& installation, bool resourcenPak);
 };

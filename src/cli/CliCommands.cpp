@@ -11,7 +11,6 @@
 #include "hostdata/InstallationPath.h"
 #include "hostdata/Searches.h"
 #include "platform/MessageSink.h"
-#include "startup/ModuleState.h"
 #include "startup/modMain.h"
 #include "startup/modRegApi.h"
 #include "startup/modTools.h"
@@ -25,20 +24,29 @@ namespace {
 // The arguments as the window takes dropped names: paths that reach the
 // installation through a link or another drive get its own spelling, so that
 // "Models.ini" knows the models found there.
-QStringList ProgramPaths(const QStringList& arguments)
+QStringList ProgramPaths(const QStringList& arguments, const QString& resBase)
 {
-    const InstallationPath installation(gMod.gtResBase);
+    const InstallationPath installation(resBase);
     QStringList paths;
     for (const QString& argument : arguments)
-        paths << installation.Recognise(CliPaths::ToProgramPath(argument));
+        paths << installation.Recognise(CliPaths::ToProgramPath(argument, resBase));
     return paths;
+}
+
+// The messages a search raised, as the window shows them when it takes the
+// search over.
+void ShowMessages(const SearchOutput& search)
+{
+    for (const QString& message : search.messages)
+        MsgError(message);
 }
 
 } // namespace
 
-CliCommands::CliCommands(const CliOptions& options, CliOutput& output)
+CliCommands::CliCommands(const CliOptions& options, CliOutput& output, SearchProgress& progress)
     : m_options(options)
     , m_output(output)
+    , m_progress(progress)
 {
 }
 
@@ -55,30 +63,39 @@ int CliCommands::Run()
     return kExitError;
 }
 
-bool CliCommands::OpenInstallation(const QString& resBaseArgument, const QString& nameKey, bool* resourcenPak)
+std::shared_ptr<const Installation> CliCommands::OpenInstallation(const QString& resBaseArgument,
+                                                                 bool* resourcenPak)
 {
     if (!resBaseArgument.isEmpty())
         SetResBaseOverride(CliPaths::ResBaseFromArgument(resBaseArgument));
-    gMod.gtNameKey = nameKey;
-    QString pakNotice;
-    if (!CheckInstallation(&pakNotice)) {
+    const InstallationCheck check = CheckInstallation();
+    if (!check.installation) {
         // The tool never asks for the folder; it says how to name it.
-        if (gMod.gtResBase.isEmpty())
+        if (check.resBase.isEmpty())
             MessageSink::Current().Plain(QCoreApplication::translate(
                 "CliCommands", "Den EEP-Ordner \"Resourcen\" nennt die Option --resbase PFAD."));
-        return false;
+        return nullptr;
     }
-    if (!pakNotice.isEmpty())
-        MessageSink::Current().Plain(pakNotice);
+    if (!check.pakNotice.isEmpty())
+        MessageSink::Current().Plain(check.pakNotice);
     if (resourcenPak != nullptr)
-        *resourcenPak = !pakNotice.isEmpty();
-    return true;
+        *resourcenPak = !check.pakNotice.isEmpty();
+    return check.installation;
+}
+
+SearchInput CliCommands::Input() const
+{
+    SearchInput input;
+    input.installation = m_installation;
+    input.gtNameKey = m_options.NameKey();
+    return input;
 }
 
 template <typename Step>
-int CliCommands::InInstallation(const QString& procedure, Step step) const
+int CliCommands::InInstallation(const QString& procedure, Step step)
 {
-    if (!OpenInstallation(m_options.resBase, m_options.NameKey()))
+    m_installation = OpenInstallation(m_options.resBase);
+    if (!m_installation)
         return kExitError;
     try {
         return step();
@@ -91,19 +108,23 @@ int CliCommands::InInstallation(const QString& procedure, Step step) const
 int CliCommands::RunCheck()
 {
     bool resourcenPak = false;
-    if (!OpenInstallation(m_options.resBase, m_options.NameKey(), &resourcenPak))
+    m_installation = OpenInstallation(m_options.resBase, &resourcenPak);
+    if (!m_installation)
         return kExitError;
-    m_output.Check(CheckReport::FromModuleState(resourcenPak));
+    m_output.Check(CheckReport::From(*m_installation, resourcenPak));
     return kExitFound;
 }
 
 int CliCommands::RunSearch()
 {
     return InInstallation(QStringLiteral("FMain.FilelistFromName"), [this] {
-        CModels models;
-        if (!Searches::ByName(models, m_options.oper, m_options.arguments.first(), m_options.nameSource))
+        const SearchOutput search =
+            Searches::ByName(Input(), m_progress, m_options.oper, m_options.arguments.first(), m_options.nameSource);
+        if (!search.result) {
+            ShowMessages(search);
             return int(kExitError);
-        return ShowModels(models, ListSource::Name);
+        }
+        return ShowModels(search, ListSource::Name);
     });
 }
 
@@ -127,18 +148,15 @@ int CliCommands::RunDate()
     if (from > to)
         std::swap(from, to);
     return InInstallation(QStringLiteral("FMain.FilelistFromDate"), [&] {
-        CModels models;
-        Searches::ByDate(models, from, to);
-        return ShowModels(models, ListSource::Date);
+        return ShowModels(Searches::ByDate(Input(), m_progress, from, to), ListSource::Date);
     });
 }
 
 int CliCommands::RunScan()
 {
     return InInstallation(QStringLiteral("FMain.FilelistDropped"), [this] {
-        CModels models;
-        Searches::Dropped(models, ProgramPaths(m_options.arguments));
-        return ShowModels(models, ListSource::Dropped);
+        const QStringList paths = ProgramPaths(m_options.arguments, m_installation->gtResBase);
+        return ShowModels(Searches::Dropped(Input(), m_progress, paths), ListSource::Dropped);
     });
 }
 
@@ -146,21 +164,23 @@ int CliCommands::RunMod2()
 {
     return InInstallation(QStringLiteral("FMod2.ShowFile"), [this] {
         CGsb gsb;
-        gsb.Init(CliPaths::ToProgramPath(m_options.arguments.first()));
-        m_output.Mod2(Mod2Report::Of(gsb));
+        gsb.Init(CliPaths::ToProgramPath(m_options.arguments.first(), m_installation->gtResBase),
+                 m_installation->gtModelsDir);
+        m_output.Mod2(Mod2Report::Of(gsb, m_options.NameKey()));
         return int(gsb.GsbExists() ? kExitFound : kExitNothingFound);
     });
 }
 
-int CliCommands::ShowModels(const CModels& models, ListSource source)
+int CliCommands::ShowModels(const SearchOutput& search, ListSource source)
 {
+    ShowMessages(search);
     if (m_options.brief) {
-        m_output.Models(models, source, nullptr);
+        m_output.Models(search, source, nullptr);
     } else {
-        DetailLookup details;
-        if (models.Count() > 0)
+        DetailLookup details(m_installation, m_options.NameKey());
+        if (search.models.Count() > 0)
             details.Init();
-        m_output.Models(models, source, &details);
+        m_output.Models(search, source, &details);
     }
-    return models.Count() > 0 ? kExitFound : kExitNothingFound;
+    return search.models.Count() > 0 ? kExitFound : kExitNothingFound;
 }

@@ -3,7 +3,6 @@
 #include "cli/CliCommands.h"
 #include "cli/CliOutput.h"
 #include "cli/CliProgressLine.h"
-#include "platform/HostPath.h"
 
 #include <QCoreApplication>
 #include <QIODevice>
@@ -34,10 +33,7 @@ int RunKluniCli(const QStringList& arguments, QIODevice& out, QIODevice& err)
         WriteText(out, QStringLiteral("kluni-cli " KLUNI_VERSION "\n"));
         return kExitFound;
     }
-    // One command is one user operation: directory listings may be reused
-    // for its length.
-    LookupCacheScope lookupCache;
     const std::unique_ptr<CliOutput> output = MakeCliOutput(options.json, options.brief, out);
-    const CliProgressLine progress(err, !options.json && !options.brief);
-    return CliCommands(options, *output).Run();
+    CliProgressLine progress(err, !options.json && !options.brief);
+    return CliCommands(options, *output, progress.Progress()).Run();
 }

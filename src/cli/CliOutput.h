@@ -4,8 +4,8 @@
 
 #include <memory>
 
-class CModels;
 class DetailLookup;
+struct SearchOutput;
 class QIODevice;
 struct CheckReport;
 struct Mod2Report;
@@ -16,9 +16,10 @@ public:
     virtual ~CliOutput() = default;
 
     virtual void Check(const CheckReport& report) = 0;
-    // The result list with, for every record, what the detail view shows;
-    // details is nullptr for --brief (the list only, nothing looked up).
-    virtual void Models(const CModels& models, ListSource source, DetailLookup* details) = 0;
+    // A search's result list with, for every record, what the detail view
+    // shows, and the ini problems it met; details is nullptr for --brief (the
+    // list only, nothing looked up).
+    virtual void Models(const SearchOutput& search, ListSource source, DetailLookup* details) = 0;
     virtual void Mod2(const Mod2Report& report) = 0;
 };
 

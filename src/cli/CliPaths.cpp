@@ -1,7 +1,6 @@
 #include "cli/CliPaths.h"
 
 #include "platform/HostPath.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 namespace CliPaths {
@@ -15,14 +14,14 @@ bool IsWindowsForm(const QString& argument)
         && (argument[2] == QLatin1Char('\\') || argument[2] == QLatin1Char('/'));
 }
 
-QString ToProgramPath(const QString& argument)
+QString ToProgramPath(const QString& argument, const QString& resBase)
 {
     if (IsWindowsForm(argument)) {
         QString path = argument;
         return path.replace(QLatin1Char('/'), QLatin1Char('\\'));
     }
     if (argument.startsWith(QLatin1Char('\\')))
-        return JoinPath(gMod.gtResBase, argument.mid(1));
+        return JoinPath(resBase, argument.mid(1));
     return HostPath::ToWindows(argument);
 }
 

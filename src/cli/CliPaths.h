@@ -12,8 +12,8 @@ namespace CliPaths {
 bool IsWindowsForm(const QString& argument);
 
 // The Windows form of a file or directory argument; a path beginning with a
-// single "\" is taken below gMod.gtResBase.
-QString ToProgramPath(const QString& argument);
+// single "\" is taken below resBase.
+QString ToProgramPath(const QString& argument, const QString& resBase = QString());
 
 // The resource directory as --resbase gives it, in Windows form without a
 // trailing separator (a drive root keeps its "\").

@@ -11,11 +11,13 @@ constexpr qint64 kEveryMs = 200;
 
 } // namespace
 
-CliProgressLine::CliProgressLine(QIODevice& err, bool wanted) : m_err(err)
+CliProgressLine::CliProgressLine(QIODevice& err, bool wanted)
+    : m_err(err)
+    , m_shown(wanted && Terminal::IsTerminal(err))
+    , m_progress(m_shown)
 {
-    if (!wanted || !Terminal::IsTerminal(err))
+    if (!m_shown)
         return;
-    m_scope.emplace(m_progress);
     m_since.start();
     m_progress.onProgress = [this](const SearchProgress::Figures& figures) { Show(figures); };
 }

@@ -3,8 +3,7 @@
 #include "cli/CheckReport.h"
 #include "cli/DetailLookup.h"
 #include "cli/Mod2Report.h"
-#include "hostdata/CModels.h"
-#include "startup/ModuleState.h"
+#include "hostdata/SearchOutput.h"
 
 #include <QIODevice>
 #include <QJsonArray>
@@ -64,8 +63,9 @@ void JsonOutput::Check(const CheckReport& report)
     });
 }
 
-void JsonOutput::Models(const CModels& models, ListSource, DetailLookup* details)
+void JsonOutput::Models(const SearchOutput& search, ListSource, DetailLookup* details)
 {
+    const CModels& models = search.models;
     const qint32 count = models.Count();
     Open('{');
     Member(1, QLatin1StringView("count"), true);
@@ -83,9 +83,9 @@ void JsonOutput::Models(const CModels& models, ListSource, DetailLookup* details
         Flush(false);
     }
     Close(']', 1, count == 0);
-    // The problem lists follow the records: looking records up may add to them.
-    IniProblems(1, QLatin1StringView("missingIni"), gMod.glMissingIni, gMod.gcolMissingIni);
-    IniProblems(1, QLatin1StringView("noNameIni"), gMod.glNoNameIni, gMod.gcolNoNameIni);
+    // The problem lists follow the records, as they always did.
+    IniProblems(1, QLatin1StringView("missingIni"), search.problems.glMissingIni, search.problems.gcolMissingIni);
+    IniProblems(1, QLatin1StringView("noNameIni"), search.problems.glNoNameIni, search.problems.gcolNoNameIni);
     Close('}', 0, false);
     if (!m_compact)
         m_buffer += '\n';

@@ -17,7 +17,7 @@ public:
     JsonOutput(QIODevice& device, bool compact);
 
     void Check(const CheckReport& report) override;
-    void Models(const CModels& models, ListSource source, DetailLookup* details) override;
+    void Models(const SearchOutput& search, ListSource source, DetailLookup* details) override;
     void Mod2(const Mod2Report& report) override;
 
 private:

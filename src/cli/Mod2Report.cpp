@@ -7,9 +7,9 @@
 
 namespace {
 
-QString TitleOf(const QString& gsbPath)
+QString TitleOf(const QString& gsbPath, const QString& nameKey)
 {
-    QString name = IniModelName(gsbPath);
+    QString name = IniModelName(gsbPath, nameKey);
     if (name == QLatin1String("<?>"))
         name.clear();
     return name.isEmpty() ? LastPathPart(gsbPath) : name;
@@ -17,11 +17,11 @@ QString TitleOf(const QString& gsbPath)
 
 } // namespace
 
-Mod2Report Mod2Report::Of(const CGsb& gsb)
+Mod2Report Mod2Report::Of(const CGsb& gsb, const QString& nameKey)
 {
     Mod2Report report;
     report.gsb = gsb.GsbName();
-    report.title = TitleOf(report.gsb);
+    report.title = TitleOf(report.gsb, nameKey);
     report.gsbExists = gsb.GsbExists();
     if (report.gsbExists) {
         for (qint32 i = 1; i <= gsb.Count(); ++i) {

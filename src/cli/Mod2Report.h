@@ -20,7 +20,8 @@ struct Mod2Report {
     qint32 missing = 0;
     QString note;           // the window's note; empty when it has none
 
-    static Mod2Report Of(const CGsb& gsb);
+    // The title in the language of nameKey.
+    static Mod2Report Of(const CGsb& gsb, const QString& nameKey);
     // "1 mod2-Datei ist nicht vorhanden." / "Keine Anzeige möglich ohne die gsb-Datei." / empty.
     static QString NoteText(bool gsbExists, qint32 missing);
 };

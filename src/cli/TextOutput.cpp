@@ -3,7 +3,7 @@
 #include "cli/CheckReport.h"
 #include "cli/DetailLookup.h"
 #include "cli/Mod2Report.h"
-#include "hostdata/CModels.h"
+#include "hostdata/SearchOutput.h"
 #include "hostdata/ModelDetail.h"
 
 #include <QCoreApplication>
@@ -50,8 +50,9 @@ void TextOutput::Check(const CheckReport& report)
                              : QCoreApplication::translate("TextOutput", "nicht gefunden"));
 }
 
-void TextOutput::Models(const CModels& models, ListSource source, DetailLookup* details)
+void TextOutput::Models(const SearchOutput& search, ListSource source, DetailLookup* details)
 {
+    const CModels& models = search.models;
     const qint32 count = models.Count();
     if (details == nullptr) {
         for (qint32 i = 0; i < count; ++i)
@@ -65,7 +66,7 @@ void TextOutput::Models(const CModels& models, ListSource source, DetailLookup* 
             Record(models, i, *details);
         m_out << ResultTexts::CountText(count) << '\n';
     }
-    Paragraph(IniProblemsNoticeText());
+    Paragraph(IniProblemsNoticeText(search.problems, search.gtSearchNameKey, details->NameKey()));
 }
 
 void TextOutput::Mod2(const Mod2Report& report)

@@ -13,7 +13,7 @@ public:
     ~TextOutput() override;
 
     void Check(const CheckReport& report) override;
-    void Models(const CModels& models, ListSource source, DetailLookup* details) override;
+    void Models(const SearchOutput& search, ListSource source, DetailLookup* details) override;
     void Mod2(const Mod2Report& report) override;
 
     // A message text cut into lines at CR LF or a lone CR.

@@ -3,15 +3,16 @@
 #include "hostdata/CIniFile.h"
 #include "hostdata/CategoryTreeLoader.h"
 #include "platform/HostPath.h"
+#include "platform/WorkerThread.h"
+#include "startup/Installation.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QCoreApplication>
 #include <QThread>
 #include <array>
 #include <atomic>
-#include <thread>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -39,11 +40,13 @@ CCategories::CCategories()
 {
 }
 
-bool CCategories::Init(int threads)
+bool CCategories::Init(const Installation& installation, const QString& nameKey, int threads)
 {
     m_filterIndex.clear();
     m_filterIndexBuilt = false;
-    LoadTrees(threads);
+    m_resBase = installation.gtResBase;
+    m_nameKey = nameKey;
+    LoadTrees(installation.gtCategoriesDir, threads);
     return true;
 }
 
@@ -79,7 +82,7 @@ const QHash<QString, CCategories::NodeRef>& CCategories::FilterIndex() const
     return m_filterIndex;
 }
 
-CategoryPlace CCategories::FindModel(const QString& ptFilter, const QString& ptGsb) const
+CategoryPlace CCategories::FindModel(const QString& ptFilter, const QString& ptGsb, LookupCache* cache) const
 {
     CategoryPlace place;
     const auto found = FilterIndex().constFind(ptFilter);
@@ -87,7 +90,7 @@ CategoryPlace CCategories::FindModel(const QString& ptFilter, const QString& ptG
         const qint16 e = found->editor;
         const qint16 j = found->node;
 
-        QString name = IniModelName(JoinPath(gMod.gtResBase, ptGsb));
+        QString name = IniModelName(JoinPath(m_resBase, ptGsb), m_nameKey, cache);
         if (name == QLatin1String("<?>"))
             name.clear();
         if (name.isEmpty()) {
@@ -124,14 +127,15 @@ QStringList CCategories::ChainUpFrom(qint16 editor, qint16 j) const
 // The trees do not depend on each other: each is read by a loader of its own,
 // several at once. A tree's error is thrown only after the trees before it
 // are in place, and the trees after it stay as they were: the same outcome as
-// reading them one by one. Reading them issues no messages.
-void CCategories::LoadTrees(int threads)
+// reading them one by one. Reading them issues no messages. A thread that
+// cannot be started, or fails, leaves the trees as they were: the threads
+// already running end first, then its error is thrown.
+void CCategories::LoadTrees(const QString& categoriesDir, int threads)
 {
     std::array<LoadedTree, kEditorCount> loaded;
-    const auto load = [this, &loaded](qint16 i) {
-        LookupCacheScope cache;
+    const auto load = [this, &loaded, &categoriesDir](qint16 i) {
         try {
-            CategoryTreeLoader(JoinPath(gMod.gtCategoriesDir, EditorDir(i)), gMod.gtNameKey, gMod.gtCategoriesDir)
+            CategoryTreeLoader(JoinPath(categoriesDir, EditorDir(i)), m_nameKey, categoriesDir)
                 .Load(loaded[size_t(i)].nodes);
         } catch (...) {
             loaded[size_t(i)].error = std::current_exception();
@@ -146,18 +150,28 @@ void CCategories::LoadTrees(int threads)
         }
         return;
     }
-    HostPath::DriveTable();   // built here, only read by the workers
     std::atomic<int> next{0};
     const auto work = [&] {
         for (int i = next++; i < kEditorCount; i = next++)
             load(qint16(i));
     };
-    std::vector<std::thread> workers;
-    for (int t = 1; t < qMin(threads, int(kEditorCount)); ++t)
-        workers.emplace_back(work);
-    work();
-    for (std::thread& worker : workers)
-        worker.join();
+    {
+        // Joined when the block is left, also by an error: before the trees
+        // and the counter that they work on go.
+        std::vector<std::unique_ptr<WorkerThread>> workers;
+        try {
+            for (int t = 1; t < qMin(threads, int(kEditorCount)); ++t)
+                workers.push_back(std::make_unique<WorkerThread>(work));
+        } catch (...) {
+            next = kEditorCount;   // the running ones take no further tree
+            throw;
+        }
+        work();
+        for (const std::unique_ptr<WorkerThread>& worker : workers) {
+            worker->Join();
+            worker->RethrowFailure();
+        }
+    }
     for (qint16 i = 0; i < kEditorCount; ++i)
         Commit(i, loaded[size_t(i)]);
 }

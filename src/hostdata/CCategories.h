@@ -6,6 +6,8 @@
 #include <QVector>
 #include <QtGlobal>
 
+class LookupCache;
+struct Installation;
 struct LoadedTree;
 
 struct CategoryNode {
@@ -26,27 +28,31 @@ struct CategoryPlace {
     QStringList PathItems() const { return categories + QStringList{modelName}; }
 };
 
-// The nine editors' category trees, read from gMod.gtCategoriesDir in the
-// language gMod.gtNameKey.
+// The nine editors' category trees of an installation, in the language of a
+// name key ("Name_GER", ...).
 class CCategories {
 public:
     CCategories();
-    // (Re)loads all nine trees, on up to threads threads (0: as many as the
-    // machine has cores; 1: one after the other on this thread). Throws
-    // KluniError on a 16-bit overflow or a parent-stack index below 0.
-    bool Init(int threads = 0);
+    // (Re)loads all nine trees from the installation's "Categories", on up
+    // to threads threads (0: as many as the machine has cores; 1: one after
+    // the other on this thread). Throws KluniError on a 16-bit overflow or a
+    // parent-stack index below 0, and the error of a thread that could not be
+    // started or ran out of memory (after the others have ended).
+    bool Init(const Installation& installation, const QString& nameKey, int threads = 0);
     // The name shown for a category or model without one.
     static QString Placeholder(const QString& name);
     // German display name of an editor; KluniError (subscript) outside 0..8.
     QString CatName(qint16 piIdx) const;
-    CategoryPlace FindModel(const QString& ptFilter, const QString& ptGsb) const;
+    // The model's name comes from its ini file in the trees' language, looked
+    // up with the cache when given.
+    CategoryPlace FindModel(const QString& ptFilter, const QString& ptGsb, LookupCache* cache = nullptr) const;
 
     static constexpr qint16 kEditorCount = 9;
     QString EditorDir(qint16 i) const;
     const QVector<CategoryNode>& Nodes(qint16 editor) const { return m_trees[editor]; }
 
 private:
-    void LoadTrees(int threads);
+    void LoadTrees(const QString& categoriesDir, int threads);
     // Takes a loaded tree; rethrows the error that ended it.
     void Commit(qint16 i, LoadedTree& tree);
     // Category names from node j up to its top-level category, top first.
@@ -63,6 +69,8 @@ private:
     const QHash<QString, NodeRef>& FilterIndex() const;
 
     QStringList m_editorTable;          // 18 strings: directory, display name
+    QString m_resBase;                  // where the models' ini files are found
+    QString m_nameKey;
     QVector<QVector<CategoryNode>> m_trees;
     mutable QHash<QString, NodeRef> m_filterIndex;
     mutable bool m_filterIndexBuilt = false;

@@ -2,10 +2,10 @@
 
 #include "platform/FileSystem.h"
 #include "platform/HostPath.h"
+#include "platform/LookupCache.h"
 #include "platform/MessageSink.h"
 #include "platform/TextCodec.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QCollator>
@@ -91,27 +91,25 @@ QCollator MakeCollator()
 
 } // namespace
 
-bool CGsb::Init(const QString& ptGsb)
+bool CGsb::Init(const QString& ptGsb, const QString& modelsDir)
 {
     Clear();
     m_gsbPath = ptGsb;
-    LookupCacheScope cache;
     m_gsbExists = FileExists(ptGsb);
     if (!m_gsbExists)
         return false;
     const qint64 length = FileSystem::FileSize(ptGsb);
     if (length == 0 || !ReadAll(length))
         return false;
-    ScanAll(MakeCollator());
+    ScanAll(modelsDir);
     return true;
 }
 
-void CGsb::ScanBytes(const QByteArray& contents)
+void CGsb::ScanBytes(const QByteArray& contents, const QString& modelsDir)
 {
-    LookupCacheScope cache;
     m_missing = 0;
     m_contents = contents;
-    ScanAll(MakeCollator());
+    ScanAll(modelsDir);
 }
 
 qint32 CGsb::Count() const
@@ -180,8 +178,13 @@ bool CGsb::ReadAll(qint64 length)
     return true;
 }
 
-void CGsb::ScanAll(const QCollator& collator)
+// The mod2 files of one model mostly share their directories: one lookup
+// cache serves the whole scan.
+void CGsb::ScanAll(const QString& modelsDir)
 {
+    const QCollator collator = MakeCollator();
+    LookupCache lookup;
+    const Scan scan{collator, modelsDir, lookup};
     m_names.clear();
     m_states.clear();
     m_scanned = true;
@@ -197,7 +200,7 @@ void CGsb::ScanAll(const QCollator& collator)
         if (!hit)
             break;
         const qsizetype p = static_cast<const char*>(hit) - data;
-        const qsizetype next = ScanAt(p, collator);
+        const qsizetype next = ScanAt(p, scan);
         // Every further backslash before the next zero byte has the same
         // nearest zero byte, so the same candidate, already dealt with.
         const void* zero = std::memchr(data + p + 1, 0, size_t(length - p - 1));
@@ -210,7 +213,7 @@ void CGsb::ScanAll(const QCollator& collator)
     m_contents = QByteArray();
 }
 
-qsizetype CGsb::ScanAt(qsizetype p, const QCollator& collator)
+qsizetype CGsb::ScanAt(qsizetype p, const Scan& scan)
 {
     const qsizetype next = p + 1;
     const qsizetype zero = NearestZeroBefore(p);
@@ -229,7 +232,7 @@ qsizetype CGsb::ScanAt(qsizetype p, const QCollator& collator)
         return next;
     // A name seen before byte for byte is a duplicate: no need to collate it.
     if (m_seen.insert(std::string_view(name, size_t(nameLength))).second)
-        AddMod2(TextCodec::DecodeCp1252(name, nameLength), collator);
+        AddMod2(TextCodec::DecodeCp1252(name, nameLength), scan);
     // The scan goes on behind the accepted name, so that its other
     // backslashes are skipped; but never back before the backslash that
     // found it (the name may end before it: a later backslash with the same
@@ -251,8 +254,9 @@ qsizetype CGsb::NearestZeroBefore(qsizetype p)
     return m_lastZero;
 }
 
-void CGsb::AddMod2(const QString& name, const QCollator& collator)
+void CGsb::AddMod2(const QString& name, const Scan& scan)
 {
+    const QCollator& collator = scan.collator;
     // The list is kept sorted, so the first name that does not sort before
     // the new one is found by bisection; it is the insertion point, or the
     // duplicate that keeps its first-seen form.
@@ -264,7 +268,7 @@ void CGsb::AddMod2(const QString& name, const QCollator& collator)
     if (k < m_names.size() && collator.compare(name, m_names.at(k)) == 0)
         return;
 
-    const bool exists = FileExists(JoinPath(gMod.gtModelsDir, name + QStringLiteral(".mod2")));
+    const bool exists = FileExists(JoinPath(scan.modelsDir, name + QStringLiteral(".mod2")), &scan.lookup);
     if (!exists) {
         if (m_missing == std::numeric_limits<qint16>::max())
             throw KluniError::Overflow();

@@ -1,10 +1,8 @@
 #include "hostdata/CIniFile.h"
 
-#include "hostdata/SearchContext.h"
 #include "platform/HostPath.h"
 #include "platform/TextCodec.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
 
 #include <QCoreApplication>
 #include <QtAlgorithms>
@@ -109,11 +107,11 @@ CIniFile::CIniFile() = default;
 
 CIniFile::~CIniFile() = default;   // closing errors are of no interest here
 
-bool CIniFile::Init(const QString& ptFile)
+bool CIniFile::Init(const QString& ptFile, LookupCache* cache)
 {
     // Only ordinary files; opening one of anything else never waits.
     Close();
-    if (!HostPath::OpenReadOnly(ptFile, m_file))
+    if (!HostPath::OpenReadOnly(ptFile, m_file, cache))
         return false;
     Open(m_file.Size());
     return true;
@@ -590,20 +588,20 @@ QString CIniFile::MyRTrim(const QString& text)
     return text.left(end - begin);
 }
 
-QString IniModelName(const QString& path)
+QString IniModelName(const QString& path, const QString& nameKey, LookupCache* cache)
 {
     if (!path.endsWith(QLatin1String(".gsb")))
         return path;
     const QString iniPath = path.left(path.size() - 4) + QLatin1String(".ini");
 
     CIniFile ini;
-    if (!ini.Init(iniPath))
+    if (!ini.Init(iniPath, cache))
         return QString();
     for (;;) {
         ini.NextEntry();
         if (ini.IsEof())
             break;
-        if (ini.IsEntry() && ini.EntryNameIs(SearchState().gtNameKey)) {
+        if (ini.IsEntry() && ini.EntryNameIs(nameKey)) {
             const QString& value = ini.EntryValue();
             const QChar* begin = value.constData();
             const QChar* end = begin + value.size();

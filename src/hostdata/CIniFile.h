@@ -10,6 +10,7 @@
 
 #include <array>
 
+class LookupCache;
 
 // Reads an ini-style file of EEP (Windows-1252) front to back, one meaningful
 // line at a time. Lines end at CR LF or a lone CR; a lone LF is part of the
@@ -36,9 +37,10 @@ public:
     // line: the name search needs nothing else of most entries.
     const QString& EntryValueLower() const;
 
-    // Opens the file (Windows-form path); false when it cannot be opened as a
-    // file (missing, a directory, a device or pipe, unreadable). No message.
-    bool Init(const QString& ptFile);
+    // Opens the file (Windows-form path), looked up with the operation's
+    // cache when given; false when it cannot be opened as a file (missing, a
+    // directory, a device or pipe, unreadable). No message.
+    bool Init(const QString& ptFile, LookupCache* cache = nullptr);
     // Reads from memory instead of a file (tests, fuzzing).
     bool InitFromBytes(const QByteArray& bytes);
     // Reads on to the next section header or entry, or to the end of the file.
@@ -134,8 +136,8 @@ private:
     mutable QString m_entryValueLower;
 };
 
-// The display name of a model from its own ini file under the name key of
-// SearchState():
-// the path unchanged when it does not end in ".gsb"; empty when the ini file
-// cannot be opened; "<?>" when the first name entry is blank or there is none.
-QString IniModelName(const QString& path);
+// The display name of a model from its own ini file under the name key
+// ("Name_GER", ...): the path unchanged when it does not end in ".gsb"; empty
+// when the ini file cannot be opened; "<?>" when the first name entry is
+// blank or there is none.
+QString IniModelName(const QString& path, const QString& nameKey, LookupCache* cache = nullptr);

@@ -2,11 +2,9 @@
 
 #include "hostdata/CIniFile.h"
 #include "hostdata/LikePattern.h"
-#include "hostdata/SearchContext.h"
-#include "platform/HostPath.h"
+#include "hostdata/SearchJob.h"
 #include "platform/ReadAhead.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QCoreApplication>
@@ -20,6 +18,10 @@
 namespace {
 
 const QLatin1String kGsbExtension(".gsb");
+
+// RemoveDups asks whether to stop once per so many records: a hash look-up
+// each is quick, a hundred thousand of them are not.
+constexpr qint32 kRecordsPerStopCheck = 64;
 
 // True when the entry name begins with "file" in any case. The names come
 // from Windows-1252 text, where only the ASCII letters lower-case to f, i, l
@@ -65,12 +67,12 @@ QStringView GsbPart(QStringView path)
     return {};
 }
 
-QString ModelsIniMessage()
+QString ModelsIniMessage(const QString& modelsIni)
 {
     return FormatMsg(QCoreApplication::translate("CModels",
         "Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
         "finden.%mDas Programm wird somit beendet."),
-                     {gMod.gtModelsIni});
+                     {modelsIni});
 }
 
 // The first record of each file from a start index on, found by the file's
@@ -135,29 +137,28 @@ const ModelRecord& At(const std::vector<ModelRecord>& records, qint32 index)
 
 } // namespace
 
-bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource source)
+bool CModels::FilterModels(SearchJob& job, qint16 piOper, const QString& ptModel, NameSource source, bool gbExtend)
 {
-    if (!SearchState().gbExtend)
+    if (!gbExtend)
         ClearAll();
     const QString pattern = BuildPattern(piOper, ptModel);
 
     CIniFile ini;
-    if (!OpenModelsIni(ini))
+    if (!OpenModelsIni(job, ini))
         return false;
-    const LookupCacheScope lookupCache;
     const LikePattern compiled(pattern.toLower());
     if (source != NameSource::Gsb) {
-        FilterByIniNames(ini, compiled, source);
+        FilterByIniNames(job, ini, compiled, source);
         return true;
     }
     // Matching gsb names only, an entry without the pattern's plain text can
     // never match: the reader passes over such lines without decoding them.
     if (compiled.IsValid())
         ini.SkipEntriesWithout(compiled.RequiredText());
-    SearchProgress::Begin(SearchProgress::Unit::ModelEntries);
+    job.progress.Begin(SearchProgress::Unit::ModelEntries);
     WalkModelEntries(ini, [&](const CIniFile& entry, const auto& section) {
-        SearchProgress::Step();
-        const QString file = MatchEntry(entry.EntryName(), entry.EntryValueLower(), compiled, source);
+        job.progress.Step();
+        const QString file = MatchEntry(job, entry.EntryName(), entry.EntryValueLower(), compiled, source);
         if (!file.isEmpty())
             StoreFile(file, section());
     });
@@ -169,7 +170,7 @@ bool CModels::FilterModels(qint16 piOper, const QString& ptModel, NameSource sou
 // ini files at the back of the queue are already being read. Those reads
 // take the entry as Models.ini spells it: where that is the spelling on the
 // disk, they open the file without listing its directories.
-void CModels::FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSource source)
+void CModels::FilterByIniNames(SearchJob& job, CIniFile& ini, const LikePattern& pattern, NameSource source)
 {
     struct Pending {
         QString name;
@@ -181,18 +182,19 @@ void CModels::FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSo
     std::deque<Pending> pending;
     bool hinting = false;   // the read-ahead was acting on hints at the last entry
     ReadAhead readAhead(ReadAhead::Kind::Files);
-    SearchProgress::Begin(SearchProgress::Unit::ModelEntries, CountModelEntries());
+    job.progress.Begin(SearchProgress::Unit::ModelEntries, CountModelEntries(job));
 
     const auto hint = [&](const Pending& entry) {
         const QString& listed = entry.asListed.isEmpty() ? entry.value : entry.asListed;
-        readAhead.Hint(JoinPath(gMod.gtResBase, entry.value.endsWith(kGsbExtension)
-                                                    ? listed.chopped(4) + QLatin1String(".ini") : listed));
+        readAhead.Hint(JoinPath(job.installation.gtResBase, entry.value.endsWith(kGsbExtension)
+                                                                ? listed.chopped(4) + QLatin1String(".ini")
+                                                                : listed));
     };
     const auto matchFirst = [&] {
-        SearchProgress::Step();
+        job.progress.Step();
         const Pending& first = pending.front();
         readAhead.BeginRead();
-        const QString file = MatchEntry(first.name, first.value, pattern, source);
+        const QString file = MatchEntry(job, first.name, first.value, pattern, source);
         readAhead.EndRead(1);
         if (!file.isEmpty())
             StoreFile(file, first.section);
@@ -216,22 +218,24 @@ void CModels::FilterByIniNames(CIniFile& ini, const LikePattern& pattern, NameSo
         matchFirst();
 }
 
-// The number of model entries in "Models.ini" when a search reports its
+// The number of model entries in "Models.ini" when a search shows its
 // progress (an ini name search, which takes long enough to show it), else 0.
-qint32 CModels::CountModelEntries() const
+qint32 CModels::CountModelEntries(SearchJob& job)
 {
-    if (!SearchProgress::Reporting())
+    if (!job.progress.WithTotals())
         return 0;
     CIniFile ini;
-    if (!ini.Init(gMod.gtModelsIni))
+    if (!ini.Init(job.installation.gtModelsIni, &job.lookup))
         return 0;
     qint32 count = 0;
     for (;;) {
         ini.NextEntry();
         if (ini.IsEof())
             return count;
-        if (ini.IsEntry() && IsModelEntryName(ini.EntryNameBytes()))
+        if (ini.IsEntry() && IsModelEntryName(ini.EntryNameBytes())) {
+            job.progress.CheckStop();
             ++count;
+        }
     }
 }
 
@@ -253,7 +257,7 @@ void CModels::WalkModelEntries(CIniFile& ini, OnEntry onEntry)
     }
 }
 
-QString CModels::MatchEntry(const QString& name, const QString& value, const LikePattern& pattern,
+QString CModels::MatchEntry(SearchJob& job, const QString& name, const QString& value, const LikePattern& pattern,
                             NameSource source) const
 {
     if (!IsModelEntryName(name))
@@ -262,11 +266,11 @@ QString CModels::MatchEntry(const QString& name, const QString& value, const Lik
     if (source == NameSource::Gsb || source == NameSource::Both)
         matched = pattern.Matches(GsbPart(value));
     if (source == NameSource::Ini || source == NameSource::Both) {
-        QString iniName = IniModelName(JoinPath(gMod.gtResBase, value));
+        QString iniName = IniModelName(JoinPath(job.installation.gtResBase, value), job.nameKey, &job.lookup);
         if (iniName.isEmpty()) {
-            NoteMissingIni(value);
+            job.output.problems.NoteMissingIni(value);
         } else if (iniName == QLatin1String("<?>")) {
-            NoteNoNameIni(value);
+            job.output.problems.NoteNoNameIni(value);
             iniName.clear();
         }
         matched = pattern.Matches(iniName.toLower()) || matched;
@@ -285,11 +289,11 @@ const QString& CModels::CurrentSection(const CIniFile& ini, bool& taken)
     return m_currentSection;
 }
 
-bool CModels::OpenModelsIni(CIniFile& ini) const
+bool CModels::OpenModelsIni(SearchJob& job, CIniFile& ini)
 {
-    if (ini.Init(gMod.gtModelsIni))
+    if (ini.Init(job.installation.gtModelsIni, &job.lookup))
         return true;
-    MsgError(ModelsIniMessage());
+    job.output.messages.append(ModelsIniMessage(job.installation.gtModelsIni));
     return false;
 }
 
@@ -354,10 +358,10 @@ QStringView CModels::FilenamePart(QStringView file)
 // inserted right after it), so it is the one that every entry for that file
 // finds. Its further sections are collected and inserted after it at the end,
 // the latest first, as inserting each right after the found record would.
-bool CModels::SetSection(qint32 plStart)
+bool CModels::SetSection(SearchJob& job, qint32 plStart)
 {
     CIniFile ini;
-    if (!OpenModelsIni(ini))
+    if (!OpenModelsIni(job, ini))
         return false;
 
     const qint32 count = Count();
@@ -367,6 +371,7 @@ bool CModels::SetSection(qint32 plStart)
     std::unordered_map<qint32, std::vector<QString>> furtherSections;
     size_t furtherCount = 0;
     WalkModelEntries(ini, [&](const CIniFile& entry, const auto& section) {
+        job.progress.CheckStop();
         const qint32 found = firstRecord.Find(entry.EntryValueLower());
         if (found < 0)
             return;
@@ -401,7 +406,7 @@ bool CModels::SetSection(qint32 plStart)
 // A record from plLimit on is dropped when a record before plLimit has the same
 // File and Section. As in marking by emptying the File, records from plLimit on
 // with an empty File go too, but only when anything was dropped at all.
-void CModels::RemoveDups(qint32 plLimit)
+void CModels::RemoveDups(qint32 plLimit, const SearchProgress* progress)
 {
     const qint32 count = Count();
     const qint32 limit = qBound(0, plLimit, count);
@@ -410,12 +415,19 @@ void CModels::RemoveDups(qint32 plLimit)
 
     QSet<std::pair<QString, QString>> before;
     before.reserve(limit);
-    for (qint32 i = 0; i < limit; ++i)
+    const auto checkStop = [progress](qint32 i) {
+        if (progress && i % kRecordsPerStopCheck == 0)
+            progress->CheckStop();
+    };
+    for (qint32 i = 0; i < limit; ++i) {
+        checkStop(i);
         before.insert({m_records[size_t(i)].File, m_records[size_t(i)].Section});
+    }
 
     std::vector<bool> repeated(size_t(count - limit), false);
     bool anyRepeated = false;
     for (qint32 i = limit; i < count; ++i) {
+        checkStop(i);
         const ModelRecord& record = m_records[size_t(i)];
         if (before.contains({record.File, record.Section})) {
             repeated[size_t(i - limit)] = true;
@@ -466,40 +478,4 @@ QString CModels::GsbFromPath(const QString& path)
 void CModels::ClearAll()
 {
     std::vector<ModelRecord>().swap(m_records);
-}
-
-void NoteMissingIni(const QString& path)
-{
-    ModuleState& state = SearchState();
-    ++state.glMissingIni;
-    AddIniToList(state.gcolMissingIni, path);
-}
-
-void NoteNoNameIni(const QString& path)
-{
-    ModuleState& state = SearchState();
-    ++state.glNoNameIni;
-    AddIniToList(state.gcolNoNameIni, path);
-}
-
-void AddIniToList(QStringList& list, const QString& path)
-{
-    if (list.size() < 100)
-        list.append(IniPathOf(path));
-}
-
-QString IniPathOf(const QString& path)
-{
-    if (path.endsWith(kGsbExtension))
-        return path.left(path.size() - 4) + QLatin1String(".ini");
-    return path;
-}
-
-void ResetIniProblems()
-{
-    ModuleState& state = SearchState();
-    state.gcolMissingIni.clear();
-    state.glMissingIni = 0;
-    state.gcolNoNameIni.clear();
-    state.glNoNameIni = 0;
 }

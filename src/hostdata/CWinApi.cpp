@@ -16,7 +16,7 @@ int CurrentUtcOffset()
 
 bool CWinApi::isDirectory(const QString& ptFile) const
 {
-    return FileSystem::IsDirectory(ptFile);
+    return FileSystem::IsDirectory(ptFile, m_lookup);
 }
 
 bool CWinApi::FindFirstFile(qint32& plHandle, const QString& ptDir, const QString& ptFileTemplate, CFile& pFile,
@@ -24,7 +24,7 @@ bool CWinApi::FindFirstFile(qint32& plHandle, const QString& ptDir, const QStrin
 {
     plHandle = kInvalidHandle;
     std::vector<FileSystem::DirEntry> entries;
-    if (!FileSystem::ListDirectory(ptDir, ptFileTemplate, entries, filter) || entries.empty())
+    if (!FileSystem::ListDirectory(ptDir, ptFileTemplate, entries, filter, m_lookup) || entries.empty())
         return false;
 
     size_t slot = 0;

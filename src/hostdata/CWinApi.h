@@ -7,6 +7,8 @@
 #include <QtGlobal>
 #include <vector>
 
+class LookupCache;
+
 // Directory searches with a handle, as the scans use them. Paths are in
 // Windows form; entries come in NTFS order, "." and ".." included.
 //
@@ -16,6 +18,9 @@
 class CWinApi {
 public:
     static constexpr qint32 kInvalidHandle = -1;
+
+    // An object of a scan looks its paths up with the scan's cache.
+    explicit CWinApi(LookupCache* lookup = nullptr) : m_lookup(lookup) {}
 
     bool isDirectory(const QString& ptFile) const;
     // A filter tells which entries the caller looks at (the others are left
@@ -53,6 +58,7 @@ private:
                          CFile& pFile);
     Listing* OpenListing(qint32 plHandle);
 
+    LookupCache* m_lookup;
     std::vector<Listing> m_listings;
 };
 

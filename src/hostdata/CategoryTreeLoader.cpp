@@ -40,7 +40,7 @@ void CategoryTreeLoader::Load(QVector<CategoryNode>& nodes)
     qint16 lastFirst = 0;
 
     CIniFile index;
-    if (!index.Init(JoinPath(m_dir, QStringLiteral("index.ini"))))
+    if (!index.Init(JoinPath(m_dir, QStringLiteral("index.ini")), &m_lookup))
         return;
 
     static const QString cdIn = QStringLiteral("CDIn");
@@ -68,7 +68,7 @@ void CategoryTreeLoader::Load(QVector<CategoryNode>& nodes)
 void CategoryTreeLoader::LoadFile(QVector<CategoryNode>& nodes, const QString& path)
 {
     CIniFile file;
-    if (!file.Init(path))
+    if (!file.Init(path, &m_lookup))
         return;
 
     static const QString filterKey = QStringLiteral("FilterSection");

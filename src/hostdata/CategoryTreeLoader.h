@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hostdata/CCategories.h"
+#include "platform/LookupCache.h"
 
 #include <QString>
 #include <QVector>
@@ -9,7 +10,8 @@
 
 // Reads one editor's category tree: its "index.ini" and the category files it
 // names, with the parent stack that "CDIn" and "CDOut" move. It keeps only
-// its own state, so the trees of several editors can be read side by side.
+// its own state (its lookup cache too), so the trees of several editors can
+// be read side by side.
 class CategoryTreeLoader {
 public:
     // dir: the editor's directory (Windows form); nameKey: the entry that
@@ -33,6 +35,7 @@ private:
     QString m_categoriesDir;
     QVector<qint16> m_parentStack{-1};
     qint16 m_depth = 0;
+    LookupCache m_lookup;
 };
 
 // A tree read on a worker thread: its nodes and the error that ended it.

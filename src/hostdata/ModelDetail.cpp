@@ -2,8 +2,8 @@
 
 #include "hostdata/CGsb.h"
 #include "hostdata/CModels.h"
-#include "platform/HostPath.h"
-#include "startup/ModuleState.h"
+#include "hostdata/IniProblems.h"
+#include "startup/Installation.h"
 #include "startup/modTools.h"
 #include <QCoreApplication>
 
@@ -20,13 +20,14 @@ QString FileStateText(const CGsb& gsb)
 
 } // namespace
 
-ModelDetail ModelDetail::Of(const CModels& models, qint32 index, const CCategories& categories, CGsb& gsb)
+ModelDetail ModelDetail::Of(const CModels& models, qint32 index, const CCategories& categories, CGsb& gsb,
+                            const Installation& installation, LookupCache& cache)
 {
-    LookupCacheScope cache;
     ModelDetail detail;
     detail.file = models.Filename(index);
-    detail.place = categories.FindModel(models.Section(index), detail.file);
-    gsb.Init(IsAbsolutePath(detail.file) ? detail.file : JoinPath(gMod.gtResBase, detail.file));
+    detail.place = categories.FindModel(models.Section(index), detail.file, &cache);
+    gsb.Init(IsAbsolutePath(detail.file) ? detail.file : JoinPath(installation.gtResBase, detail.file),
+             installation.gtModelsDir);
     detail.fileState = FileStateText(gsb);
 
     detail.known = !detail.place.isEmpty();
@@ -56,11 +57,11 @@ QString CategoryPathText(const QStringList& place)
     return text;
 }
 
-QString IniProblemsNoticeText()
+QString IniProblemsNoticeText(const IniProblems& problems, const QString& searchNameKey, const QString& nameKey)
 {
-    const qint64 missing = gMod.glMissingIni;
-    const qint64 noName = gMod.glNoNameIni;
-    if (gMod.gtSearchNameKey != gMod.gtNameKey || missing + noName == 0)
+    const qint64 missing = problems.glMissingIni;
+    const qint64 noName = problems.glNoNameIni;
+    if (searchNameKey != nameKey || missing + noName == 0)
         return QString();
 
     // The counted parts in their numerus form ("%n" is the count there); the
@@ -73,7 +74,7 @@ QString IniProblemsNoticeText()
     if (noName > 0) {
         const QString counted = QCoreApplication::translate(
             "ModelDetail", "%n Namens-Einträge (%1) in ini-Dateien fehlen oder sind leer", nullptr, int(noName));
-        text += FormatMsg(QStringLiteral("%n%1"), {FormatMsg(counted, {gMod.gtSearchNameKey})});
+        text += FormatMsg(QStringLiteral("%n%1"), {FormatMsg(counted, {searchNameKey})});
     }
     return text;
 }

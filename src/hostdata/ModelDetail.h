@@ -7,6 +7,9 @@
 
 class CModels;
 class CGsb;
+class LookupCache;
+struct IniProblems;
+struct Installation;
 
 // What the detail view shows for one record, worked out without a window.
 struct ModelDetail {
@@ -20,13 +23,16 @@ struct ModelDetail {
     QString fileState;       // "gsb-Datei existiert nicht" / "mod2-Dateien unvollständig" / empty
 
     // Looks the record up and loads gsb with the model's file (as the detail
-    // view does, so the side windows can read it).
-    static ModelDetail Of(const CModels& models, qint32 index, const CCategories& categories, CGsb& gsb);
+    // view does, so the side windows can read it); the paths are looked up
+    // with the cache of the operation.
+    static ModelDetail Of(const CModels& models, qint32 index, const CCategories& categories, CGsb& gsb,
+                          const Installation& installation, LookupCache& cache);
 };
 
 // The category path as lines, each level indented by one more "-- ".
 QString CategoryPathText(const QStringList& place);
 
-// The ini-problems notice of the last search, or empty when it is to be hidden
-// (no problems, or the language changed since the search).
-QString IniProblemsNoticeText();
+// The ini-problems notice of the last search (its problems and the name key
+// it searched with), or empty when it is to be hidden (no problems, or the
+// language, nameKey, changed since the search).
+QString IniProblemsNoticeText(const IniProblems& problems, const QString& searchNameKey, const QString& nameKey);

@@ -1,10 +1,9 @@
 #include "hostdata/ModelScanner.h"
 
 #include "hostdata/CModels.h"
-#include "hostdata/SearchContext.h"
+#include "hostdata/SearchJob.h"
 #include "platform/HostPath.h"
 #include "platform/TextCase.h"
-#include "startup/ModuleState.h"
 
 #include <QFileInfo>
 
@@ -15,27 +14,15 @@ namespace {
 // the path, so below a known parent only a link is resolved; a plain
 // subdirectory is its parent's identity and its name. Empty when it cannot be
 // resolved.
-QString DirIdentity(const QString& windowsDir, const QString& parentIdentity)
+QString DirIdentity(const QString& windowsDir, const QString& parentIdentity, LookupCache& cache)
 {
-    const QString native = HostPath::ToNative(windowsDir);
+    const QString native = HostPath::ToNative(windowsDir, &cache);
     if (native.isEmpty())
         return QString();
     const QFileInfo info(native);
     if (parentIdentity.isEmpty() || info.isSymLink())
         return info.canonicalFilePath();
     return parentIdentity + QLatin1Char('/') + info.fileName();
-}
-
-// gMod.gtResBase in lower case, worked out again only when it changes.
-const QString& LowerResBase()
-{
-    thread_local QString base;
-    thread_local QString lower;
-    if (base != SearchState().gtResBase) {
-        base = SearchState().gtResBase;
-        lower = base.toLower();
-    }
-    return lower;
 }
 
 // True when the name ends in ".gsb" in any case: only the ASCII letters G, S
@@ -69,7 +56,13 @@ private:
 
 } // namespace
 
-ModelScanner::ModelScanner(CModels& models) : m_models(models) {}
+ModelScanner::ModelScanner(CModels& models, SearchJob& job)
+    : m_models(models)
+    , m_job(job)
+    , m_lowerResBase(TextCase::Lower(job.installation.gtResBase))
+    , m_winApi(&job.lookup)
+{
+}
 
 void ModelScanner::SetDateRange(const QDate& from, const QDate& to)
 {
@@ -80,22 +73,21 @@ void ModelScanner::SetDateRange(const QDate& from, const QDate& to)
 
 void ModelScanner::ScanDirectory(const QString& ptDir)
 {
-    LookupCacheScope cache;
-    SearchProgress::AddTotal(1);
+    m_job.progress.AddTotal(1);
     Walk(ptDir);
 }
 
 void ModelScanner::ScanFileList(const QStringList& names)
 {
-    LookupCacheScope cache;
     QStringList directories;
     for (const QString& name : names) {
+        m_job.progress.CheckStop();
         if (m_winApi.isDirectory(name))
             directories.append(name);
         else if (!IsGsbName(name).isEmpty())
-            m_models.StoreFile(RelativeModelPath(name), DroppedSection());
+            m_models.StoreFile(RelativeModelPath(name, m_lowerResBase), DroppedSection());
     }
-    SearchProgress::AddTotal(qint32(directories.size()));
+    m_job.progress.AddTotal(qint32(directories.size()));
     for (const QString& dir : directories)
         Walk(dir);
 }
@@ -107,19 +99,18 @@ QString ModelScanner::IsGsbName(const QString& name)
 
 // The result is kept in a record for every model found: a copy of the part
 // after the resource directory holds no unused room for its start.
-QString ModelScanner::RelativeModelPath(const QString& path)
+QString ModelScanner::RelativeModelPath(const QString& path, const QString& lowerResBase)
 {
     const QString lower = TextCase::Lower(path);
-    const QString& base = LowerResBase();
-    return lower.startsWith(base) ? lower.mid(base.size()) : lower;
+    return lower.startsWith(lowerResBase) ? lower.mid(lowerResBase.size()) : lower;
 }
 
 void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
 {
     if (!m_readAhead)
         m_readAhead = std::make_unique<ReadAhead>(ReadAhead::Kind::Directories, EntriesWanted());
-    const QString identity = DirIdentity(ptDir, parentIdentity);
-    SearchProgress::Step();
+    const QString identity = DirIdentity(ptDir, parentIdentity, m_job.lookup);
+    m_job.progress.Step();
     if (!identity.isEmpty() && m_walking.contains(identity))
         return;
 
@@ -138,7 +129,7 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
                 if (!IsSelfOrParentEntry(filename))
                     subdirectories.append(filename);
             } else if (Takes(filename, file.CreationDate())) {
-                m_models.StoreFile(RelativeModelPath(filename), DroppedSection());
+                m_models.StoreFile(RelativeModelPath(filename, m_lowerResBase), DroppedSection());
             }
             found = m_winApi.FindNextFile(handle, ptDir, file);
         }
@@ -147,7 +138,7 @@ void ModelScanner::Walk(const QString& ptDir, const QString& parentIdentity)
 
     if (subdirectories.isEmpty())
         return;
-    SearchProgress::AddTotal(qint32(subdirectories.size()));
+    m_job.progress.AddTotal(qint32(subdirectories.size()));
     HintSubdirectories(subdirectories);
     m_walking.insert(identity);
     for (const QString& sub : subdirectories)
@@ -165,11 +156,15 @@ void ModelScanner::HintSubdirectories(const QStringList& subdirectories)
         m_readAhead->Hint(*sub);
 }
 
+// A long listing (a directory of many thousand entries on a slow disk) ends
+// early when the search is asked to stop: the filter asks at every entry.
 FileSystem::EntryFilter ModelScanner::EntriesWanted() const
 {
     using FileSystem::EntryNeed;
     const EntryNeed gsbNeed = m_dateTest ? EntryNeed::KindAndTimes : EntryNeed::Kind;
-    return [gsbNeed](const QString& name, bool isDir) {
+    const SearchProgress* progress = &m_job.progress;
+    return [gsbNeed, progress](const QString& name, bool isDir) {
+        progress->ThrowIfStopped();
         if (isDir)
             return EntryNeed::Kind;
         return HasGsbExtension(name) ? gsbNeed : EntryNeed::Skip;

@@ -7,7 +7,6 @@
 
 namespace {
 
-thread_local SearchProgress* tCurrent = nullptr;
 std::atomic<int> gStepDelayUs{0};
 
 // onProgress is called for every directory, and once per so many model
@@ -38,57 +37,55 @@ QString SearchProgress::Text(const Figures& figures)
                                        figures.done);
 }
 
-SearchProgress::Scope::Scope(SearchProgress& progress) : m_previous(tCurrent)
-{
-    tCurrent = &progress;
-}
-
-SearchProgress::Scope::~Scope()
-{
-    tCurrent = m_previous;
-}
-
-bool SearchProgress::Reporting()
-{
-    return tCurrent != nullptr;
-}
-
 void SearchProgress::Begin(Unit unit, qint32 total)
 {
-    if (!tCurrent)
-        return;
-    tCurrent->m_unit.store(int(unit));
-    tCurrent->m_done.store(0);
-    tCurrent->m_total.store(total);
+    m_unit.store(int(unit));
+    m_done.store(0);
+    m_total.store(total);
 }
 
 void SearchProgress::AddTotal(qint32 units)
 {
-    if (tCurrent)
-        tCurrent->m_total.fetch_add(units, std::memory_order_relaxed);
+    m_total.fetch_add(units, std::memory_order_relaxed);
 }
 
 void SearchProgress::Step()
 {
-    SearchProgress* progress = tCurrent;
-    if (!progress)
-        return;
-    if (progress->m_stop.load(std::memory_order_relaxed))
+    CheckStop();
+    const qint32 done = m_done.fetch_add(1, std::memory_order_relaxed) + 1;
+    const bool directories = m_unit.load(std::memory_order_relaxed) == int(Unit::Directories);
+    if (onProgress && (directories || done % kReportEvery == 0))
+        onProgress(Current());
+}
+
+void SearchProgress::CheckStop() const
+{
+    PauseForTests();
+    ThrowIfStopped();
+}
+
+void SearchProgress::ThrowIfStopped() const
+{
+    if (m_stop.load(std::memory_order_relaxed))
         throw SearchStopped();
-    if (const int delay = gStepDelayUs.load(std::memory_order_relaxed))
-        std::this_thread::sleep_for(std::chrono::microseconds(delay));
-    const qint32 done = progress->m_done.fetch_add(1, std::memory_order_relaxed) + 1;
-    const bool directories = progress->m_unit.load(std::memory_order_relaxed) == int(Unit::Directories);
-    if (progress->onProgress && (directories || done % kReportEvery == 0))
-        progress->onProgress(progress->Current());
+}
+
+void SearchProgress::PauseForTests() const
+{
+    const int delay = gStepDelayUs.load(std::memory_order_relaxed);
+    if (delay == 0)
+        return;
+    const auto until = std::chrono::steady_clock::now() + std::chrono::microseconds(delay);
+    while (!m_stop.load() && std::chrono::steady_clock::now() < until)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 SearchProgress::EndGuard::~EndGuard()
 {
-    if (tCurrent && tCurrent->onProgress) {
-        Figures figures = tCurrent->Current();
+    if (m_progress.onProgress) {
+        Figures figures = m_progress.Current();
         figures.ended = true;
-        tCurrent->onProgress(figures);
+        m_progress.onProgress(figures);
     }
 }
 

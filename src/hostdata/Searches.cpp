@@ -1,34 +1,8 @@
 #include "hostdata/Searches.h"
 
-#include "hostdata/CModels.h"
 #include "hostdata/ModelScanner.h"
-#include "hostdata/SearchContext.h"
-#include "platform/HostPath.h"
-#include "startup/ModuleState.h"
+#include "hostdata/SearchRun.h"
 #include "startup/modTools.h"
-
-namespace {
-
-// Without "extend" a search starts from an empty catalogue; the count it
-// starts from is kept for SetSection and RemoveDups.
-void StartCatalogue(CModels& models)
-{
-    if (!SearchState().gbExtend)
-        models = CModels();
-    SearchState().glPrevCount = models.Count();
-}
-
-// Gives the records found since glPrevCount their sections and drops those
-// that repeat an earlier record.
-void SettleNewRecords(CModels& models)
-{
-    if (models.Count() > SearchState().glPrevCount) {
-        models.SetSection(SearchState().glPrevCount);
-        models.RemoveDups(SearchState().glPrevCount);
-    }
-}
-
-} // namespace
 
 namespace Searches {
 
@@ -40,51 +14,50 @@ const QStringList& DateSearchRoots()
     return roots;
 }
 
-bool ByName(CModels& models, qint16 oper, const QString& text, NameSource source)
+SearchOutput ByName(SearchInput input, SearchProgress& progress, qint16 oper, const QString& text,
+                    NameSource source)
 {
-    LookupCacheScope cache;
-    const SearchProgress::EndGuard progressEnds;
-    ResetIniProblems();
-    SearchState().gtSearchNameKey = SearchState().gtNameKey;
-    StartCatalogue(models);
-    if (!models.FilterModels(oper, text, source))
-        return false;
-    models.RemoveDups(SearchState().glPrevCount);
-    return true;
+    SearchRun run(std::move(input), progress);
+    SearchJob& job = run.Job();
+    job.output.gtSearchNameKey = job.nameKey;
+    run.StartCatalogue();
+    job.output.result = run.Models().FilterModels(job, oper, text, source, run.Extending());
+    if (job.output.result)
+        run.Models().RemoveDups(job.output.glPrevCount, &progress);
+    return run.TakeOutput();
 }
 
-void ByDate(CModels& models, const QDate& from, const QDate& to)
+SearchOutput ByDate(SearchInput input, SearchProgress& progress, const QDate& from, const QDate& to)
 {
-    LookupCacheScope cache;
-    const SearchProgress::EndGuard progressEnds;
-    ResetIniProblems();
-    StartCatalogue(models);
-    SearchProgress::Begin(SearchProgress::Unit::Directories);
-    ModelScanner scanner(models);
+    SearchRun run(std::move(input), progress);
+    run.StartCatalogue();
+    progress.Begin(SearchProgress::Unit::Directories);
+    ModelScanner scanner(run.Models(), run.Job());
     scanner.SetDateRange(from, to);
     for (const QString& root : DateSearchRoots())
-        scanner.ScanDirectory(JoinPath(SearchState().gtResBase, root));
-    SettleNewRecords(models);
+        scanner.ScanDirectory(JoinPath(run.Job().installation.gtResBase, root));
+    run.SettleNewRecords();
+    return run.TakeOutput();
 }
 
-void Dropped(CModels& models, const QStringList& windowsPaths)
+SearchOutput Dropped(SearchInput input, SearchProgress& progress, const QStringList& windowsPaths)
 {
-    LookupCacheScope cache;
-    const SearchProgress::EndGuard progressEnds;
-    StartCatalogue(models);
-    SearchProgress::Begin(SearchProgress::Unit::Directories);
-    ModelScanner(models).ScanFileList(windowsPaths);
-    SettleNewRecords(models);
+    SearchRun run(std::move(input), progress);
+    run.StartCatalogue();
+    progress.Begin(SearchProgress::Unit::Directories);
+    ModelScanner(run.Models(), run.Job()).ScanFileList(windowsPaths);
+    run.SettleNewRecords();
+    return run.TakeOutput();
 }
 
-void StartParams(CModels& models, const QStringList& windowsPaths)
+SearchOutput StartParams(SearchInput input, SearchProgress& progress, const QStringList& windowsPaths)
 {
-    LookupCacheScope cache;
-    const SearchProgress::EndGuard progressEnds;
-    SearchProgress::Begin(SearchProgress::Unit::Directories);
-    ModelScanner(models).ScanFileList(windowsPaths);
-    if (models.Count() > 0)
-        models.SetSection(0);
+    SearchRun run(std::move(input), progress);
+    progress.Begin(SearchProgress::Unit::Directories);
+    ModelScanner(run.Models(), run.Job()).ScanFileList(windowsPaths);
+    if (run.Models().Count() > 0)
+        run.Models().SetSection(run.Job(), 0);
+    return run.TakeOutput();
 }
 
 } // namespace Searches

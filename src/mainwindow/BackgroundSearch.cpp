@@ -1,70 +1,94 @@
 #include "mainwindow/BackgroundSearch.h"
 
-#include "platform/MessageSink.h"
-
-#include <QStringList>
+#include "platform/WorkerThread.h"
 
 #include <chrono>
 
-namespace {
-
-// Message boxes asked for by the search thread: their texts are kept for the
-// window, which shows them when it takes the results over. Nothing there asks
-// a question; should anything, the answer is No.
-class KeptMessages : public MessageSink {
-public:
-    explicit KeptMessages(QStringList& texts) : m_texts(texts) {}
-    void Critical(const QString& text) override { m_texts.append(text); }
-    bool AskYesNo(const QString& text) override
-    {
-        m_texts.append(text);
-        return false;
-    }
-    void Plain(const QString& text) override { m_texts.append(text); }
-
-private:
-    QStringList& m_texts;
+struct BackgroundSearch::State {
+    SearchProgress progress{true};
+    std::mutex mutex;
+    std::condition_variable endedChanged;
+    bool ended = false;
+    std::function<void()> onEnded;   // cut when the object goes
+    Result result;
 };
 
-} // namespace
-
-BackgroundSearch::BackgroundSearch(std::unique_ptr<SearchContext> context, Work work)
-    : m_context(std::move(context))
+BackgroundSearch::BackgroundSearch(Work work, std::function<void()> onEnded)
+    : m_state(std::make_shared<State>())
 {
-    m_thread = std::thread([this, work = std::move(work)] { Run(work); });
+    m_state->onEnded = std::move(onEnded);
+    const auto run = [state = m_state, work = std::move(work)] {
+        try {
+            state->result.output = work(state->progress);
+        } catch (const SearchStopped&) {
+            state->result.stopped = true;
+        } catch (...) {
+            state->result.error = std::current_exception();
+        }
+    };
+    // Also when the work could not even begin (out of memory as it started).
+    const auto ended = [state = m_state] {
+        {
+            const std::lock_guard<std::mutex> lock(state->mutex);
+            state->ended = true;
+            if (state->onEnded)
+                state->onEnded();
+        }
+        state->endedChanged.notify_all();
+    };
+    m_thread = std::make_unique<WorkerThread>(run, ended);
 }
 
 BackgroundSearch::~BackgroundSearch()
 {
+    {
+        const std::lock_guard<std::mutex> lock(m_state->mutex);
+        m_state->onEnded = nullptr;
+    }
     Stop();
-    m_thread.join();
+    m_thread.reset();   // joins, unless abandoned
 }
 
 bool BackgroundSearch::WaitFor(int milliseconds)
 {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    return m_endedChanged.wait_for(lock, std::chrono::milliseconds(milliseconds), [this] { return m_ended; });
+    std::unique_lock<std::mutex> lock(m_state->mutex);
+    return m_state->endedChanged.wait_for(lock, std::chrono::milliseconds(milliseconds),
+                                          [this] { return m_state->ended; });
 }
 
-void BackgroundSearch::Run(const Work& work)
+void BackgroundSearch::Stop()
+{
+    m_state->progress.RequestStop();
+}
+
+bool BackgroundSearch::StopRequested() const
+{
+    return m_state->progress.StopRequested();
+}
+
+SearchProgress::Figures BackgroundSearch::Figures() const
+{
+    return m_state->progress.Current();
+}
+
+void BackgroundSearch::Abandon()
 {
     {
-        KeptMessages messages(m_context->messages);
-        MessageSink::InstallForThisThread(&messages);
-        const SearchContext::Scope scope(*m_context);
-        try {
-            work(*m_context);
-        } catch (const SearchStopped&) {
-            m_context->stopped = true;
-        } catch (...) {
-            m_context->error = std::current_exception();
-        }
-        MessageSink::InstallForThisThread(nullptr);
+        const std::lock_guard<std::mutex> lock(m_state->mutex);
+        m_state->onEnded = nullptr;
     }
-    {
-        const std::lock_guard<std::mutex> lock(m_mutex);
-        m_ended = true;
+    m_thread->Abandon();
+}
+
+BackgroundSearch::Result BackgroundSearch::TakeResult()
+{
+    m_thread->Join();
+    Result result = std::move(m_state->result);
+    // The work may have failed before it began (WorkerThread keeps that).
+    try {
+        m_thread->RethrowFailure();
+    } catch (...) {
+        result.error = std::current_exception();
     }
-    m_endedChanged.notify_all();
-    QMetaObject::invokeMethod(this, &BackgroundSearch::Ended, Qt::QueuedConnection);
+    return result;
 }

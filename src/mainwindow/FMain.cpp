@@ -4,9 +4,9 @@
 #include "mainwindow/FMain.h"
 
 #include "hostdata/CWinApi.h"
-#include "mainwindow/BackgroundSearch.h"
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/NoticeArea.h"
+#include "mainwindow/SearchOwner.h"
 #include "platformui/StoredPlace.h"
 #include "platformui/Twips.h"
 #include "sidewindows/AboutPictures.h"
@@ -15,7 +15,6 @@
 #include "sidewindows/FMod2.h"
 #include "sidewindows/FVorschau.h"
 #include "startup/InterfaceLanguage.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QAction>
@@ -49,6 +48,10 @@ QString InitialCategoryLanguage()
 // The width of the sizing frame on each side of a window.
 constexpr int kFrameBorder = 4;
 
+// How long closing waits for a search that was asked to stop: it looks at the
+// request in every loop, but a read in flight on a slow drive is not cut short.
+constexpr int kCloseWaitMilliseconds = 2000;
+
 } // namespace
 
 FMainHooks FMainHooks::Defaults()
@@ -58,9 +61,9 @@ FMainHooks FMainHooks::Defaults()
         FAbout about(owner);
         about.exec();
     };
-    hooks.showIniProblems = [](QWidget* owner) {
-        FIniShow problems(owner);
-        problems.exec();
+    hooks.showIniProblems = [](QWidget* owner, const IniProblems& problems, const QString& searchNameKey) {
+        FIniShow window(problems, searchNameKey, owner);
+        window.exec();
     };
     hooks.setClipboardText = [](const QString& text) {
         QClipboard* clipboard = QGuiApplication::clipboard();
@@ -80,14 +83,16 @@ FMain::FMain(QWidget* parent)
     setWindowTitle(tr("Kluni - Such mal eben..."));
     setWindowIcon(AboutPictures::KluniIcon());
     CreateControls();
-    CreateSearchStop();
+    CreateSearchOwner();
     ConnectControls();
     Form_Load();
 }
 
 FMain::~FMain()
 {
-    // The side windows go first, while the controls that their Unloaded
+    // A search still running stops first; its takeover would use the members.
+    delete m_searchOwner;
+    // The side windows go next, while the controls that their Unloaded
     // signal updates still exist.
     delete m_mod2.data();
     delete m_vorschau.data();
@@ -173,12 +178,13 @@ bool FMain::IsNormalState() const
     return !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen));
 }
 
-bool FMain::Init()
+bool FMain::Init(std::shared_ptr<const Installation> installation)
 {
-    cmdMod2->setEnabled(gMod.gbModelsDirOk);
+    m_installation = std::move(installation);
+    cmdMod2->setEnabled(m_installation->gbModelsDirOk);
     bool result = false;
     try {
-        result = moCategories.Init();
+        result = moCategories.Init(*m_installation, gtNameKey);
     } catch (...) {
         // Init has no handler of its own: the report names no procedure, and
         // start-up ends on the false result.
@@ -239,7 +245,7 @@ void FMain::ToggleSideWindow(QPointer<Window>& window, bool isOpen, void (FMain:
     window->show();
     (this->*setOpen)(true);
     if (moModels.Count() > 0)
-        window->ShowFile(moGsb);
+        window->ShowFile(moGsb, gtNameKey);
 }
 
 void FMain::cmdMod2_Click()
@@ -269,12 +275,15 @@ void FMain::cmdInfo_Click()
 void FMain::cmdIni_Click()
 {
     if (m_hooks.showIniProblems)
-        m_hooks.showIniProblems(this);
+        m_hooks.showIniProblems(this, m_iniProblems, gtSearchNameKey);
 }
 
 void FMain::closeEvent(QCloseEvent* event)
 {
-    m_search.reset();   // a search still running stops
+    // The window goes at once; a search still running is asked to stop and
+    // given a moment to end (its thread is left to itself after that).
+    hide();
+    m_searchOwner->End(kCloseWaitMilliseconds);
     moCategories = CCategories();
     // A close by the session's end is not the user's choice of place; nor is
     // the place of a minimised or maximised window. The session is asked now:
@@ -286,18 +295,13 @@ void FMain::closeEvent(QCloseEvent* event)
         m_mod2->close();
     if (m_vorschau)
         m_vorschau->close();
-    gMod.gcolMissingIni.clear();
-    gMod.gcolNoNameIni.clear();
+    m_iniProblems.gcolMissingIni.clear();
+    m_iniProblems.gcolNoNameIni.clear();
     event->accept();
 }
 
 void FMain::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Escape && SearchRunning()) {
-        cmdStop_Click();
-        event->accept();
-        return;
-    }
     // Enter (also the number pad's) presses the default button; a button
     // that has the focus takes it for itself, as on Windows.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

@@ -3,6 +3,11 @@
 #include "hostdata/CCategories.h"
 #include "hostdata/CGsb.h"
 #include "hostdata/CModels.h"
+#include "hostdata/IniProblems.h"
+#include "hostdata/SearchInput.h"
+#include "hostdata/SearchOutput.h"
+#include "hostdata/SearchProgress.h"
+#include "startup/Installation.h"
 
 #include <QDate>
 #include <QPointer>
@@ -10,9 +15,7 @@
 #include <functional>
 #include <memory>
 
-class BackgroundSearch;
 class FMod2;
-class SearchContext;
 class FVorschau;
 class NoticeArea;
 class QCheckBox;
@@ -24,20 +27,19 @@ class QLineEdit;
 class QKeyEvent;
 class QListView;
 class QMenu;
-class QMimeData;
 class QAction;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QTimer;
 class ResultListModel;
+class SearchOwner;
 
 // What the main window hands to the host: its two modal dialogs, the
 // clipboard, the beep and the calendar. Tests replace them so that nothing
 // waits on a modal window and the date presets see a day of their choice.
 struct FMainHooks {
     std::function<void(QWidget* owner)> showAbout;
-    std::function<void(QWidget* owner)> showIniProblems;
+    std::function<void(QWidget* owner, const IniProblems& problems, const QString& searchNameKey)> showIniProblems;
     std::function<void(const QString& text)> setClipboardText;
     std::function<void()> beep;
     std::function<QDate()> today;
@@ -55,9 +57,9 @@ public:
     explicit FMain(QWidget* parent = nullptr);
     ~FMain() override;
 
-    // Prepares the search once the installation check passed; false when the
-    // category tree could not be loaded.
-    bool Init();
+    // Prepares the search once the installation check passed, for the
+    // installation it found; false when the category tree could not be loaded.
+    bool Init(std::shared_ptr<const Installation> installation);
     bool Vorschau() const { return mbVorschau; }
     void SetVorschau(bool pNewValue);
     bool Mod2() const { return mbMod2; }
@@ -72,6 +74,10 @@ public:
     void HideNotice();
 
     void SetHooks(FMainHooks hooks) { m_hooks = std::move(hooks); }
+
+    // The window was closed while a search that did not stop in time still
+    // ran: the program must end without waiting for it (see SearchOwner).
+    bool LeftSearchRunning() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -107,7 +113,7 @@ private:
     void UpdateSearchButton();
     void cbModel_Change();
     void cbModel_Click();
-    void FilelistFromName();
+    void FilelistFromName(bool gbExtend);
     void AddToModelHistory(const QString& typed);
     NameSource SelectedNameSource() const;
 
@@ -120,25 +126,27 @@ private:
     void KeepFocusOnInvalidDate(int index);
     int DateBoxIndex(const QObject* watched) const;
     bool CheckDateRange();
-    void FilelistFromDate();
+    void FilelistFromDate(bool gbExtend);
 
-    // Dropped files (FMainDrop.cpp)
+    // Dropped files (FMainDrop.cpp): the names of the dropped files, taken
+    // from the drop when it comes; the handlers run once no search runs.
     bool DropTargetEvent(bool onNotice, QEvent* event);
-    void lbModels_OLEDragDrop(const QMimeData* data, bool shift);
-    void lblNothingFound_OLEDragDrop(const QMimeData* data, bool shift);
-    void FilelistDropped(const QMimeData* data, bool shift);
+    void lbModels_OLEDragDrop(const QStringList& names, bool shift);
+    void lblNothingFound_OLEDragDrop(const QStringList& names, bool shift);
+    void FilelistDropped(const QStringList& names, bool shift);
 
     // Searches beside the window, their progress and stop (FMainSearchRun.cpp)
-    using SearchWork = std::function<void(SearchContext&)>;
-    using SearchTakeOver = std::function<void(SearchContext&)>;
-    void CreateSearchStop();
+    using SearchWork = std::function<SearchOutput(SearchProgress&)>;
+    using SearchTakeOver = std::function<void(SearchOutput&)>;
+    void CreateSearchOwner();
+    // What a search starts from: the installation, the list (when extending)
+    // and the category language.
+    SearchInput NewSearchInput(bool gbExtend, bool keepList) const;
     void RunSearch(const QString& procedure, SearchWork work, SearchTakeOver takeOver);
     // Takes a finished scan's catalogue over as the list, noting where it came from.
     SearchTakeOver ListTakeOver(int listSource);
-    void SearchEnded();
-    void ShowSearchProgress();
-    void cmdStop_Click();
-    bool SearchRunning() const { return m_search != nullptr; }
+    void ShowSearchProgress(const SearchProgress::Figures& figures);
+    bool SearchBusy() const;
     // Result list (FMainResults.cpp)
     void fillLbModels(CModels& models);
     void ClearResults();
@@ -190,6 +198,12 @@ private:
     ResultListModel* m_listModel = nullptr;
 
     // State
+    std::shared_ptr<const Installation> m_installation;   // from the installation check
+    QString gtNameKey;                                    // "Name_" and the category language
+    // What the last search taken over found out, for the notice and the
+    // ini problems window: its problem lists and the name key it compared.
+    IniProblems m_iniProblems;
+    QString gtSearchNameKey;
     CModels moModels;
     CCategories moCategories;
     CGsb moGsb;
@@ -203,11 +217,7 @@ private:
     FMainHooks m_hooks;
     bool m_fillingList = false;
     bool m_keepingDateFocus = false;   // the focus goes back to an invalid date box
-    // The search running beside the window, what takes its results over, and
-    // the procedure named in its error report.
+    // The search running beside the window (a child object) and its stop button.
     QPushButton* cmdStop = nullptr;
-    QTimer* m_progressTimer = nullptr;
-    SearchTakeOver m_searchTakeOver;
-    QString m_searchProcedure;
-    std::unique_ptr<BackgroundSearch> m_search;
+    SearchOwner* m_searchOwner = nullptr;
 };

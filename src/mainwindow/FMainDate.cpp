@@ -4,10 +4,8 @@
 #include "mainwindow/FMain.h"
 
 #include "hostdata/DateText.h"
-#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QCoreApplication>
@@ -160,20 +158,23 @@ bool FMain::CheckDateRange()
     return true;
 }
 
-void FMain::FilelistFromDate()
+void FMain::FilelistFromDate(bool gbExtend)
 {
     try {
         if (!CheckDateRange())
             return;
         const QDate from = mdDateFrom;
         const QDate to = mdDateTo;
-        // Resets the problem lists and starts a fresh catalogue unless extending.
-        const auto search = [from, to](SearchContext& context) { Searches::ByDate(context.models, from, to); };
-        RunSearch(QStringLiteral("FMain.FilelistFromDate"), search, [this](SearchContext& context) {
+        // New problem lists, and a fresh catalogue unless extending.
+        const auto search = [input = NewSearchInput(gbExtend, false), from, to](SearchProgress& progress) mutable {
+            return Searches::ByDate(std::move(input), progress, from, to);
+        };
+        RunSearch(QStringLiteral("FMain.FilelistFromDate"), search, [this, gbExtend](SearchOutput& output) {
             mlListSource = 3;
-            if (!context.state.gbExtend)
+            if (!gbExtend)
                 ClearResults();
-            moModels = std::move(context.models);
+            m_iniProblems = std::move(output.problems);
+            moModels = std::move(output.models);
             fillLbModels(moModels);
         });
     } catch (...) {

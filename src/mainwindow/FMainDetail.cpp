@@ -6,9 +6,10 @@
 #include "hostdata/ModelDetail.h"
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/ResultListModel.h"
+#include "mainwindow/SearchOwner.h"
+#include "platform/LookupCache.h"
 #include "sidewindows/FMod2.h"
 #include "sidewindows/FVorschau.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QComboBox>
@@ -56,7 +57,8 @@ void FMain::lbModels_Click()
     const bool tooWide = QFontMetrics(lblResult[0]->font()).horizontalAdvance(file) >= lblResult[0]->width();
     lblResult[0]->setAlignment((tooWide ? Qt::AlignRight : Qt::AlignHCenter) | Qt::AlignVCenter);
     lblResult[0]->setText(file);
-    const ModelDetail detail = ModelDetail::Of(moModels, index, moCategories, moGsb);
+    LookupCache lookup;
+    const ModelDetail detail = ModelDetail::Of(moModels, index, moCategories, moGsb, *m_installation, lookup);
 
     lblMissingFile->setText(detail.fileState);
     lblMissingFile->setVisible(!detail.fileState.isEmpty());
@@ -72,21 +74,25 @@ void FMain::lbModels_Click()
     lbModels->setFocus();
 }
 
+// While a search's result is taken over, the preview gets no pass of the
+// event loop: a click or a drop there would start the next search inside
+// this one's takeover.
 void FMain::ShowFileInSideWindows()
 {
+    const bool takingOver = m_searchOwner->Current() == SearchOwner::State::TakingOver;
     if (mbVorschau && m_vorschau)
-        m_vorschau->ShowFile(moGsb);
+        m_vorschau->ShowFile(moGsb, gtNameKey, takingOver ? FVorschau::Events::Hold : FVorschau::Events::Run);
     if (mbMod2 && m_mod2)
-        m_mod2->ShowFile(moGsb);
+        m_mod2->ShowFile(moGsb, gtNameKey);
 }
 
 void FMain::cbLang_Click()
 {
     try {
-        gMod.gtNameKey = QStringLiteral("Name_") + cbLang->currentText();
-        if (gMod.gtCategoriesDir.isEmpty())
+        gtNameKey = QStringLiteral("Name_") + cbLang->currentText();
+        if (!m_installation)
             return;
-        moCategories.Init();
+        moCategories.Init(*m_installation, gtNameKey);
         if (m_listModel->rowCount() >= 1 && lbModels->currentIndex().isValid())
             lbModels_Click();
     } catch (...) {
@@ -96,7 +102,7 @@ void FMain::cbLang_Click()
 
 void FMain::IniProblemsText()
 {
-    const QString text = IniProblemsNoticeText();
+    const QString text = IniProblemsNoticeText(m_iniProblems, gtSearchNameKey, gtNameKey);
     if (text.isEmpty())
         HideNotice();
     else

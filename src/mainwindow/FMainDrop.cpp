@@ -4,9 +4,8 @@
 #include "mainwindow/FMain.h"
 
 #include "hostdata/InstallationPath.h"
-#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
-#include "startup/ModuleState.h"
+#include "mainwindow/SearchOwner.h"
 #include "startup/modTools.h"
 
 #include <QCheckBox>
@@ -19,14 +18,14 @@ namespace {
 
 // The dropped local files and directories in Windows form, in the order the
 // drop gives them; anything else that came along is ignored.
-QStringList DroppedNames(const QMimeData* data)
+QStringList DroppedNames(const QMimeData* data, const QString& resBase)
 {
     QStringList names;
     if (!data || !data->hasUrls())
         return names;
     const QList<QUrl> urls = data->urls();
     names.reserve(urls.size());
-    const InstallationPath installation(gMod.gtResBase);
+    const InstallationPath installation(resBase);
     for (const QUrl& url : urls) {
         if (url.isLocalFile())
             names.append(installation.FromNative(url.toLocalFile()));
@@ -48,7 +47,9 @@ bool AcceptAsCopy(QDropEvent* event)
 
 } // namespace
 
-// The drag-and-drop events of the two drop targets; true when handled.
+// The drag-and-drop events of the two drop targets; true when handled. The
+// names are taken from the drop at once; a drop while a search runs is
+// handled (the name box emptied too) when the search has ended.
 bool FMain::DropTargetEvent(bool onNotice, QEvent* event)
 {
     switch (event->type()) {
@@ -62,11 +63,16 @@ bool FMain::DropTargetEvent(bool onNotice, QEvent* event)
         auto* drop = static_cast<QDropEvent*>(event);
         if (!AcceptAsCopy(drop))
             return true;
+        if (!m_installation)
+            return true;
         const bool shift = drop->modifiers().testFlag(Qt::ShiftModifier);
-        if (onNotice)
-            lblNothingFound_OLEDragDrop(drop->mimeData(), shift);
-        else
-            lbModels_OLEDragDrop(drop->mimeData(), shift);
+        const QStringList names = DroppedNames(drop->mimeData(), m_installation->gtResBase);
+        m_searchOwner->WhenIdle([this, onNotice, names, shift] {
+            if (onNotice)
+                lblNothingFound_OLEDragDrop(names, shift);
+            else
+                lbModels_OLEDragDrop(names, shift);
+        });
         return true;
     }
     default:
@@ -74,27 +80,26 @@ bool FMain::DropTargetEvent(bool onNotice, QEvent* event)
     }
 }
 
-void FMain::lbModels_OLEDragDrop(const QMimeData* data, bool shift)
+void FMain::lbModels_OLEDragDrop(const QStringList& names, bool shift)
 {
     cbModel->setEditText(QString());
-    FilelistDropped(data, shift);
+    FilelistDropped(names, shift);
 }
 
-void FMain::lblNothingFound_OLEDragDrop(const QMimeData* data, bool shift)
+void FMain::lblNothingFound_OLEDragDrop(const QStringList& names, bool shift)
 {
-    FilelistDropped(data, shift);
+    FilelistDropped(names, shift);
 }
 
-void FMain::FilelistDropped(const QMimeData* data, bool shift)
+void FMain::FilelistDropped(const QStringList& names, bool shift)
 {
-    if (SearchRunning())
-        return;
     try {
         // Shift extends the list for this one drop without ticking the box.
-        gMod.gbExtend = shift || chkExtend->isChecked();
-        const QStringList names = DroppedNames(data);
+        const bool gbExtend = shift || chkExtend->isChecked();
         // Replaces or extends the catalogue, then settles sections and repeats.
-        const auto scan = [names](SearchContext& context) { Searches::Dropped(context.models, names); };
+        const auto scan = [input = NewSearchInput(gbExtend, false), names](SearchProgress& progress) mutable {
+            return Searches::Dropped(std::move(input), progress, names);
+        };
         RunSearch(QStringLiteral("FMain.FilelistDropped"), scan, ListTakeOver(1));
     } catch (...) {
         ReportError(QStringLiteral("FMain.FilelistDropped"));

@@ -9,7 +9,6 @@
 #include "mainwindow/ResultListModel.h"
 #include "startup/modTools.h"
 
-#include <QCoreApplication>
 #include <QLabel>
 #include <QListView>
 #include <QMenu>
@@ -52,8 +51,9 @@ void FMain::ClearResults()
     for (QLabel* label : lblResult)
         label->setText(QString());
     txEepPlace->setPlainText(QString());
-    // Let the emptied window be drawn before the search starts.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // No pass of the event loop here: the list is emptied while a finished
+    // search's result is taken over, and a click or a drop handled now would
+    // start the next search inside it. The list is filled right after.
 }
 
 void FMain::ShowNothingFound(bool pbShow)

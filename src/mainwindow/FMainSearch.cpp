@@ -3,9 +3,7 @@
 
 #include "mainwindow/FMain.h"
 
-#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QCheckBox>
@@ -16,18 +14,18 @@
 
 void FMain::cmdSearch_Click()
 {
-    if (SearchRunning())
+    if (SearchBusy())
         return;
-    gMod.gbExtend = chkExtend->isChecked();
+    const bool gbExtend = chkExtend->isChecked();
     if (rbSearchStyle[0]->isChecked())
-        FilelistFromName();
+        FilelistFromName(gbExtend);
     else if (rbSearchStyle[1]->isChecked())
-        FilelistFromDate();
+        FilelistFromDate(gbExtend);
 }
 
 void FMain::UpdateSearchButton()
 {
-    if (SearchRunning())
+    if (SearchBusy())
         cmdSearch->setEnabled(false);
     else if (rbSearchStyle[0]->isChecked())
         cmdSearch->setEnabled(!cbModel->currentText().isEmpty());
@@ -42,7 +40,7 @@ void FMain::cbModel_Change()
 
 void FMain::cbModel_Click()
 {
-    cmdSearch->setEnabled(!SearchRunning() && !cbModel->currentText().isEmpty());
+    cmdSearch->setEnabled(!SearchBusy() && !cbModel->currentText().isEmpty());
 }
 
 NameSource FMain::SelectedNameSource() const
@@ -54,28 +52,35 @@ NameSource FMain::SelectedNameSource() const
     return NameSource::Gsb;
 }
 
-void FMain::FilelistFromName()
+void FMain::FilelistFromName(bool gbExtend)
 {
-    const qint16 oper = qint16(cbOper->currentIndex());
-    const QString text = cbModel->currentText();
-    const NameSource source = SelectedNameSource();
-    // Starts a fresh catalogue unless extending, and drops repeated records.
-    const auto search = [oper, text, source](SearchContext& context) {
-        context.result = Searches::ByName(context.models, oper, text, source);
-    };
-    RunSearch(QStringLiteral("FMain.FilelistFromName"), search, [this, text](SearchContext& context) {
-        mlListSource = 2;
-        AddToModelHistory(text);
-        if (!context.state.gbExtend)
-            ClearResults();
-        moModels = std::move(context.models);
-        // Without its model index the program cannot go on; the user was told.
-        if (!context.result) {
-            close();
-            return;
-        }
-        fillLbModels(moModels);
-    });
+    try {
+        const qint16 oper = qint16(cbOper->currentIndex());
+        const QString text = cbModel->currentText();
+        const NameSource source = SelectedNameSource();
+        // Starts a fresh catalogue unless extending, and drops repeated records.
+        SearchInput input = NewSearchInput(gbExtend, false);
+        const auto search = [input = std::move(input), oper, text, source](SearchProgress& progress) mutable {
+            return Searches::ByName(std::move(input), progress, oper, text, source);
+        };
+        RunSearch(QStringLiteral("FMain.FilelistFromName"), search, [this, text, gbExtend](SearchOutput& output) {
+            mlListSource = 2;
+            AddToModelHistory(text);
+            if (!gbExtend)
+                ClearResults();
+            m_iniProblems = std::move(output.problems);
+            gtSearchNameKey = output.gtSearchNameKey;
+            moModels = std::move(output.models);
+            // Without its model index the program cannot go on; the user was told.
+            if (!output.result) {
+                close();
+                return;
+            }
+            fillLbModels(moModels);
+        });
+    } catch (...) {
+        ReportError(QStringLiteral("FMain.FilelistFromName"));
+    }
 }
 
 // The text searched for; the box keeps what it holds now.

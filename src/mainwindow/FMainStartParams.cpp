@@ -4,9 +4,7 @@
 
 #include "hostdata/CommandLine.h"
 #include "hostdata/InstallationPath.h"
-#include "hostdata/SearchContext.h"
 #include "hostdata/Searches.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 namespace {
@@ -14,9 +12,9 @@ namespace {
 // The names; those that lead into the installation by another route (a Wine
 // drive, a link) in the installation's own spelling, so that they find their
 // sections.
-QStringList Recognised(QStringList names)
+QStringList Recognised(QStringList names, const QString& resBase)
 {
-    const InstallationPath installation(gMod.gtResBase);
+    const InstallationPath installation(resBase);
     for (QString& name : names)
         name = installation.Recognise(name);
     return names;
@@ -32,8 +30,10 @@ void FMain::StartParams(const QString& commandLine)
 void FMain::StartParams(const QStringList& names)
 {
     try {
-        const QStringList recognised = Recognised(names);
-        const auto scan = [recognised](SearchContext& context) { Searches::StartParams(context.models, recognised); };
+        const QStringList recognised = Recognised(names, m_installation->gtResBase);
+        const auto scan = [input = NewSearchInput(false, true), recognised](SearchProgress& progress) mutable {
+            return Searches::StartParams(std::move(input), progress, recognised);
+        };
         RunSearch(QStringLiteral("FMain.StartParams"), scan, ListTakeOver(0));
     } catch (...) {
         ReportError(QStringLiteral("FMain.StartParams"));

@@ -19,12 +19,12 @@ std::unique_ptr<FMain> Start(const std::function<void(FMain&)>& startParams)
     auto window = std::make_unique<FMain>();
     window->show();   // visible while the checks run, so their messages stand in front of it
 
-    QString pakNotice;
-    bool ok = CheckInstallation(&pakNotice);
-    if (ok && !pakNotice.isEmpty())
-        window->ShowNotice(pakNotice, false);
+    const InstallationCheck check = CheckInstallation();
+    bool ok = check.installation != nullptr;
+    if (ok && !check.pakNotice.isEmpty())
+        window->ShowNotice(check.pakNotice, false);
     if (ok)
-        ok = window->Init();
+        ok = window->Init(check.installation);
     if (ok && startParams)
         startParams(*window);
     if (ok)

@@ -1,6 +1,6 @@
 #include "platform/CaseInsensitiveLookup.h"
 
-#include "platform/HostPath.h"
+#include "platform/LookupCache.h"
 #include "platform/NativeDirectory.h"
 #include "platform/TextCase.h"
 
@@ -109,27 +109,31 @@ struct ResolvedDir {
     ListingPtr listing;
 };
 
-// Names of directory listings kept at most within one lookup scope. Bounded by
-// names, not listings: a deep chain of small directories must stay cached
-// while its own paths are resolved.
+// Names of directory listings kept at most by one cache. Bounded by names,
+// not listings: a deep chain of small directories must stay cached while its
+// own paths are resolved.
 constexpr qsizetype kMaxNames = 65536;
 
-struct LookupCache {
-    int depth = 0;
-    qint64 asWrittenFound = 0;    // paths opened as written in this scope
+} // namespace
+
+struct LookupCache::Contents {
+    qint64 asWrittenFound = 0;    // paths opened as written with this cache
     qint64 asWrittenMissed = 0;   // and tried in vain
     QHash<QString, ListingPtr> listings;  // native directory -> its listing
     qsizetype names = 0;                  // entries of all those listings
     QHash<QString, ResolvedDir> dirs;     // root + NUL + components -> resolved directory
 };
 
-// Each thread has its own: an operation on a worker thread keeps its listings
-// to itself.
-LookupCache& Cache()
+LookupCache::LookupCache() : m_contents(std::make_unique<Contents>()) {}
+
+LookupCache::~LookupCache() = default;
+
+void LookupCache::Clear()
 {
-    thread_local LookupCache cache;
-    return cache;
+    *m_contents = Contents();
 }
+
+namespace {
 
 ListingPtr ReadListing(const QString& nativeDir)
 {
@@ -138,9 +142,8 @@ ListingPtr ReadListing(const QString& nativeDir)
     return std::make_shared<const Listing>(names);
 }
 
-ListingPtr CachedListing(const QString& nativeDir)
+ListingPtr CachedListing(LookupCache::Contents& cache, const QString& nativeDir)
 {
-    LookupCache& cache = Cache();
     auto it = cache.listings.constFind(nativeDir);
     if (it == cache.listings.cend()) {
         it = cache.listings.insert(nativeDir, ReadListing(nativeDir));
@@ -160,11 +163,11 @@ QString JoinNative(const QString& dir, const QString& name)
 
 // The name on disk of a component of dir, matched exactly or else
 // case-insensitively; a null string when there is none.
-QString FindComponent(ResolvedDir& dir, const QString& component)
+QString FindComponent(LookupCache* cache, ResolvedDir& dir, const QString& component)
 {
-    if (Cache().depth > 0) {
+    if (cache) {
         if (!dir.listing)
-            dir.listing = CachedListing(dir.native);
+            dir.listing = CachedListing(cache->Get(), dir.native);
         return dir.listing->Find(component);
     }
     if (NativeDirectory::EntryExists(JoinNative(dir.native, component)))
@@ -172,11 +175,11 @@ QString FindComponent(ResolvedDir& dir, const QString& component)
     return ReadListing(dir.native)->Find(component);
 }
 
-void Descend(ResolvedDir& dir, const QString& component)
+void Descend(LookupCache* cache, ResolvedDir& dir, const QString& component)
 {
     QString name = component;
     if (dir.found && component != QLatin1String("..")) {
-        const QString onDisk = FindComponent(dir, component);
+        const QString onDisk = FindComponent(cache, dir, component);
         dir.found = !onDisk.isNull();
         if (dir.found)
             name = onDisk;
@@ -185,19 +188,20 @@ void Descend(ResolvedDir& dir, const QString& component)
     dir.listing.reset();
 }
 
-ResolvedDir ResolveDir(const QString& nativeRoot, const QStringList& components, qsizetype count)
+ResolvedDir ResolveDir(LookupCache* cache, const QString& nativeRoot, const QStringList& components,
+                       qsizetype count)
 {
     ResolvedDir dir{nativeRoot, true, nullptr};
     for (qsizetype i = 0; i < count; ++i)
-        Descend(dir, components.at(i));
+        Descend(cache, dir, components.at(i));
     return dir;
 }
 
-// The directory part of a path, resolved once per lookup scope: the files of
-// one directory then cost a single hash lookup for all their parents. The key
-// is the root, a NUL and every component of the directory followed by '\\';
+// The directory part of a path, resolved once per cache: the files of one
+// directory then cost a single hash lookup for all their parents. The key is
+// the root, a NUL and every component of the directory followed by '\\';
 // the components are split off only when the directory is new.
-ResolvedDir& CachedParent(const QString& nativeRoot, QStringView joinedDir,
+ResolvedDir& CachedParent(LookupCache& cache, const QString& nativeRoot, QStringView joinedDir,
                           const std::function<QStringList()>& components)
 {
     QString key;
@@ -208,31 +212,31 @@ ResolvedDir& CachedParent(const QString& nativeRoot, QStringView joinedDir,
         key += joinedDir;
         key += QLatin1Char('\\');
     }
-    LookupCache& cache = Cache();
+    LookupCache::Contents& contents = cache.Get();
     // A search that opens a file in every model directory would otherwise
     // keep the names of the whole installation: past a bound the cache starts
     // afresh. Nothing refers into it here, between two look-ups.
-    if (cache.names >= kMaxNames) {
-        cache.listings.clear();
-        cache.dirs.clear();
-        cache.names = 0;
+    if (contents.names >= kMaxNames) {
+        contents.listings.clear();
+        contents.dirs.clear();
+        contents.names = 0;
     }
-    auto it = cache.dirs.find(key);
-    if (it == cache.dirs.end()) {
+    auto it = contents.dirs.find(key);
+    if (it == contents.dirs.end()) {
         const QStringList parts = components();
-        it = cache.dirs.insert(key, ResolveDir(nativeRoot, parts, parts.size()));
+        it = contents.dirs.insert(key, ResolveDir(&cache, nativeRoot, parts, parts.size()));
     }
     return *it;
 }
 
 // The file in a directory resolved before; the directory keeps its listing
 // for the next file.
-QString ResolveIn(ResolvedDir& dir, const QString& name)
+QString ResolveIn(LookupCache& cache, ResolvedDir& dir, const QString& name)
 {
     if (dir.found && !dir.listing)
-        dir.listing = CachedListing(dir.native);
+        dir.listing = CachedListing(cache.Get(), dir.native);
     ResolvedDir file = dir;
-    Descend(file, name);
+    Descend(&cache, file, name);
     return file.native;
 }
 
@@ -240,62 +244,46 @@ QString ResolveIn(ResolvedDir& dir, const QString& name)
 
 namespace CaseInsensitiveLookup {
 
-QString Resolve(const QString& nativeRoot, const QStringList& components)
+QString Resolve(const QString& nativeRoot, const QStringList& components, LookupCache* cache)
 {
     if (components.isEmpty())
         return nativeRoot;
-    if (Cache().depth == 0)
-        return ResolveDir(nativeRoot, components, components.size()).native;
+    if (!cache)
+        return ResolveDir(nullptr, nativeRoot, components, components.size()).native;
     const QStringList dirParts = components.mid(0, components.size() - 1);
-    ResolvedDir& dir = CachedParent(nativeRoot, dirParts.join(QLatin1Char('\\')), [&dirParts] { return dirParts; });
-    return ResolveIn(dir, components.last());
+    ResolvedDir& dir =
+        CachedParent(*cache, nativeRoot, dirParts.join(QLatin1Char('\\')), [&dirParts] { return dirParts; });
+    return ResolveIn(*cache, dir, components.last());
 }
 
-// A try costs one failing system call; a look-up within a scope mostly
-// none. Trying goes on while at least one in five tries succeeds.
-bool WorthTryingAsWritten()
+// A try costs one failing system call; a look-up with a cache mostly none.
+// Trying goes on while at least one in five tries succeeds.
+bool WorthTryingAsWritten(LookupCache* cache)
 {
-    const LookupCache& cache = Cache();
-    return cache.depth == 0 || cache.asWrittenMissed < 16 + 4 * cache.asWrittenFound;
+    if (!cache)
+        return true;
+    const LookupCache::Contents& contents = cache->Get();
+    return contents.asWrittenMissed < 16 + 4 * contents.asWrittenFound;
 }
 
-void NoteAsWritten(bool found)
+void NoteAsWritten(LookupCache* cache, bool found)
 {
-    LookupCache& cache = Cache();
-    if (cache.depth == 0)
-        return;
-    ++(found ? cache.asWrittenFound : cache.asWrittenMissed);
+    if (cache)
+        ++(found ? cache->Get().asWrittenFound : cache->Get().asWrittenMissed);
 }
 
-QString ResolveJoined(const QString& nativeRoot, QStringView joined)
+QString ResolveJoined(const QString& nativeRoot, QStringView joined, LookupCache* cache)
 {
     if (joined.isEmpty())
         return nativeRoot;
-    if (Cache().depth == 0)
-        return Resolve(nativeRoot, joined.toString().split(QLatin1Char('\\')));
+    if (!cache)
+        return Resolve(nativeRoot, joined.toString().split(QLatin1Char('\\')), nullptr);
     const qsizetype cut = joined.lastIndexOf(QLatin1Char('\\'));
     const QStringView joinedDir = cut < 0 ? QStringView() : joined.left(cut);
-    ResolvedDir& dir = CachedParent(nativeRoot, joinedDir, [joinedDir] {
+    ResolvedDir& dir = CachedParent(*cache, nativeRoot, joinedDir, [joinedDir] {
         return joinedDir.isEmpty() ? QStringList() : joinedDir.toString().split(QLatin1Char('\\'));
     });
-    return ResolveIn(dir, joined.mid(cut + 1).toString());
+    return ResolveIn(*cache, dir, joined.mid(cut + 1).toString());
 }
 
 } // namespace CaseInsensitiveLookup
-
-LookupCacheScope::LookupCacheScope()
-{
-    ++Cache().depth;
-}
-
-LookupCacheScope::~LookupCacheScope()
-{
-    LookupCache& cache = Cache();
-    if (--cache.depth == 0) {
-        cache.listings.clear();
-        cache.dirs.clear();
-        cache.names = 0;
-        cache.asWrittenFound = 0;
-        cache.asWrittenMissed = 0;
-    }
-}

@@ -143,18 +143,18 @@ void AddDotEntry(const QString& name, const QString& nativePath, const FileSyste
 }
 
 // Entries of the directory part that match the wildcard name.
-std::vector<FileSystem::DirEntry> MatchingEntries(const LastComponent& parts)
+std::vector<FileSystem::DirEntry> MatchingEntries(const LastComponent& parts, LookupCache* cache)
 {
     std::vector<FileSystem::DirEntry> entries;
-    FileSystem::ListDirectory(parts.dir, parts.name, entries);
+    FileSystem::ListDirectory(parts.dir, parts.name, entries, {}, cache);
     return entries;
 }
 
 // For a wildcard existence test the names suffice; no entry's status is read.
-bool AnyNameMatches(const LastComponent& parts)
+bool AnyNameMatches(const LastComponent& parts, LookupCache* cache)
 {
     const QString dir = parts.dir.isEmpty() ? QStringLiteral(".") : parts.dir;
-    const QString nativeDir = HostPath::ToNative(dir);
+    const QString nativeDir = HostPath::ToNative(dir, cache);
     QStringList names;
     if (nativeDir.isEmpty() || !NativeDirectory::ReadNames(nativeDir, names))
         return false;
@@ -178,18 +178,18 @@ bool MatchesWildcard(const QString& name, const QString& pattern)
     return MatchFolded(TextCase::Upper(name), TextCase::Upper(pattern));
 }
 
-bool AnyEntryExists(const QString& windowsPath)
+bool AnyEntryExists(const QString& windowsPath, LookupCache* cache)
 {
     if (windowsPath.trimmed().isEmpty())
         return false;
     const LastComponent parts = SplitLast(windowsPath);
     if (HasWildcards(parts.name))
-        return AnyNameMatches(parts);
+        return AnyNameMatches(parts, cache);
     NativeDirectory::Entry entry;
-    return NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry);
+    return NativeDirectory::Stat(HostPath::ToNative(windowsPath, cache), entry);
 }
 
-bool IsDirectory(const QString& windowsPath)
+bool IsDirectory(const QString& windowsPath, LookupCache* cache)
 {
     if (windowsPath.trimmed().isEmpty())
         return false;
@@ -198,35 +198,36 @@ bool IsDirectory(const QString& windowsPath)
         return false;
     if (HasWildcards(parts.name)) {
         std::vector<DirEntry> entries;
-        return ListDirectory(parts.dir, parts.name, entries) && !entries.empty() && entries.front().isDir;
+        return ListDirectory(parts.dir, parts.name, entries, {}, cache) && !entries.empty()
+            && entries.front().isDir;
     }
     NativeDirectory::Entry entry;
-    return NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry) && entry.isDir;
+    return NativeDirectory::Stat(HostPath::ToNative(windowsPath, cache), entry) && entry.isDir;
 }
 
-bool PlainFileExists(const QString& windowsPath)
+bool PlainFileExists(const QString& windowsPath, LookupCache* cache)
 {
     if (windowsPath.trimmed().isEmpty())
         return false;
     const LastComponent parts = SplitLast(windowsPath);
     if (HasWildcards(parts.name)) {
-        const std::vector<DirEntry> entries = MatchingEntries(parts);
-        const QString nativeDir = HostPath::ToNative(parts.dir.isEmpty() ? QStringLiteral(".") : parts.dir);
+        const std::vector<DirEntry> entries = MatchingEntries(parts, cache);
+        const QString nativeDir = HostPath::ToNative(parts.dir.isEmpty() ? QStringLiteral(".") : parts.dir, cache);
         return std::any_of(entries.cbegin(), entries.cend(), [&nativeDir](const DirEntry& e) {
             return !e.isDir && !NativeDirectory::IsHidden(nativeDir + QLatin1Char('/') + e.name);
         });
     }
-    const QString native = HostPath::ToNative(windowsPath);
+    const QString native = HostPath::ToNative(windowsPath, cache);
     NativeDirectory::Entry entry;
     return NativeDirectory::Stat(native, entry) && entry.isRegular && !NativeDirectory::IsHidden(native);
 }
 
 bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out,
-                   const EntryFilter& filter)
+                   const EntryFilter& filter, LookupCache* cache)
 {
     out.clear();
     const QString dir = windowsDir.isEmpty() ? QStringLiteral(".") : windowsDir;
-    const QString nativeDir = HostPath::ToNative(dir);
+    const QString nativeDir = HostPath::ToNative(dir, cache);
     std::vector<NativeDirectory::Entry> raw;
     if (nativeDir.isEmpty() || !NativeDirectory::ReadEntries(nativeDir, raw, filter))
         return false;
@@ -253,10 +254,10 @@ bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vecto
     return true;
 }
 
-qint64 FileSize(const QString& windowsPath)
+qint64 FileSize(const QString& windowsPath, LookupCache* cache)
 {
     NativeDirectory::Entry entry;
-    if (!NativeDirectory::Stat(HostPath::ToNative(windowsPath), entry) || !entry.isRegular)
+    if (!NativeDirectory::Stat(HostPath::ToNative(windowsPath, cache), entry) || !entry.isRegular)
         return -1;
     return entry.size;
 }

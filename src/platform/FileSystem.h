@@ -6,20 +6,23 @@
 #include <QtGlobal>
 #include <vector>
 
-// File-system queries on Windows-form paths (see HostPath.h).
+class LookupCache;
+
+// File-system queries on Windows-form paths (see HostPath.h). Each takes the
+// lookup cache of the operation that asks, when it has one.
 namespace FileSystem {
 
 // True when an entry of any kind (file or directory) matches the path; '*' and
 // '?' in the last component are wildcards.
-bool AnyEntryExists(const QString& windowsPath);
+bool AnyEntryExists(const QString& windowsPath, LookupCache* cache = nullptr);
 
 // True when the first entry that matches the path is a directory; '*' and '?'
 // in the last component are wildcards. A plain path costs one status call.
-bool IsDirectory(const QString& windowsPath);
+bool IsDirectory(const QString& windowsPath, LookupCache* cache = nullptr);
 
 // True when the path names an ordinary file: not a directory, not hidden or
 // a system file (see NativeDirectory::IsHidden), not a device, FIFO or socket.
-bool PlainFileExists(const QString& windowsPath);
+bool PlainFileExists(const QString& windowsPath, LookupCache* cache = nullptr);
 
 struct DirEntry {
     QString name;            // the entry's name as the host writes it
@@ -44,9 +47,9 @@ bool MatchesWildcard(const QString& name, const QString& pattern);
 // the others stays) and those it needs only the kind of may come without
 // times.
 bool ListDirectory(const QString& windowsDir, const QString& pattern, std::vector<DirEntry>& out,
-                   const EntryFilter& filter = {});
+                   const EntryFilter& filter = {}, LookupCache* cache = nullptr);
 
 // The size in bytes of an ordinary file, -1 when it cannot be read.
-qint64 FileSize(const QString& windowsPath);
+qint64 FileSize(const QString& windowsPath, LookupCache* cache = nullptr);
 
 } // namespace FileSystem

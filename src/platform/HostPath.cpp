@@ -7,18 +7,37 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <algorithm>
+#include <memory>
+#include <mutex>
 
 namespace {
 
-struct PathState {
-    bool tableBuilt = false;
-    QVector<HostPath::DriveMapping> table;
+using DriveTablePtr = std::shared_ptr<const QVector<HostPath::DriveMapping>>;
+
+QVector<HostPath::DriveMapping> BuildDriveTable();
+
+// The drive table: built from the environment once, on first use, and
+// replaced only by tests. A reader takes the table in force under the lock
+// and keeps it while it uses it, so that a replacement never changes a table
+// that another thread is reading.
+struct DriveTableStore {
+    std::mutex mutex;
+    DriveTablePtr table;
 };
 
-PathState& State()
+DriveTableStore& Store()
 {
-    static PathState state;
-    return state;
+    static DriveTableStore store;
+    return store;
+}
+
+DriveTablePtr CurrentTable()
+{
+    DriveTableStore& store = Store();
+    const std::lock_guard<std::mutex> lock(store.mutex);
+    if (!store.table)
+        store.table = std::make_shared<const QVector<HostPath::DriveMapping>>(BuildDriveTable());
+    return store.table;
 }
 
 #ifdef Q_OS_WIN
@@ -29,7 +48,7 @@ QVector<HostPath::DriveMapping> BuildDriveTable()
     return {};
 }
 
-QString HostToNative(const QString& windowsPath)
+QString HostToNative(const QString& windowsPath, LookupCache*)
 {
     return windowsPath;
 }
@@ -70,8 +89,8 @@ QStringList NormalizeComponents(const QString& rest, bool rooted)
 QString NativeRootOf(QChar drive)
 {
     const QChar upper = drive.toUpper();
-    HostPath::DriveTable();  // builds the table on first use
-    for (const HostPath::DriveMapping& mapping : State().table) {
+    const DriveTablePtr table = CurrentTable();
+    for (const HostPath::DriveMapping& mapping : *table) {
         if (mapping.drive == upper)
             return mapping.nativeRoot;
     }
@@ -180,15 +199,15 @@ QString HostToNativeAsWritten(const QString& windowsPath)
     return root.isEmpty() ? QString() : AsWrittenRooted(root, QStringView(path).mid(2));
 }
 
-QString ResolveRooted(const QString& root, QStringView rest)
+QString ResolveRooted(const QString& root, QStringView rest, LookupCache* cache)
 {
     QStringView joined;
     if (PlainJoined(rest, joined))
-        return CaseInsensitiveLookup::ResolveJoined(root, joined);
-    return CaseInsensitiveLookup::Resolve(root, NormalizeComponents(rest.toString(), true));
+        return CaseInsensitiveLookup::ResolveJoined(root, joined, cache);
+    return CaseInsensitiveLookup::Resolve(root, NormalizeComponents(rest.toString(), true), cache);
 }
 
-QString HostToNative(const QString& windowsPath)
+QString HostToNative(const QString& windowsPath, LookupCache* cache)
 {
     QString path = windowsPath;
     path.replace(QLatin1Char('/'), QLatin1Char('\\'));
@@ -198,11 +217,11 @@ QString HostToNative(const QString& windowsPath)
         const QString root = NativeRootOf(path.at(0));
         if (root.isEmpty())
             return QString();
-        return ResolveRooted(root, QStringView(path).mid(2));
+        return ResolveRooted(root, QStringView(path).mid(2), cache);
     }
     if (path.startsWith(QLatin1Char('\\')))
-        return ResolveRooted(CurrentDriveRoot(), path);
-    return CaseInsensitiveLookup::Resolve(QString(), NormalizeComponents(path, false));
+        return ResolveRooted(CurrentDriveRoot(), path, cache);
+    return CaseInsensitiveLookup::Resolve(QString(), NormalizeComponents(path, false), cache);
 }
 
 // The drive mapping whose root is the longest prefix of path; -1 for none.
@@ -227,7 +246,7 @@ bool HasDeeperRootThanSlash(const QVector<HostPath::DriveMapping>& table)
 
 QString HostToWindows(const QString& nativePath)
 {
-    const QVector<HostPath::DriveMapping> table = HostPath::DriveTable();
+    const QVector<HostPath::DriveMapping> table = *CurrentTable();
     const QString absolute = QDir::cleanPath(QDir::current().absoluteFilePath(nativePath));
     QString chosen = absolute;
     int rootLength = -1;
@@ -276,28 +295,24 @@ QString WinePrefixDir()
 
 QVector<DriveMapping> DriveTable()
 {
-    PathState& state = State();
-    if (!state.tableBuilt) {
-        state.table = BuildDriveTable();
-        state.tableBuilt = true;
-    }
-    return state.table;
+    return *CurrentTable();
 }
 
 void SetDriveTable(const QVector<DriveMapping>& table)
 {
-    PathState& state = State();
-    state.table = table;
-    for (DriveMapping& mapping : state.table)
+    QVector<DriveMapping> upper = table;
+    for (DriveMapping& mapping : upper)
         mapping.drive = mapping.drive.toUpper();
-    state.tableBuilt = !table.isEmpty();
+    DriveTableStore& store = Store();
+    const std::lock_guard<std::mutex> lock(store.mutex);
+    store.table = table.isEmpty() ? nullptr : std::make_shared<const QVector<DriveMapping>>(std::move(upper));
 }
 
-QString ToNative(const QString& windowsPath)
+QString ToNative(const QString& windowsPath, LookupCache* cache)
 {
     if (windowsPath.isEmpty())
         return QString();
-    return HostToNative(windowsPath);
+    return HostToNative(windowsPath, cache);
 }
 
 QString ToNativeAsWritten(const QString& windowsPath)
@@ -307,16 +322,16 @@ QString ToNativeAsWritten(const QString& windowsPath)
     return HostToNativeAsWritten(windowsPath);
 }
 
-bool OpenReadOnly(const QString& windowsPath, ReadOnlyFile& file)
+bool OpenReadOnly(const QString& windowsPath, ReadOnlyFile& file, LookupCache* cache)
 {
-    if (CaseInsensitiveLookup::WorthTryingAsWritten()) {
+    if (CaseInsensitiveLookup::WorthTryingAsWritten(cache)) {
         const QString asWritten = ToNativeAsWritten(windowsPath);
         const bool opened = !asWritten.isEmpty() && file.Open(asWritten);
-        CaseInsensitiveLookup::NoteAsWritten(opened);
+        CaseInsensitiveLookup::NoteAsWritten(cache, opened);
         if (opened)
             return true;
     }
-    return file.Open(ToNative(windowsPath));
+    return file.Open(ToNative(windowsPath, cache));
 }
 
 QString ToWindows(const QString& nativePath)

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QVector>
 
+class LookupCache;
 class ReadOnlyFile;
 
 // Translation between the Windows form of a path that the whole program works
@@ -23,9 +24,12 @@ struct DriveMapping {
 // The Wine prefix whose drives and registry are used: $WINEPREFIX, else ~/.wine.
 QString WinePrefixDir();
 
-// The drive table in use; built from the environment on first use.
+// The drive table in use; built from the environment once, on first use, by
+// whichever thread asks first.
 QVector<DriveMapping> DriveTable();
-// Replaces the drive table (tests); an empty table rebuilds it from the environment.
+// Replaces the drive table (tests); an empty table rebuilds it from the
+// environment on its next use. Safe while other threads translate paths:
+// they finish with the table they took.
 void SetDriveTable(const QVector<DriveMapping>& table);
 
 // Windows form -> native form, ready for file access. '\' becomes '/', the
@@ -34,8 +38,9 @@ void SetDriveTable(const QVector<DriveMapping>& table);
 // that cannot be found stay as written. A relative Windows path stays relative;
 // a rooted one without drive ("\dir") takes the drive of the current directory.
 // A network path ("\\server\share\...") and a drive missing from the table
-// map to nothing: the result is an empty string.
-QString ToNative(const QString& windowsPath);
+// map to nothing: the result is an empty string. The look-ups reuse and fill
+// the cache when one is given.
+QString ToNative(const QString& windowsPath, LookupCache* cache = nullptr);
 
 // The native form of a path as written: the drive mapped and the separators
 // turned, no component looked up. Empty when the path needs more than that
@@ -46,24 +51,12 @@ QString ToNativeAsWritten(const QString& windowsPath);
 // Opens the ordinary file that a Windows-form path names, as ToNative finds
 // it. The path is first tried as written: most paths name their files in the
 // case on disk, and opening one that way spares the look-up of its
-// components. Within a LookupCacheScope that stops once paths as written keep
-// failing (an operation that lower-cased its paths).
-bool OpenReadOnly(const QString& windowsPath, ReadOnlyFile& file);
+// components. With a cache that stops once paths as written keep failing (an
+// operation that lower-cased its paths).
+bool OpenReadOnly(const QString& windowsPath, ReadOnlyFile& file, LookupCache* cache = nullptr);
 
 // Native form -> Windows form through the drive table (longest matching root
 // wins). A relative native path is taken against the current directory.
 QString ToWindows(const QString& nativePath);
 
 } // namespace HostPath
-
-// While an object of this class lives, directory listings read for the
-// case-insensitive lookup are kept and reused: one user operation (a search,
-// a scan) creates one. Nested scopes share the outermost cache; the cache
-// and its scopes belong to the thread that creates them.
-class LookupCacheScope {
-public:
-    LookupCacheScope();
-    ~LookupCacheScope();
-    LookupCacheScope(const LookupCacheScope&) = delete;
-    LookupCacheScope& operator=(const LookupCacheScope&) = delete;
-};

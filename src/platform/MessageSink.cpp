@@ -5,7 +5,6 @@
 namespace {
 
 MessageSink* gInstalled = nullptr;
-thread_local MessageSink* tThreadSink = nullptr;
 
 MessageSink& FallbackSink()
 {
@@ -17,14 +16,7 @@ MessageSink& FallbackSink()
 
 MessageSink& MessageSink::Current()
 {
-    if (tThreadSink)
-        return *tThreadSink;
     return gInstalled ? *gInstalled : FallbackSink();
-}
-
-void MessageSink::InstallForThisThread(MessageSink* sink)
-{
-    tThreadSink = sink;
 }
 
 void MessageSink::Install(MessageSink* sink)

@@ -18,9 +18,6 @@ public:
     static MessageSink& Current();
     // Installs a sink (not owned; it must outlive its use). nullptr restores standard error.
     static void Install(MessageSink* sink);
-    // A sink for the calling thread alone, ahead of the installed one (a
-    // search beside the window collects its messages); nullptr ends it.
-    static void InstallForThisThread(MessageSink* sink);
 };
 
 // Title of every message box.

@@ -1,7 +1,9 @@
 #include "platform/ReadAhead.h"
 
 #include "platform/HostPath.h"
+#include "platform/LookupCache.h"
 #include "platform/ReadOnlyFile.h"
+#include "platform/WorkerThread.h"
 
 #ifdef Q_OS_LINUX
 #include <sys/resource.h>
@@ -12,7 +14,6 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
-#include <optional>
 
 namespace {
 
@@ -70,18 +71,29 @@ ReadAhead::ReadAhead(Kind kind, NativeDirectory::EntryFilter filter)
 
 ReadAhead::~ReadAhead()
 {
+    StopThreads();
+}
+
+void ReadAhead::StopThreads()
+{
     {
         const std::lock_guard<std::mutex> lock(m_queue->mutex);
         m_queue->closing = true;
         m_queue->paths.clear();
     }
     m_queue->wake.notify_all();
-    for (std::thread& thread : m_threads)
-        thread.join();
+    m_threads.clear();   // each joins as it goes
+}
+
+void ReadAhead::RethrowReaderFailure() const
+{
+    for (const std::unique_ptr<WorkerThread>& thread : m_threads)
+        thread->RethrowFailure();
 }
 
 void ReadAhead::BeginRead()
 {
+    RethrowReaderFailure();
     ++m_reads;
     if (m_active) {
         Review();
@@ -126,10 +138,17 @@ void ReadAhead::EndRead(qint64 units)
         StartThreads();
 }
 
+// A thread that cannot be started ends those already running before the
+// error goes on (also out of the constructor, where no destructor follows).
 void ReadAhead::StartThreads()
 {
-    for (int i = int(m_threads.size()); i < kThreads; ++i)
-        m_threads.emplace_back([this] { Work(); });
+    try {
+        for (int i = int(m_threads.size()); i < kThreads; ++i)
+            m_threads.push_back(std::make_unique<WorkerThread>([this] { Work(); }));
+    } catch (...) {
+        StopThreads();
+        throw;
+    }
 }
 
 void ReadAhead::ForceActiveForTests(bool on)
@@ -153,6 +172,7 @@ void ReadAhead::Hint(const QString& windowsPath)
 {
     if (!m_active || windowsPath.isEmpty())
         return;
+    RethrowReaderFailure();
     bool wake = false;
     {
         const std::lock_guard<std::mutex> lock(m_queue->mutex);
@@ -169,7 +189,7 @@ void ReadAhead::Work()
 {
     std::vector<NativeDirectory::Entry> entries;
     char buffer[4096];
-    std::optional<LookupCacheScope> lookupCache;
+    LookupCache lookupCache;
     for (int hints = 0;; ++hints) {
         QString path;
         {
@@ -187,16 +207,14 @@ void ReadAhead::Work()
                 m_queue->paths.pop_back();
             }
         }
-        if (hints % kHintsPerLookupCache == 0) {
-            lookupCache.reset();
-            lookupCache.emplace();
-        }
+        if (hints % kHintsPerLookupCache == 0)
+            lookupCache.Clear();
         // Looking the path up reads its directories: on a cold disk that is
         // as much worth doing ahead as the reading itself.
         if (m_kind == Kind::Directories) {
             const qint64 blocksBefore = BlocksReadByThisThread();
             entries.clear();
-            NativeDirectory::ReadEntries(HostPath::ToNative(path), entries, m_filter);
+            NativeDirectory::ReadEntries(HostPath::ToNative(path, &lookupCache), entries, m_filter);
             NoteWork(qint64(entries.size()), blocksBefore);
             continue;
         }
@@ -205,7 +223,7 @@ void ReadAhead::Work()
         // the case-blind look-up lists directories only where that fails)
         // and read up to the size it had then: no further call finds the end.
         ReadOnlyFile file;
-        qint64 left = HostPath::OpenReadOnly(path, file) ? file.Size() : 0;
+        qint64 left = HostPath::OpenReadOnly(path, file, &lookupCache) ? file.Size() : 0;
         while (left > 0) {
             const qint64 n = file.Read(buffer, std::min<qint64>(left, sizeof buffer));
             if (n <= 0)

@@ -7,8 +7,9 @@
 
 #include <chrono>
 #include <memory>
-#include <thread>
 #include <vector>
+
+class WorkerThread;
 
 // Keeps several reads in flight on a disk that answers many at once faster
 // than one after another (a cold cache): files or directories named ahead of
@@ -21,6 +22,11 @@
 // reading from a warm cache pays for nothing but the measuring; and no longer
 // once the reads ahead find everything in memory (a cache warm but for a few
 // files).
+//
+// Each reading thread looks its paths up with a lookup cache of its own. A
+// reading thread that fails (out of memory) ends; the caller's next
+// BeginRead or Hint throws its error, so that the caller's operation ends
+// with the usual error report.
 class ReadAhead {
 public:
     // Files are read ahead in the order named; directories (listed with the
@@ -37,7 +43,7 @@ public:
     // Bracket one of the caller's reads, of so many units (files, directory
     // entries); called on the thread that created the object. The time and
     // the blocks fetched from a disk in between decide whether the hints
-    // are acted on.
+    // are acted on. Throws what a reading thread failed with.
     void BeginRead();
     void EndRead(qint64 units);
     bool Active() const { return m_active; }
@@ -52,6 +58,8 @@ public:
 private:
     struct Queue;
     void StartThreads();
+    void StopThreads();
+    void RethrowReaderFailure() const;
     void Review();
     void Work();
     // A reading thread read so many units; the blocks its thread had read before.
@@ -70,5 +78,5 @@ private:
     qint64 m_measuredUnits = 0;
     qint64 m_measuredBlocks = 0;      // -1 once the host did not tell
     std::unique_ptr<Queue> m_queue;
-    std::vector<std::thread> m_threads;
+    std::vector<std::unique_ptr<WorkerThread>> m_threads;
 };

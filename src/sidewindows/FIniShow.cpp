@@ -1,8 +1,8 @@
 #include "sidewindows/FIniShow.h"
 
 #include "hostdata/ResultTexts.h"
+#include "hostdata/IniProblems.h"
 #include "sidewindows/SideWindowPlacement.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QClipboard>
@@ -26,8 +26,10 @@ constexpr QRect kDoneRect(318, 316, 90, 28);
 
 } // namespace
 
-FIniShow::FIniShow(QWidget* parent)
+FIniShow::FIniShow(const IniProblems& problems, const QString& searchNameKey, QWidget* parent)
     : QDialog(parent)
+    , m_problems(problems)
+    , m_searchNameKey(searchNameKey)
 {
     setObjectName(QStringLiteral("FIniShow"));
     setWindowTitle(tr("Kluni - ini-Probleme"));
@@ -36,7 +38,7 @@ FIniShow::FIniShow(QWidget* parent)
     // Each opening starts in the designed size; no place is remembered.
     m_place = new SideWindowPlacement(*this, QString(), QSize(4320, 3330));
     MeasureLayout();
-    rbChoice[gMod.glMissingIni < 1 ? 1 : 0]->setChecked(true);
+    rbChoice[m_problems.glMissingIni < 1 ? 1 : 0]->setChecked(true);
 }
 
 FIniShow::~FIniShow() = default;
@@ -101,11 +103,11 @@ void FIniShow::rbChoice_Click(int index)
 {
     const QString caption = rbChoice[index]->text();
     if (index != 0) {
-        lblTitle->setText(FormatMsg(QStringLiteral("%1 (%2)"), {caption, gMod.gtSearchNameKey}));
-        ShowProblemList(gMod.gcolNoNameIni, gMod.glNoNameIni);
+        lblTitle->setText(FormatMsg(QStringLiteral("%1 (%2)"), {caption, m_searchNameKey}));
+        ShowProblemList(m_problems.gcolNoNameIni, m_problems.glNoNameIni);
     } else {
         lblTitle->setText(caption);
-        ShowProblemList(gMod.gcolMissingIni, gMod.glMissingIni);
+        ShowProblemList(m_problems.gcolMissingIni, m_problems.glMissingIni);
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "hostdata/IniProblems.h"
+
 #include <QDialog>
 #include <QStringList>
 
@@ -11,12 +13,13 @@ class QRadioButton;
 class SideWindowPlacement;
 
 // "Kluni - ini-Probleme": the model ini files that the last search could not
-// open or found without a name entry. Shown modally; reads the problem lists
-// of gMod as the latest search left them.
+// open or found without a name entry. Shown modally with the problem lists
+// that the main window kept of the latest search, and the name key that
+// search compared with.
 class FIniShow : public QDialog {
     Q_OBJECT
 public:
-    explicit FIniShow(QWidget* parent = nullptr);
+    FIniShow(const IniProblems& problems, const QString& searchNameKey, QWidget* parent = nullptr);
     ~FIniShow() override;
 
     // The list exactly as shown, CR LF after every line.
@@ -41,6 +44,8 @@ private:
     QPushButton* cmdDone = nullptr;
     SideWindowPlacement* m_place = nullptr;
     QString m_listText;
+    const IniProblems m_problems;   // a copy: a search may end while the window is open
+    const QString m_searchNameKey;
 
     // Distances of the layout as designed, in pixels, measured at load.
     int msListWidthMargin = 0;

@@ -62,10 +62,10 @@ void FMod2::MeasureLayout()
     msErrTopMargin = designed.height() - lblError->y();
 }
 
-void FMod2::ShowFile(const CGsb& gsb)
+void FMod2::ShowFile(const CGsb& gsb, const QString& nameKey)
 {
     try {
-        lblModel->setText(ModelCaption(gsb.GsbName()));
+        lblModel->setText(ModelCaption(gsb.GsbName(), nameKey));
         lbMod2->clear();
         if (gsb.GsbExists()) {
             for (qint32 i = 1; i <= gsb.Count(); ++i) {

@@ -15,7 +15,8 @@ public:
     explicit FMod2(QWidget* owner);
     ~FMod2() override;
 
-    void ShowFile(const CGsb& gsb);
+    // The model's title comes from its ini file in the language of nameKey.
+    void ShowFile(const CGsb& gsb, const QString& nameKey);
 
 protected:
     void MeasureLayout() override;

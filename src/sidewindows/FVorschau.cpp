@@ -165,10 +165,10 @@ qint16 FVorschau::Nearest(double x)
     return qint16(rounded);
 }
 
-void FVorschau::ShowFile(const CGsb& gsb)
+void FVorschau::ShowFile(const CGsb& gsb, const QString& nameKey, Events events)
 {
     try {
-        lblModel->setText(ModelCaption(gsb.GsbName()));
+        lblModel->setText(ModelCaption(gsb.GsbName(), nameKey));
         const QString reason = BlockedReason(gsb.GsbExists(), gsb.CountMissing(), gsb.GsbName());
         SetPreviewVisible(reason.isEmpty());
         if (!reason.isEmpty()) {
@@ -178,23 +178,25 @@ void FVorschau::ShowFile(const CGsb& gsb)
         }
         // The same model again keeps the view the user turned and zoomed.
         if (ctModellSchau->ModelFile() != gsb.GsbName())
-            LoadModel(gsb.GsbName());
+            LoadModel(gsb.GsbName(), events);
     } catch (...) {
         ReportError(QStringLiteral("FVorschau.ShowFile"));
     }
 }
 
-void FVorschau::LoadModel(const QString& gsbName)
+void FVorschau::LoadModel(const QString& gsbName, Events events)
 {
     ctModellSchau->SetPhi(msStartPhi);
     ctModellSchau->SetTheta(msStartTheta);
     ctModellSchau->SetModelFile(gsbName);
     // Give the component its moment to load; a click on another model may be
     // handled here, or the window may even be closed.
-    const QPointer<FVorschau> alive(this);
-    QCoreApplication::processEvents();
-    if (!alive)
-        return;
+    if (events == Events::Run) {
+        const QPointer<FVorschau> alive(this);
+        QCoreApplication::processEvents();
+        if (!alive)
+            return;
+    }
     // d is single precision; the range is worked out from it in double, so
     // that a product like 55 x 2.1 is the exact half it should be.
     const float d = float(ctModellSchau->Distance()) * 100.0f;

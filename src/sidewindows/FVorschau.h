@@ -15,7 +15,12 @@ public:
     explicit FVorschau(QWidget* owner);
     ~FVorschau() override;
 
-    void ShowFile(const CGsb& gsb);
+    // Whether loading a model may let pending events run once, as the
+    // component needs on Windows: not while the main window takes a search's
+    // result over (a click handled then would start another search inside it).
+    enum class Events { Run, Hold };
+    // The model's title comes from its ini file in the language of nameKey.
+    void ShowFile(const CGsb& gsb, const QString& nameKey, Events events = Events::Run);
 
     // Why a model cannot be shown (the first reason that applies: no gsb
     // file, missing mod2 files, a network path), as the window words it;
@@ -32,7 +37,7 @@ protected:
 private:
     void BuildControls();
     void SetPreviewVisible(bool visible);
-    void LoadModel(const QString& gsbName);
+    void LoadModel(const QString& gsbName, Events events);
     QScrollBar* MakeBar(const char* name, Qt::Orientation orientation, int maximum, const char* property);
     QLabel* MakeBarLabel(const char* name, const QString& caption);
 

@@ -3,9 +3,9 @@
 #include "hostdata/CIniFile.h"
 #include "startup/modTools.h"
 
-QString ModelCaption(const QString& gsbName)
+QString ModelCaption(const QString& gsbName, const QString& nameKey)
 {
-    QString name = IniModelName(gsbName);
+    QString name = IniModelName(gsbName, nameKey);
     if (name == QLatin1String("<?>"))
         name.clear();
     if (name.isEmpty())

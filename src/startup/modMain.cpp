@@ -1,6 +1,5 @@
 #include "startup/modMain.h"
 
-#include "startup/ModuleState.h"
 #include "startup/ResBaseChoice.h"
 #include "startup/modRegApi.h"
 #include "startup/modTools.h"
@@ -30,44 +29,45 @@ QString ResourcenPakNotice()
                      {kPakName});
 }
 
-bool CheckInstallation(QString* pakNotice)
+InstallationCheck CheckInstallation()
 {
-    if (pakNotice)
-        pakNotice->clear();
-
-    gMod.gtResBase = GetResBase();
-    if (gMod.gtResBase.isEmpty())
-        gMod.gtResBase = ResBaseChoice::Ask();
-    if (gMod.gtResBase.isEmpty()) {
+    InstallationCheck check;
+    Installation found;
+    found.gtResBase = GetResBase();
+    if (found.gtResBase.isEmpty())
+        found.gtResBase = ResBaseChoice::Ask();
+    check.resBase = found.gtResBase;
+    if (found.gtResBase.isEmpty()) {
         StopMissingDirectory(QStringLiteral("Resourcen"));
-        return false;
+        return check;
     }
 
-    gMod.gtCategoriesDir = JoinPath(gMod.gtResBase, QStringLiteral("Categories"));
-    if (!DirExists(gMod.gtCategoriesDir)) {
+    found.gtCategoriesDir = JoinPath(found.gtResBase, QStringLiteral("Categories"));
+    if (!DirExists(found.gtCategoriesDir)) {
         StopMissingDirectory(QStringLiteral("Categories"));
-        return false;
+        return check;
     }
 
-    gMod.gtModelsDir = JoinPath(gMod.gtResBase, QStringLiteral("Modelle"));
-    gMod.gbModelsDirOk = DirExists(gMod.gtModelsDir);
-    if (!gMod.gbModelsDirOk) {
+    found.gtModelsDir = JoinPath(found.gtResBase, QStringLiteral("Modelle"));
+    found.gbModelsDirOk = DirExists(found.gtModelsDir);
+    if (!found.gbModelsDirOk) {
         MsgError(FormatMsg(QCoreApplication::translate("modMain",
             "Kann das EEP Modelle-Verzeichnis nicht finden!%mMod2-Dateien zu Objekten "
             "können daher nicht angezeigt werden!")));
     }
 
-    gMod.gtModelsIni = JoinPath(gMod.gtCategoriesDir, QStringLiteral("Models.ini"));
-    if (!FileExists(gMod.gtModelsIni)) {
+    found.gtModelsIni = JoinPath(found.gtCategoriesDir, QStringLiteral("Models.ini"));
+    if (!FileExists(found.gtModelsIni)) {
         MsgError(FormatMsg(QCoreApplication::translate("modMain",
             "Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine Modelle "
             "finden.%mDas Programm wird somit beendet."),
-                           {gMod.gtModelsIni}));
-        return false;
+                           {found.gtModelsIni}));
+        return check;
     }
 
-    const QString pakPath = FormatMsg(QStringLiteral("%1\\..\\%2"), {gMod.gtResBase, kPakName});
-    if (FileExists(pakPath) && pakNotice)
-        *pakNotice = ResourcenPakNotice();
-    return true;
+    const QString pakPath = FormatMsg(QStringLiteral("%1\\..\\%2"), {found.gtResBase, kPakName});
+    if (FileExists(pakPath))
+        check.pakNotice = ResourcenPakNotice();
+    check.installation = std::make_shared<const Installation>(std::move(found));
+    return check;
 }

@@ -12,6 +12,7 @@
 #include <limits>
 #include <new>
 #include <stdexcept>
+#include <system_error>
 
 namespace {
 
@@ -63,6 +64,12 @@ ErrorInfo CurrentError()
     } catch (const std::overflow_error&) {
         const KluniError e = KluniError::Overflow();
         return {e.Number(), e.Description()};
+    } catch (const std::system_error& e) {
+        // A thread that the system has no room for: out of memory, as for any allocation.
+        if (e.code() != std::errc::resource_unavailable_try_again)
+            return {kInternalErrorNumber, QString::fromLocal8Bit(e.what())};
+        const KluniError oom = KluniError::OutOfMemory();
+        return {oom.Number(), oom.Description()};
     } catch (const std::exception& e) {
         return {kInternalErrorNumber, QString::fromLocal8Bit(e.what())};
     } catch (...) {
@@ -200,14 +207,14 @@ QString JoinPath(const QString& dir, const QString& name)
     return path;
 }
 
-bool DirExists(const QString& path)
+bool DirExists(const QString& path, LookupCache* cache)
 {
-    return FileSystem::AnyEntryExists(path);
+    return FileSystem::AnyEntryExists(path, cache);
 }
 
-bool FileExists(const QString& path)
+bool FileExists(const QString& path, LookupCache* cache)
 {
-    return FileSystem::PlainFileExists(path);
+    return FileSystem::PlainFileExists(path, cache);
 }
 
 QString LastPathPart(const QString& path)

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QtGlobal>
 
+class LookupCache;
+
 // Messages ----------------------------------------------------------------
 
 // Expands %1..%9 (arguments), %n (CR LF), %m (two CR LF), %t (tab) in one
@@ -26,8 +28,9 @@ QString ErrorReportText(const QString& procedure, int number, const QString& des
 // Paths (Windows form) -------------------------------------------------------
 
 QString JoinPath(const QString& dir, const QString& name);
-bool DirExists(const QString& path);
-bool FileExists(const QString& path);
+// Both reuse the listings of an operation's lookup cache when given one.
+bool DirExists(const QString& path, LookupCache* cache = nullptr);
+bool FileExists(const QString& path, LookupCache* cache = nullptr);
 QString LastPathPart(const QString& path);
 bool IsAbsolutePath(const QString& path);
 

@@ -3,7 +3,6 @@
 #include "platform/HostPath.h"
 #include "platform/SettingsStore.h"
 #include "platform/TextCodec.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QDir>
@@ -27,7 +26,6 @@ TestInstallation::TestInstallation()
 {
     if (!m_dir.isValid() || !m_settingsDir.isValid())
         throw std::runtime_error("cannot create a temporary directory");
-    ResetModuleState();
     SavedDriveTable() = HostPath::DriveTable();
     // Independent of the user's Wine prefix: the whole file system is Z:.
     HostPath::SetDriveTable({{QLatin1Char('Z'), QStringLiteral("/")}});
@@ -39,7 +37,6 @@ TestInstallation::~TestInstallation()
 {
     SettingsStore::RedirectTo(QString());
     HostPath::SetDriveTable(SavedDriveTable());
-    ResetModuleState();
 }
 
 QString TestInstallation::NativeRoot() const { return m_dir.filePath(QStringLiteral("EEP/Resourcen")); }
@@ -93,14 +90,15 @@ void TestInstallation::WriteModel(const QString& gsbRelPath, const QStringList& 
 
 void TestInstallation::MakeDir(const QString& relPath) { QDir().mkpath(NativePath(relPath)); }
 
-void TestInstallation::Activate()
+std::shared_ptr<const Installation> TestInstallation::Activate()
 {
-    gMod.gtResBase = ResBase();
-    gMod.gtCategoriesDir = JoinPath(gMod.gtResBase, QStringLiteral("Categories"));
-    gMod.gtModelsDir = JoinPath(gMod.gtResBase, QStringLiteral("Modelle"));
-    gMod.gbModelsDirOk = DirExists(gMod.gtModelsDir);
-    gMod.gtModelsIni = JoinPath(gMod.gtCategoriesDir, QStringLiteral("Models.ini"));
-    gMod.gtNameKey = QStringLiteral("Name_GER");
+    m_installation = std::make_shared<const Installation>(Installation::At(ResBase()));
+    return m_installation;
+}
+
+SearchInput TestInstallation::Input(bool gbExtend, const QString& nameKey) const
+{
+    return SearchInput{m_installation, CModels(), gbExtend, nameKey};
 }
 
 QString TestInstallation::ActivateOnDriveC()

@@ -5,12 +5,16 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include "hostdata/SearchInput.h"
 #include "platform/RecordingMessageSink.h"
+#include "startup/Installation.h"
 
-// A small EEP installation written by a test into a temporary directory, with
-// the program-wide state pointed at it. Resets the module state, installs a
-// message recorder, redirects the settings store and sets the drive table to
-// Z: = "/" alone (independent of the user's Wine prefix) for its lifetime.
+#include <memory>
+
+// A small EEP installation written by a test into a temporary directory.
+// Installs a message recorder, redirects the settings store and sets the
+// drive table to Z: = "/" alone (independent of the user's Wine prefix) for
+// its lifetime.
 // The resource directory is <temporary>/EEP/Resourcen, so that files beside it
 // (Resourcen.Pak) can be written with "../".
 class TestInstallation {
@@ -38,12 +42,16 @@ public:
     // Windows form of a path below the root.
     QString WindowsPath(QString relPath) const;
 
-    // Sets gtResBase and the paths derived from it as the installation check
-    // would (without running it), and gtNameKey = "Name_GER".
-    void Activate();
+    // The installation's paths as the installation check would find them
+    // (without running it).
+    std::shared_ptr<const Installation> Activate();
     // The same with the temporary directory as drive C: (so that the
     // installation is "C:\EEP\Resourcen") and "/" as Z:; returns C:'s native root.
     QString ActivateOnDriveC();
+    // The paths of the last Activate.
+    const Installation& Paths() const { return *m_installation; }
+    // A search of the activated installation from an empty list, German names.
+    SearchInput Input(bool gbExtend = false, const QString& nameKey = QStringLiteral("Name_GER")) const;
 
     RecordingMessageSink& Messages() { return m_messages; }
 
@@ -51,4 +59,5 @@ private:
     QTemporaryDir m_dir;
     QTemporaryDir m_settingsDir;
     RecordingMessageSink m_messages;
+    std::shared_ptr<const Installation> m_installation;
 };

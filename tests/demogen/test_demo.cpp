@@ -15,10 +15,10 @@
 #include "hostdata/CGsb.h"
 #include "hostdata/CModels.h"
 #include "hostdata/ModelScanner.h"
+#include "hostdata/SearchRun.h"
 #include "hostdata/Searches.h"
 #include "platform/ReadAhead.h"
 #include "platform/TextCodec.h"
-#include "startup/ModuleState.h"
 #include "startup/modMain.h"
 #include "startup/modTools.h"
 
@@ -160,10 +160,22 @@ protected:
     void SetUp() override
     {
         const ScopedEnv resBase("KLUNI_RESBASE", DemoGenerator::ResourcenDir(s_dir->path()).toLocal8Bit());
-        QString notice;
-        ASSERT_TRUE(CheckInstallation(&notice));
-        EXPECT_TRUE(inst.Messages().Entries().isEmpty() && notice.isEmpty() && gMod.gbModelsDirOk);
-        gMod.gtNameKey = gMod.gtSearchNameKey = "Name_GER";
+        const InstallationCheck check = CheckInstallation();
+        ASSERT_TRUE(check.installation);
+        installation = check.installation;
+        EXPECT_TRUE(inst.Messages().Entries().isEmpty() && check.pakNotice.isEmpty() && installation->gbModelsDirOk);
+    }
+    SearchInput Input() const { return SearchInput{installation, CModels(), false, QStringLiteral("Name_GER")}; }
+    // The models that a scan of the six roots finds, with their sections.
+    CModels ScanOfTheRoots() const
+    {
+        SearchProgress progress;
+        SearchRun run(Input(), progress);
+        ModelScanner scanner(run.Models(), run.Job());
+        for (const QString& root : Searches::DateSearchRoots())
+            scanner.ScanDirectory(JoinPath(installation->gtResBase, root));
+        EXPECT_TRUE(run.Models().SetSection(run.Job(), 0));
+        return run.Models();
     }
     const DemoPlan& Plan() const { return *s_plan; }
     const PlannedModel& Model(const QString& gsbPath) const
@@ -181,6 +193,7 @@ protected:
     }
 
     TestInstallation inst;   // drive table, messages, settings; its own directory stays unused
+    std::shared_ptr<const Installation> installation;
     static inline std::unique_ptr<QTemporaryDir> s_dir;
     static inline std::unique_ptr<DemoPlan> s_plan;
 };
@@ -200,19 +213,20 @@ TEST_F(GeneratedDemo, SearchesAndScanMeetEachPlannedOddity)
         entries += int(model.sections.size()), records += qMax(1, int(model.sections.size()));
     ASSERT_FALSE(missing.isEmpty() || blank.isEmpty() || unlisted.isEmpty());
 
-    CModels models;
-    ASSERT_TRUE(Searches::ByName(models, 0, QString(), NameSource::Ini));
-    EXPECT_EQ(models.Count(), entries);
-    EXPECT_EQ(Sorted(gMod.gcolMissingIni), Sorted(missing));
-    EXPECT_EQ(gMod.glMissingIni, missing.size());
-    EXPECT_EQ(Sorted(gMod.gcolNoNameIni), Sorted(blank));
-    EXPECT_EQ(gMod.glNoNameIni, blank.size());
+    SearchProgress progress;
+    const SearchOutput all = Searches::ByName(Input(), progress, 0, QString(), NameSource::Ini);
+    ASSERT_TRUE(all.result);
+    EXPECT_EQ(all.models.Count(), entries);
+    EXPECT_EQ(Sorted(all.problems.gcolMissingIni), Sorted(missing));
+    EXPECT_EQ(all.problems.glMissingIni, missing.size());
+    EXPECT_EQ(Sorted(all.problems.gcolNoNameIni), Sorted(blank));
+    EXPECT_EQ(all.problems.glNoNameIni, blank.size());
 
     // A name search finds a model under each of its sections, in Models.ini
     // order (which follows the categories); unlisted models not at all.
     for (const QString& path : odd.twoSections + odd.unknownSection + odd.notInModelsIni + odd.upperCaseExtension) {
         const PlannedModel& model = Model(path);
-        ASSERT_TRUE(models.FilterModels(1, model.stem, NameSource::Both));
+        const CModels models = Searches::ByName(Input(), progress, 1, model.stem, NameSource::Both).models;
         QStringList expected = model.sections, found;
         std::sort(expected.begin(), expected.end(), [&](auto& a, auto& b) { return CategoryOf(a) < CategoryOf(b); });
         for (QString& section : expected)
@@ -227,11 +241,7 @@ TEST_F(GeneratedDemo, SearchesAndScanMeetEachPlannedOddity)
     }
 
     // A scan of the six roots finds every model; only the unlisted ones stay dropped.
-    models = CModels();
-    ModelScanner scanner(models);
-    for (const QString& root : Searches::DateSearchRoots())
-        scanner.ScanDirectory(JoinPath(gMod.gtResBase, root));
-    ASSERT_TRUE(models.SetSection(0));
+    const CModels models = ScanOfTheRoots();
     QStringList dropped;
     for (qint32 i = 0; i < models.Count(); ++i)
         if (models.Section(i) == DroppedSection())
@@ -244,16 +254,13 @@ TEST_F(GeneratedDemo, SearchesAndScanMeetEachPlannedOddity)
 // and no problem list: the ini-name search reads files ahead, the scan directories.
 TEST_F(GeneratedDemo, ReadingAheadChangesNothingFound)
 {
-    const auto run = [] {
-        CModels models;
-        ResetIniProblems();
-        EXPECT_TRUE(Searches::ByName(models, 0, QString(), NameSource::Both));
-        QStringList found{gMod.gcolMissingIni.join('|'), gMod.gcolNoNameIni.join('|')};
-        ModelScanner scanner(models);
-        for (const QString& root : Searches::DateSearchRoots())
-            scanner.ScanDirectory(JoinPath(gMod.gtResBase, root));
-        for (qint32 i = 0; i < models.Count(); ++i)
-            found << models.Section(i) + '|' + models.Filename(i);
+    const auto run = [this] {
+        SearchProgress progress;
+        const SearchOutput search = Searches::ByName(Input(), progress, 0, QString(), NameSource::Both);
+        QStringList found{search.problems.gcolMissingIni.join('|'), search.problems.gcolNoNameIni.join('|')};
+        for (const CModels& models : {search.models, ScanOfTheRoots()})
+            for (qint32 i = 0; i < models.Count(); ++i)
+                found << models.Section(i) + '|' + models.Filename(i);
         return found;
     };
     const QStringList plain = run();
@@ -266,8 +273,7 @@ TEST_F(GeneratedDemo, EveryListedModelHasItsPlannedCategoryPlaceInEachLanguage)
 {
     CCategories categories;
     for (const Lang lang : {Lang::Ger, Lang::Pol}) {
-        gMod.gtNameKey = NameKey(lang);
-        ASSERT_TRUE(categories.Init());
+        ASSERT_TRUE(categories.Init(*installation, NameKey(lang)));
         for (const PlannedModel& model : Plan().models) {
             for (const QString& section : model.sections) {
                 const CategoryPlace place = categories.FindModel(section, Listed(model));
@@ -295,7 +301,8 @@ TEST_F(GeneratedDemo, GsbFilesNameExactlyTheirMod2FilesAndTheMissingOnesCount)
     int modelsWithMissing = 0;
     for (const PlannedModel& model : Plan().models) {
         CGsb gsb;
-        ASSERT_TRUE(gsb.Init(JoinPath(gMod.gtResBase, model.GsbPath()))) << qPrintable(model.GsbPath());
+        ASSERT_TRUE(gsb.Init(JoinPath(installation->gtResBase, model.GsbPath()), installation->gtModelsDir))
+            << qPrintable(model.GsbPath());
         QSet<QString> found, planned;
         for (qint32 i = 1; i <= gsb.Count(); ++i)
             found.insert(gsb.Mod2Name(i).toLower());

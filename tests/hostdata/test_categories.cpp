@@ -1,8 +1,8 @@
 #include "hostdata/CCategories.h"
 
 #include "TestInstallation.h"
+#include "platform/WorkerThread.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
 
 #include <QRandomGenerator>
 #include <gtest/gtest.h>
@@ -35,7 +35,7 @@ protected:
     QStringList LoadShape()
     {
         try {
-            EXPECT_TRUE(cats.Init());
+            EXPECT_TRUE(cats.Init(inst.Paths(), nameKey));
         } catch (const KluniError& e) {
             return {QString::number(e.Number())};
         }
@@ -46,6 +46,7 @@ protected:
     }
 
     TestInstallation inst;
+    QString nameKey = "Name_GER";
     CCategories cats;
 };
 
@@ -90,7 +91,7 @@ TEST_F(CategoriesTest, FindModelNamesEditorCategoriesAndModel)
     inst.WriteText("Categories/Track_objects_waterway/x.ini", "[X]\nName_GER=Bojen\nFilterSection=Shared\n");
     inst.WriteText("Goods/Kiste.ini", "[Kiste]\nName_GER=Holzkiste\n");
     inst.WriteText("Goods/Ohne.ini", "[x]\nName_GER=  \n");
-    ASSERT_TRUE(cats.Init());
+    ASSERT_TRUE(cats.Init(inst.Paths(), nameKey));
     const QString blank = "? ? ( --> \\Goods\\blank.ini)";
     const struct {
         QString filter, gsb;
@@ -112,8 +113,8 @@ TEST_F(CategoriesTest, FindModelNamesEditorCategoriesAndModel)
     EXPECT_THROW(cats.CatName(9), KluniError);
 
     // A change of language reloads, replacing the nodes.
-    gMod.gtNameKey = "Name_ENG";
-    ASSERT_TRUE(cats.Init());
+    nameKey = "Name_ENG";
+    ASSERT_TRUE(cats.Init(inst.Paths(), nameKey));
     EXPECT_EQ(cats.FindModel("Top", "\\goods\\kiste.gsb").categories, QStringList{"Top_en"});
     EXPECT_EQ(cats.Nodes(0).size(), 5);
 }
@@ -141,7 +142,7 @@ TEST_F(CategoriesTest, FilterLookupEqualsPlainScan)
             }
             WriteIndex(cats.EditorDir(e), index);
         }
-        ASSERT_TRUE(cats.Init());
+        ASSERT_TRUE(cats.Init(inst.Paths(), nameKey));
         for (const QString& filter : filters + QStringList{"Nirgends"}) {
             QString expected = "-1";
             for (qint16 e = CCategories::kEditorCount - 1; e >= 0 && expected == "-1"; --e)
@@ -153,6 +154,18 @@ TEST_F(CategoriesTest, FilterLookupEqualsPlainScan)
                 << qPrintable(filter) << " round " << round;
         }
     }
+}
+
+// A loader thread that cannot be started: the threads already running end
+// before its error goes on, and the trees stay as they were.
+TEST_F(CategoriesTest, ALoaderThreadThatCannotStartLeavesTheTrees)
+{
+    WriteIndex("Goods", {"a.ini"});
+    WriteCategories("Goods", {"a.ini:A1"});
+    ASSERT_TRUE(cats.Init(inst.Paths(), nameKey, 4));
+    WorkerThread::FailForTests(2, WorkerThread::Failure::Start);
+    EXPECT_THROW(cats.Init(inst.Paths(), "Name_ENG", 4), std::system_error);
+    EXPECT_EQ(cats.FindModel("A1", "\\a\\b.gsb").categories, QStringList{"A1"});
 }
 
 // The trees read side by side must equal the trees read one by one, also when
@@ -173,9 +186,9 @@ TEST_F(CategoriesTest, ParallelLoadEqualsLoadOneByOne)
                 out << QStringLiteral("%1 %2 %3 %4").arg(e).arg(n.Parent).arg(n.Filter, n.Name);
         return out;
     };
-    const auto init = [](CCategories& c, int threads) {
+    const auto init = [this](CCategories& c, int threads) {
         try {
-            c.Init(threads);
+            c.Init(inst.Paths(), nameKey, threads);
         } catch (const KluniError& e) {
             return e.Number();
         }

@@ -47,19 +47,19 @@ TEST_F(GsbTest, ScanFindsLengthPrefixedNamesOnly)
         {"pad" + QByteArray("\0\0\x10\0", 4) + QByteArray((1 << 20) - 1, '\\') + '\x01', {}},
     };
     for (const auto& row : rows) {
-        gsb.ScanBytes(row.bytes);
+        gsb.ScanBytes(row.bytes, inst.Paths().gtModelsDir);
         EXPECT_EQ(Names(), row.names) << row.bytes.left(40).toHex().constData();
     }
     QByteArray many;
     for (int k = 0; k < 32768; ++k)
         many += Prefixed("m\\" + QByteArray::number(k));
-    EXPECT_THROW(gsb.ScanBytes(many), KluniError);   // the count of missing files overflows
+    EXPECT_THROW(gsb.ScanBytes(many, inst.Paths().gtModelsDir), KluniError);   // the count of missing files overflows
 }
 
 TEST_F(GsbTest, FileAndMod2States)
 {
     inst.WriteBytes("Modelle/A/y.mod2", "m");
-    gsb.ScanBytes(Prefixed("b\\x") + Prefixed("A\\y") + Prefixed("B\\X"));
+    gsb.ScanBytes(Prefixed("b\\x") + Prefixed("A\\y") + Prefixed("B\\X"), inst.Paths().gtModelsDir);
     EXPECT_EQ(QList<bool>({gsb.Mod2Exists(1), gsb.Mod2Exists(2), gsb.Mod2Exists(3)}), QList<bool>({true, false, false}));
     EXPECT_EQ(gsb.CountMissing(), 1);   // "B\X" did not count again
 
@@ -73,7 +73,7 @@ TEST_F(GsbTest, FileAndMod2States)
                 {"leer.gsb", false, true, 0, 0},
                 {"immobilien\\haus.gsb", true, true, 2, 2}};
     for (const auto& row : rows) {
-        EXPECT_EQ(gsb.Init(inst.WindowsPath(row.file)), row.init) << row.file;
+        EXPECT_EQ(gsb.Init(inst.WindowsPath(row.file), inst.Paths().gtModelsDir), row.init) << row.file;
         EXPECT_EQ(QList<int>({gsb.GsbExists(), gsb.Count(), gsb.CountMissing()}), QList<int>({row.exists, row.count, row.missing}))
             << row.file;
     }

@@ -1,7 +1,6 @@
 #include "hostdata/CIniFile.h"
 
 #include "TestInstallation.h"
-#include "startup/ModuleState.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -113,7 +112,7 @@ TEST(CIniFile, LongFilesAcrossReadBuffers)
 TEST(CIniFile, OpensOnlyOrdinaryFilesAndReadsModelNames)
 {
     TestInstallation inst;
-    inst.Activate();   // gtNameKey = "Name_GER"
+    inst.Activate();
     inst.WriteBytes("Dir/File.ini", "[S]\r\na=\xE4");
     CIniFile ini;
     ASSERT_TRUE(ini.Init(inst.WindowsPath("dir\\file.ini")));   // the lookup ignores case
@@ -133,5 +132,5 @@ TEST(CIniFile, OpensOnlyOrdinaryFilesAndReadsModelNames)
         {"x.bmp", "x.bmp"},
     };
     for (const auto& row : rows)
-        EXPECT_EQ(IniModelName(row.gsb), row.name) << qPrintable(row.gsb);
+        EXPECT_EQ(IniModelName(row.gsb, "Name_GER"), row.name) << qPrintable(row.gsb);
 }

@@ -1,6 +1,6 @@
 #include "hostdata/CModels.h"
+#include "hostdata/SearchRun.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
 
 #include "TestInstallation.h"
 
@@ -29,7 +29,15 @@ QStringList Rows(const std::vector<ModelRecord>& records)
 
 class ModelsTest : public ::testing::Test {
 protected:
-    void SetUp() override { m_inst.Activate(); }
+    void SetUp() override
+    {
+        m_inst.Activate();
+        NewRun();
+    }
+
+    // The searches that follow note their problems in a new output.
+    void NewRun() { m_run = std::make_unique<SearchRun>(m_inst.Input(), m_progress); }
+    const IniProblems& Problems() { return m_run->Job().output.problems; }
 
     void WriteModelsIni(const QString& text)
     {
@@ -41,7 +49,7 @@ protected:
     QStringList Search(qint16 oper, const QString& text, NameSource source = NameSource::Gsb)
     {
         CModels models;
-        EXPECT_TRUE(models.FilterModels(oper, text, source));
+        EXPECT_TRUE(models.FilterModels(m_run->Job(), oper, text, source, false));
         QStringList files;
         for (qint32 i = 0; i < models.Count(); ++i)
             files << models.Gsb(i);
@@ -49,6 +57,8 @@ protected:
     }
 
     TestInstallation m_inst;
+    SearchProgress m_progress;
+    std::unique_ptr<SearchRun> m_run;
 };
 
 // Duplicate removal written out plainly, to check the indexed one against.
@@ -124,13 +134,13 @@ TEST_F(ModelsTest, OperatorsAndNameSourcesWithProblemLists)
         {4, "?*", NameSource::Ini, {"haus", "villa"}, 7, 1},
     };
     for (const auto& row : rows) {
-        ResetIniProblems();
+        NewRun();
         EXPECT_EQ(Search(row.oper, row.text, row.source), row.found) << row.oper << ' ' << qPrintable(row.text);
-        EXPECT_EQ(gMod.glMissingIni, row.missingIni) << row.oper << ' ' << qPrintable(row.text);
-        EXPECT_EQ(gMod.glNoNameIni, row.noNameIni) << row.oper << ' ' << qPrintable(row.text);
+        EXPECT_EQ(Problems().glMissingIni, row.missingIni) << row.oper << ' ' << qPrintable(row.text);
+        EXPECT_EQ(Problems().glNoNameIni, row.noNameIni) << row.oper << ' ' << qPrintable(row.text);
     }
-    EXPECT_EQ(gMod.gcolNoNameIni, QStringList{"\\immobilien\\leer.ini"});
-    EXPECT_EQ(gMod.gcolMissingIni.first(), "\\immobilien\\hausboot.ini");
+    EXPECT_EQ(Problems().gcolNoNameIni, QStringList{"\\immobilien\\leer.ini"});
+    EXPECT_EQ(Problems().gcolMissingIni.first(), "\\immobilien\\hausboot.ini");
     EXPECT_THROW(Search(4, "[abc"), KluniError);   // an unreadable pattern is a run-time error
 }
 
@@ -140,20 +150,16 @@ TEST_F(ModelsTest, ProblemListsKeepTheFirstHundredAndCountAll)
     for (int i = 0; i < 150; ++i)
         ini += QString("File%1=\\M\\m%1.gsb\n").arg(i);
     WriteModelsIni(ini);
-    ResetIniProblems();
     Search(0, "nichts", NameSource::Ini);
     Search(0, "nichts", NameSource::Ini);   // every occurrence counts
-    EXPECT_EQ(gMod.glMissingIni, 300);
-    ASSERT_EQ(gMod.gcolMissingIni.size(), 100);
-    EXPECT_EQ(gMod.gcolMissingIni.first() + gMod.gcolMissingIni.last(), "\\m\\m0.ini\\m\\m99.ini");
+    EXPECT_EQ(Problems().glMissingIni, 300);
+    ASSERT_EQ(Problems().gcolMissingIni.size(), 100);
+    EXPECT_EQ(Problems().gcolMissingIni.first() + Problems().gcolMissingIni.last(), "\\m\\m0.ini\\m\\m99.ini");
 
     QStringList list;
     AddIniToList(list, "\\a\\B.GSB");
     AddIniToList(list, "\\a\\c.gsb");
     EXPECT_EQ(list, QStringList({"\\a\\B.GSB", "\\a\\c.ini"}));
-    NoteNoNameIni("\\x.gsb");
-    ResetIniProblems();
-    EXPECT_EQ(gMod.glMissingIni + gMod.glNoNameIni + gMod.gcolMissingIni.size() + gMod.gcolNoNameIni.size(), 0);
 }
 
 TEST(CModelsStatic, IndexedDuplicateRemovalEqualsPlainScan)

@@ -6,9 +6,9 @@
 #include "TestInstallation.h"
 #include "hostdata/CModels.h"
 #include "hostdata/CWinApi.h"
+#include "hostdata/SearchRun.h"
 #include "hostdata/Searches.h"
 #include "platform/HostPath.h"
-#include "startup/ModuleState.h"
 
 #include <QDateTime>
 #include <QFile>
@@ -42,8 +42,24 @@ protected:
         return records;
     }
 
+    // A search from the list in models, extended or replaced.
+    SearchInput In(bool extend = false, const QString& nameKey = QStringLiteral("Name_GER"))
+    {
+        SearchInput input = inst.Input(extend, nameKey);
+        input.catalogue = models;
+        return input;
+    }
+    // Keeps a search's output, its list in models.
+    void Take(SearchOutput output)
+    {
+        last = std::move(output);
+        models = last.models;
+    }
+
     TestInstallation inst;
     CModels models;
+    SearchOutput last;
+    SearchProgress progress;
     const QDate today = QDate::currentDate();
     const QStringList haus{"\\immobilien\\haus.gsb|Haeuser", "\\immobilien\\haus.gsb|Staedte"};
 };
@@ -62,80 +78,79 @@ TEST_F(ScannerTest, FileListsTakeExactGsbNamesThenWalkDirectories)
 {
     // A list takes exact lower-case gsb names, then walks the directories.
     const QString outside = HostPath::ToWindows(inst.NativePath("../Anderswo/Fremd.gsb"));
-    ModelScanner(models).ScanFileList({inst.WindowsPath("Rollmaterial\\Sub"), inst.WindowsPath("Extra\\Upper.GSB"),
+    SearchRun run(inst.Input(), progress);
+    ModelScanner(models, run.Job()).ScanFileList({inst.WindowsPath("Rollmaterial\\Sub"), inst.WindowsPath("Extra\\Upper.GSB"),
                                        inst.WindowsPath("Immobilien\\Haus.gsb"), inst.WindowsPath("readme.txt"), outside});
     EXPECT_EQ(Records(), Dropped({"\\immobilien\\haus.gsb", outside.toLower(), "\\rollmaterial\\sub\\c.gsb"}));
 
     EXPECT_EQ(ModelScanner::IsGsbName("C:\\x\\Haus.gsb") + '|' + ModelScanner::IsGsbName("C:\\x\\Haus.GSB") + '|'
                   + ModelScanner::IsGsbName("C:\\x\\Haus.gsb2"),
               "C:\\x\\Haus.gsb||");
-    gMod.gtResBase = "C:\\EEP6\\Resourcen";
-    EXPECT_EQ(ModelScanner::RelativeModelPath("c:\\eep6\\RESOURCEN\\Immobilien\\Haus.GSB"), "\\immobilien\\haus.gsb");
-    EXPECT_EQ(ModelScanner::RelativeModelPath("D:\\Downloads\\Lok.gsb"), "d:\\downloads\\lok.gsb");
+    const QString base = "c:\\eep6\\resourcen";
+    EXPECT_EQ(ModelScanner::RelativeModelPath("c:\\eep6\\RESOURCEN\\Immobilien\\Haus.GSB", base), "\\immobilien\\haus.gsb");
+    EXPECT_EQ(ModelScanner::RelativeModelPath("D:\\Downloads\\Lok.gsb", base), "d:\\downloads\\lok.gsb");
 }
 
 // Own files before subdirectories, each in NTFS order; roots that do not exist add nothing.
 TEST_F(ScannerTest, DateSearchWalksTheSixRootsWithinTheRange)
 {
     models.StoreFile("\\alt\\alt.gsb", "Alt");
-    gMod.glMissingIni = 5;
-    Searches::ByDate(models, today.addDays(-10), today.addDays(-2));
+    Take(Searches::ByDate(In(), progress, today.addDays(-10), today.addDays(-2)));
     EXPECT_EQ(models.Count(), 0);
-    Searches::ByDate(models, today.addDays(-1), today);   // the last day counts
+    Take(Searches::ByDate(In(), progress, today.addDays(-1), today));   // the last day counts
     const QStringList found = Dropped({"\\rollmaterial\\a.gsb", "\\rollmaterial\\b.gsb", "\\rollmaterial\\zug.gsb",
                                        "\\rollmaterial\\alpha\\d.gsb", "\\rollmaterial\\alpha\\deeper\\e.gsb",
                                        "\\rollmaterial\\sub\\c.gsb", "\\signale\\signale\\sig.gsb"}) + haus;
     EXPECT_EQ(Records(), found);
-    EXPECT_EQ(gMod.glMissingIni, 0);
 
     // Extending over the same range adds nothing that is already listed.
-    gMod.gbExtend = true;
-    Searches::ByDate(models, today.addDays(-1), today.addDays(1));
-    EXPECT_EQ(gMod.glPrevCount, found.size());
+    Take(Searches::ByDate(In(true), progress, today.addDays(-1), today.addDays(1)));
+    EXPECT_EQ(last.glPrevCount, found.size());
     EXPECT_EQ(Records(), found);
 }
 
 TEST_F(ScannerTest, DroppedFilesAndStartParameters)
 {
     const QStringList drop{inst.WindowsPath("Immobilien\\Haus.gsb")};
-    Searches::Dropped(models, drop);
+    Take(Searches::Dropped(In(), progress, drop));
     EXPECT_EQ(Records(), haus);
     // The same file again, extending, with a directory: only the new models stay.
-    gMod.gbExtend = true;
-    Searches::Dropped(models, drop + QStringList{inst.WindowsPath("Signale")});
+    Take(Searches::Dropped(In(true), progress, drop + QStringList{inst.WindowsPath("Signale")}));
     EXPECT_EQ(Records(), haus + Dropped({"\\signale\\signale\\sig.gsb"}));
     // Nothing usable dropped without extending: the list is emptied.
-    gMod.gbExtend = false;
-    Searches::Dropped(models, {inst.WindowsPath("Rollmaterial\\notes.txt")});
+    Take(Searches::Dropped(In(), progress, {inst.WindowsPath("Rollmaterial\\notes.txt")}));
     EXPECT_EQ(models.Count(), 0);
 
-    Searches::StartParams(models, {inst.WindowsPath("Extra"), inst.WindowsPath("Immobilien\\Haus.gsb")});
+    Take(Searches::StartParams(In(), progress, {inst.WindowsPath("Extra"), inst.WindowsPath("Immobilien\\Haus.gsb")}));
     EXPECT_EQ(Records(), haus + Dropped({"\\extra\\aussen.gsb", "\\extra\\upper.gsb"}));   // a walk takes any case of ".gsb"
 }
 
 TEST_F(ScannerTest, NameSearchStartsAFreshListOrExtendsIt)
 {
-    gMod.gtNameKey = "Name_ENG";
-    ASSERT_TRUE(Searches::ByName(models, 0, "HAUS", NameSource::Both));
-    EXPECT_EQ(gMod.gtSearchNameKey, "Name_ENG");
+    Take(Searches::ByName(In(false, "Name_ENG"), progress, 0, "HAUS", NameSource::Both));
+    ASSERT_TRUE(last.result);
+    EXPECT_EQ(last.gtSearchNameKey, "Name_ENG");
     EXPECT_EQ(Records(), haus);
-    EXPECT_EQ(gMod.glMissingIni, 1);   // Fehlt.ini
-    EXPECT_EQ(gMod.glNoNameIni, 2);    // no English name, counted per entry
-    gMod.gbExtend = true;
-    ASSERT_TRUE(Searches::ByName(models, 1, "haus", NameSource::Gsb));
+    EXPECT_EQ(last.problems.glMissingIni, 1);   // Fehlt.ini
+    EXPECT_EQ(last.problems.glNoNameIni, 2);    // no English name, counted per entry
+    Take(Searches::ByName(In(true), progress, 1, "haus", NameSource::Gsb));
     EXPECT_EQ(models.Count(), 2);
-    EXPECT_EQ(gMod.glNoNameIni, 0);
+    EXPECT_EQ(last.problems.glNoNameIni, 0);
 
     // Entries before the first section header belong to no section; a
     // replacing search must not carry over the section its predecessor read last.
-    gMod.gbExtend = false;
     inst.WriteText("Categories/Models.ini", "File1=\\Immobilien\\Haus.gsb\n[Haeuser]\nFile2=\\Rollmaterial\\b.gsb\n");
-    ASSERT_TRUE(Searches::ByName(models, 0, "", NameSource::Gsb));
-    ASSERT_TRUE(Searches::ByName(models, 0, "", NameSource::Gsb));
+    Take(Searches::ByName(In(), progress, 0, "", NameSource::Gsb));
+    Take(Searches::ByName(In(), progress, 0, "", NameSource::Gsb));
     EXPECT_EQ(Records(), QStringList({"\\immobilien\\haus.gsb|", "\\rollmaterial\\b.gsb|Haeuser"}));
 
-    gMod.gtModelsIni = inst.WindowsPath("Categories\\Fehlt.ini");
-    EXPECT_FALSE(Searches::ByName(models, 0, "haus", NameSource::Gsb));
+    Installation moved = inst.Paths();
+    moved.gtModelsIni = inst.WindowsPath("Categories\\Fehlt.ini");
+    SearchInput input = In();
+    input.installation = std::make_shared<const Installation>(moved);
+    Take(Searches::ByName(input, progress, 0, "haus", NameSource::Gsb));
+    EXPECT_FALSE(last.result);
+    EXPECT_EQ(last.messages.size(), 1);
 }
 
 TEST_F(ScannerTest, HandleSearchesNestAndLocalDaysUseTheZoneInForceNow)

@@ -9,8 +9,9 @@
 #include "hostdata/ResultTexts.h"
 #include "hostdata/SearchProgress.h"
 #include "platform/HostPath.h"
+#include "hostdata/IniProblems.h"
+#include "platform/LookupCache.h"
 #include "startup/InterfaceLanguage.h"
-#include "startup/ModuleState.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +77,6 @@ TEST(ResultTexts, CategoryPathAndIniProblems)
     for (const auto& row : paths)
         EXPECT_EQ(CategoryPathText(row.items), row.text) << qPrintable(row.items.join('/'));
 
-    ResetModuleState();
     const struct { int missing, noName; QString nameKey, text; } notices[] = {
         {0, 0, "Name_GER", ""},
         {1, 0, "Name_GER", "1 ini-Datei wird vermisst\r\n"},
@@ -85,13 +85,11 @@ TEST(ResultTexts, CategoryPathAndIniProblems)
         {3, 2, "Name_ENG", ""},   // the counts belong to the language of the search
     };
     for (const auto& row : notices) {
-        gMod.glMissingIni = row.missing;
-        gMod.glNoNameIni = row.noName;
-        gMod.gtNameKey = row.nameKey;
-        gMod.gtSearchNameKey = "Name_GER";
-        EXPECT_EQ(IniProblemsNoticeText(), row.text) << row.missing << ' ' << row.noName;
+        IniProblems problems;
+        problems.glMissingIni = row.missing;
+        problems.glNoNameIni = row.noName;
+        EXPECT_EQ(IniProblemsNoticeText(problems, "Name_GER", row.nameKey), row.text) << row.missing << ' ' << row.noName;
     }
-    ResetModuleState();
 }
 
 TEST(DateText, ParsesFormatsAndPresets)
@@ -143,7 +141,7 @@ TEST(ModelDetail, FoundMissingAndUnknownModels)
     const QString outside = HostPath::ToWindows(inst.NativePath("../Fremd/Lok.gsb")).toLower();
 
     CCategories cats;
-    ASSERT_TRUE(cats.Init());
+    ASSERT_TRUE(cats.Init(inst.Paths(), "Name_GER"));
     CModels models;
     models.StoreFile("\\immobilien\\haus.gsb", "Haeuser");
     models.StoreFile("\\immobilien\\fehlt.gsb", "Haeuser");
@@ -157,7 +155,8 @@ TEST(ModelDetail, FoundMissingAndUnknownModels)
     };
     for (qint32 i = 0; i < 3; ++i) {
         CGsb gsb;
-        const ModelDetail d = ModelDetail::Of(models, i, cats, gsb);
+        LookupCache lookup;
+        const ModelDetail d = ModelDetail::Of(models, i, cats, gsb, inst.Paths(), lookup);
         EXPECT_EQ(QStringList({d.file, d.resultSentence, QString::number(d.editor) + ' ' + d.editorName, d.placeText, d.fileState})
                       .join('|'), rows[i].expected);
         EXPECT_EQ(d.known, d.editor >= 0);

@@ -10,9 +10,9 @@
 #include "hostdata/CIniFile.h"
 #include "hostdata/CModels.h"
 #include "hostdata/ModelScanner.h"
+#include "hostdata/SearchRun.h"
 #include "hostdata/Searches.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
 #include "startup/modTools.h"
 
 #include <QDate>
@@ -32,19 +32,35 @@ std::string N(qint64 number)
     return std::to_string(number);
 }
 
-std::string Scan(const QString& windowsDir)
+// The models found below a directory, walked as a scan of the installation does.
+CModels Scanned(const TestInstallation& inst, const QStringList& windowsDirs)
 {
-    CModels models;
-    ModelScanner(models).ScanDirectory(windowsDir);
-    return Files(models);
+    SearchProgress progress;
+    SearchRun run(inst.Input(), progress);
+    for (const QString& dir : windowsDirs)
+        ModelScanner(run.Models(), run.Job()).ScanDirectory(dir);
+    return run.Models();
+}
+
+std::string Scan(const TestInstallation& inst, const QString& windowsDir)
+{
+    return Files(Scanned(inst, {windowsDir}));
+}
+
+// A search's output after its messages were shown, as the window shows them.
+SearchOutput Shown(SearchOutput search)
+{
+    for (const QString& message : search.messages)
+        MsgError(message);
+    return search;
 }
 
 // The number of nodes of each editor's tree, or the error that loading raised.
-std::string CategoryCounts()
+std::string CategoryCounts(const Installation& installation)
 {
     try {
         CCategories categories;
-        categories.Init();
+        categories.Init(installation, QStringLiteral("Name_GER"));
         std::string text;
         for (qint16 e = 0; e < CCategories::kEditorCount; ++e)
             text += N(categories.Nodes(e).size()) + " ";
@@ -55,10 +71,10 @@ std::string CategoryCounts()
 }
 
 // A gsb file: was it read, does it exist, its mod2 names and how many are missing.
-std::string Gsb(const QString& windowsPath)
+std::string Gsb(const Installation& installation, const QString& windowsPath)
 {
     CGsb gsb;
-    const bool read = gsb.Init(windowsPath);
+    const bool read = gsb.Init(windowsPath, installation.gtModelsDir);
     return N(read) + N(gsb.GsbExists()) + N(gsb.Count()) + N(gsb.CountMissing());
 }
 
@@ -87,14 +103,16 @@ TEST_F(HostileTest, FifosAndDirectoriesWhereFilesBelongAreNotRead)
     m_inst.Activate();
 
     EXPECT_EQ(RunIsolated([&] {
-                  CModels models;
-                  const bool searched = Searches::ByName(models, 0, QString(), NameSource::Both);
-                  std::string text = "search " + N(searched) + N(models.Count()) + " missing ini " + N(gMod.glMissingIni);
-                  text += " gsb " + Gsb(Win("Immobilien\\haus.gsb"));
-                  text += " " + Gsb(Win("Immobilien\\fifo.gsb"));
-                  text += " " + Gsb(Win("Immobilien\\ordner.gsb"));
-                  text += " categories " + CategoryCounts();
-                  return WithMessages(text + "scan " + Scan(Win("Immobilien")));
+                  SearchProgress progress;
+                  const SearchOutput search =
+                      Shown(Searches::ByName(m_inst.Input(), progress, 0, QString(), NameSource::Both));
+                  std::string text = "search " + N(search.result) + N(search.models.Count()) + " missing ini "
+                                     + N(search.problems.glMissingIni);
+                  text += " gsb " + Gsb(m_inst.Paths(), Win("Immobilien\\haus.gsb"));
+                  text += " " + Gsb(m_inst.Paths(), Win("Immobilien\\fifo.gsb"));
+                  text += " " + Gsb(m_inst.Paths(), Win("Immobilien\\ordner.gsb"));
+                  text += " categories " + CategoryCounts(m_inst.Paths());
+                  return WithMessages(text + "scan " + Scan(m_inst, Win("Immobilien")));
               }),
               "search 13 missing ini 3 gsb 1111 0000 0000 categories 0 0 0 1 0 0 0 0 0 scan "
               "\\immobilien\\haus.gsb|\\immobilien\\ordner.gsb\\inner.gsb ");
@@ -109,12 +127,15 @@ TEST_F(HostileTest, ModelsIniThatIsAFifoIsNotRead)
     m_inst.Activate();
     const std::string cannotRead = FormatMsg(QStringLiteral("Kann die Datei %1 nicht lesen!%mOhne diese Datei kann Kluni keine "
                                                             "Modelle finden.%mDas Programm wird somit beendet."),
-                                             {gMod.gtModelsIni}).toStdString();
+                                             {m_inst.Paths().gtModelsIni}).toStdString();
     EXPECT_EQ(RunIsolated([&] {
-                  CModels models;
-                  const bool byName = Searches::ByName(models, 0, QStringLiteral("a"), NameSource::Gsb);
-                  models.StoreFile(QStringLiteral("\\x.gsb"), DroppedSection());
-                  return WithMessages(N(byName) + N(models.SetSection(0)));
+                  SearchProgress progress;
+                  const bool byName = Shown(Searches::ByName(m_inst.Input(), progress, 0, "a", NameSource::Gsb)).result;
+                  SearchRun run(m_inst.Input(), progress);
+                  run.Models().StoreFile(QStringLiteral("\\x.gsb"), DroppedSection());
+                  const bool set = run.Models().SetSection(run.Job(), 0);
+                  Shown(run.TakeOutput());
+                  return WithMessages(N(byName) + N(set));
               }),
               "00 " + cannotRead + "|" + cannotRead);
 }
@@ -126,9 +147,9 @@ TEST_F(HostileTest, GiantFilesAreReadOnceOrRefused)
     Hostile::MakeSparseFile(Native("riesig.gsb"), (qint64(1) << 31) + 4096);
     m_inst.WriteBytes(QStringLiteral("strich.gsb"), QByteArray(8 * 1024 * 1024, '\\'));
     m_inst.Activate();
-    EXPECT_EQ(RunIsolated([&] { return WithMessages(Gsb(Win("strich.gsb"))); }), "1100 ");
+    EXPECT_EQ(RunIsolated([&] { return WithMessages(Gsb(m_inst.Paths(), Win("strich.gsb"))); }), "1100 ");
     // Not read, but known to exist; one plain message with the error number and text.
-    const std::string giant = RunIsolated([&] { return WithMessages(Gsb(Win("riesig.gsb"))); });
+    const std::string giant = RunIsolated([&] { return WithMessages(Gsb(m_inst.Paths(), Win("riesig.gsb"))); });
     EXPECT_EQ(giant.rfind("0100 Fehler beim Lesen der gsb-Datei:\r\n6 ", 0), 0u) << giant;
 
     // One entry whose model name is 8 MB long (32 reading buffers), without
@@ -136,9 +157,11 @@ TEST_F(HostileTest, GiantFilesAreReadOnceOrRefused)
     const qsizetype size = 8 * 1024 * 1024;
     const auto search = [&](const QString& text) {
         return RunIsolated([&] {
-            CModels models;
-            const bool searched = Searches::ByName(models, 0, text, NameSource::Gsb);
-            return WithMessages(N(searched) + N(models.Count()) + " " + N(models.Count() ? models.Gsb(0).size() : 0));
+            SearchProgress progress;
+            const SearchOutput search = Shown(Searches::ByName(m_inst.Input(), progress, 0, text, NameSource::Gsb));
+            const CModels& models = search.models;
+            return WithMessages(N(search.result) + N(models.Count()) + " "
+                                + N(models.Count() ? models.Gsb(0).size() : 0));
         });
     };
     m_inst.WriteBytes(QStringLiteral("Categories/Models.ini"), "File1=Immobilien\\" + QByteArray(size, 'a') + "b.gsb");
@@ -163,10 +186,11 @@ TEST_F(HostileTest, LinkLoopsBelowAScanRootAreWalkedOnce)
     m_inst.Activate();
 
     EXPECT_EQ(RunIsolated([&] {
-                  CModels models;
+                  SearchProgress progress;
                   const QDate today = QDate::currentDate();
-                  Searches::ByDate(models, today.addDays(-1), today.addDays(1));
-                  return WithMessages(Scan(Win("Immobilien")) + " " + Files(models) + " "
+                  const CModels models =
+                      Shown(Searches::ByDate(m_inst.Input(), progress, today.addDays(-1), today.addDays(1))).models;
+                  return WithMessages(Scan(m_inst, Win("Immobilien")) + " " + Files(models) + " "
                                       + models.Section(0).toStdString());
               }),
               "\\immobilien\\a\\haus.gsb|\\immobilien\\c\\haus.gsb \\immobilien\\a\\haus.gsb|\\immobilien\\c\\haus.gsb "
@@ -187,15 +211,13 @@ TEST_F(HostileTest, PathsDeeperOrLongerThanTheSystemAllowsAreSkippedQuietly)
     m_inst.Activate();
 
     const std::string text = RunIsolated([&] {
-        CModels models;
-        ModelScanner(models).ScanDirectory(Win("lang"));
-        ModelScanner(models).ScanDirectory(Win("tief"));
+        const CModels models = Scanned(m_inst, {Win("lang"), Win("tief")});
         std::string names;
         for (qint32 i = 0; i < models.Count(); ++i) {
-            const QString file = JoinPath(gMod.gtResBase, models.Filename(i));
+            const QString file = JoinPath(m_inst.Paths().gtResBase, models.Filename(i));
             CIniFile ini;
             ini.Init(file);
-            names += LastPathPart(file).toStdString() + Gsb(file).substr(0, 2) + " ";
+            names += LastPathPart(file).toStdString() + Gsb(m_inst.Paths(), file).substr(0, 2) + " ";
         }
         return WithMessages(names);
     });
@@ -221,13 +243,13 @@ TEST_F(HostileTest, NamesThatAreNotUtf8DoNotDisturbTheScan)
     m_inst.Activate();
 
     EXPECT_EQ(RunIsolated([&] {
-                  CModels models;
-                  Searches::Dropped(models, {Win("Immobilien")});
+                  SearchProgress progress;
+                  const CModels models = Shown(Searches::Dropped(m_inst.Input(), progress, {Win("Immobilien")})).models;
                   std::string text;
                   for (qint32 i = 0; i < models.Count(); ++i) {
-                      const QString file = JoinPath(gMod.gtResBase, models.Filename(i));
-                      const std::string read = Gsb(file);
-                      IniModelName(file);
+                      const QString file = JoinPath(m_inst.Paths().gtResBase, models.Filename(i));
+                      const std::string read = Gsb(m_inst.Paths(), file);
+                      IniModelName(file, QStringLiteral("Name_GER"));
                       if (!file.contains(QRegularExpression(QStringLiteral("[^\\x00-\\x7f]"))))
                           text += models.Filename(i).toStdString() + read + " ";
                   }
@@ -248,6 +270,6 @@ TEST_F(HostileTest, CategoryTreesBeyondTheirLimitsOverflow)
         // Up to the section numbered last (there is no section 40000: the whole text).
         m_inst.WriteText(QStringLiteral("Categories/Goods/a.ini"), sections.left(sections.indexOf(QStringLiteral("[K%1]").arg(last))));
         m_inst.Activate();
-        EXPECT_EQ(RunIsolated(CategoryCounts), expected) << expected;
+        EXPECT_EQ(RunIsolated([&] { return CategoryCounts(m_inst.Paths()); }), expected) << expected;
     }
 }

@@ -9,8 +9,9 @@
 #include "hostdata/CModels.h"
 #include "hostdata/ModelDetail.h"
 #include "hostdata/ResultTexts.h"
+#include "hostdata/SearchProgress.h"
 #include "hostdata/Searches.h"
-#include "startup/ModuleState.h"
+#include "platform/LookupCache.h"
 #include "startup/modMain.h"
 #include "startup/modTools.h"
 
@@ -22,12 +23,13 @@
 
 namespace {
 
-qint32 DetailsOfAll(const CModels& models, const CCategories& categories)
+qint32 DetailsOfAll(const CModels& models, const CCategories& categories, const Installation& installation)
 {
     CGsb gsb;
+    LookupCache lookup;
     qint32 known = 0;
     for (qint32 i = 0; i < models.Count(); ++i)
-        known += ModelDetail::Of(models, i, categories, gsb).known ? 1 : 0;
+        known += ModelDetail::Of(models, i, categories, gsb, installation, lookup).known ? 1 : 0;
     return known;
 }
 
@@ -36,36 +38,37 @@ qint32 DetailsOfAll(const CModels& models, const CCategories& categories)
 std::string RunEverything(const QString& nativeResBase)
 {
     qputenv("KLUNI_RESBASE", QFile::encodeName(nativeResBase));
-    QString pakNotice;
-    if (!CheckInstallation(&pakNotice))
+    const std::shared_ptr<const Installation> installation = CheckInstallation().installation;
+    if (!installation)
         return "installation check failed";
+    const QString& resBase = installation->gtResBase;
     CCategories categories;
-    for (const char* language : {"ENG", "FRA", "POL", "GER"}) {
-        gMod.gtNameKey = QStringLiteral("Name_") + QLatin1String(language);
-        categories.Init();
-    }
-    CModels models;
+    for (const char* language : {"ENG", "FRA", "POL", "GER"})
+        categories.Init(*installation, QStringLiteral("Name_") + QLatin1String(language));
+    SearchProgress progress;
+    SearchInput input{installation, CModels(), false, QStringLiteral("Name_GER")};
     for (const NameSource source : {NameSource::Gsb, NameSource::Ini, NameSource::Both}) {
         for (qint16 oper = 0; oper <= 4; ++oper)
-            Searches::ByName(models, oper, oper == 4 ? QStringLiteral("*e*") : QStringLiteral("e"), source);
+            Searches::ByName(input, progress, oper, oper == 4 ? QStringLiteral("*e*") : QStringLiteral("e"), source);
     }
-    gMod.gbExtend = true;
-    Searches::ByName(models, 0, QString(), NameSource::Both);
-    gMod.gbExtend = false;
+    SearchInput extending = input;
+    extending.gbExtend = true;
+    extending.catalogue = Searches::ByName(input, progress, 0, QStringLiteral("e"), NameSource::Both).models;
+    Searches::ByName(extending, progress, 0, QString(), NameSource::Both);
 
-    CModels all, dated, started, dropped;
-    Searches::ByName(all, 0, QString(), NameSource::Gsb);
-    const qint32 known = DetailsOfAll(all, categories);
-    ResultTexts::ClipboardText(all);
-    IniProblemsNoticeText();
-    Searches::ByDate(dated, QDate(1980, 1, 1), QDate::currentDate().addDays(1));
-    Searches::StartParams(started, {gMod.gtResBase});
-    DetailsOfAll(started, categories);
-    Searches::Dropped(dropped, {JoinPath(gMod.gtResBase, QStringLiteral("Immobilien")),
-                                JoinPath(gMod.gtResBase, all.Count() ? all.Filename(0) : QString())});
-    DetailsOfAll(dropped, categories);
+    const SearchOutput all = Searches::ByName(input, progress, 0, QString(), NameSource::Gsb);
+    const qint32 known = DetailsOfAll(all.models, categories, *installation);
+    ResultTexts::ClipboardText(all.models);
+    IniProblemsNoticeText(all.problems, all.gtSearchNameKey, input.gtNameKey);
+    const CModels dated = Searches::ByDate(input, progress, QDate(1980, 1, 1), QDate::currentDate().addDays(1)).models;
+    const CModels started = Searches::StartParams(input, progress, {resBase}).models;
+    DetailsOfAll(started, categories, *installation);
+    const QString first = all.models.Count() ? all.models.Filename(0) : QString();
+    const CModels dropped = Searches::Dropped(input, progress, {JoinPath(resBase, QStringLiteral("Immobilien")),
+                                                                JoinPath(resBase, first)}).models;
+    DetailsOfAll(dropped, categories, *installation);
     const auto flag = [](bool worked) { return worked ? "1" : "0"; };
-    return std::string("worked ") + flag(all.Count() > 0 && known > 0) + flag(dated.Count() > 0)
+    return std::string("worked ") + flag(all.models.Count() > 0 && known > 0) + flag(dated.Count() > 0)
            + flag(started.Count() > 0) + flag(dropped.Count() > 0);
 }
 

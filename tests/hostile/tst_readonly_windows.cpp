@@ -22,9 +22,11 @@
 
 namespace {
 
-// Selects every row of the result list, one after the other.
+// Selects every row of the result list, one after the other, once a search
+// that goes on beside the window (a loaded machine, a sanitizer build) has ended.
 int SelectEveryRow(QWidget* window)
 {
+    QTest::qWaitFor([window] { return !C(window, "cmdStop")->isVisible(); }, 120000);
     auto* list = C<QListView>(window, "lbModels");
     const int rows = list->model() ? list->model()->rowCount() : 0;
     for (int row = 0; row < rows; ++row)
@@ -46,7 +48,8 @@ private Q_SLOTS:
             const ScopedEnv resBaseEnv("KLUNI_RESBASE", QFile::encodeName(installation.Inst().NativeRoot()));
             std::unique_ptr<FMain> window = RunStartup('"' + resBase + "\" " + resBase + "\\Immobilien");
             QVERIFY(window);
-            window->SetHooks({[](QWidget*) {}, [](QWidget*) {}, [](const QString&) {}, {}, {}});
+            window->SetHooks({[](QWidget*) {}, [](QWidget*, const IniProblems&, const QString&) {},
+                              [](const QString&) {}, {}, {}});
             QWidget* w = window.get();
             QVERIFY(SelectEveryRow(w) > 0);
             C<QPushButton>(w, "cmdMod2")->click();

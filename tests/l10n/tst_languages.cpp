@@ -143,7 +143,7 @@ private Q_SLOTS:
         WriteInstallation(inst);
         FMain window;
         window.show();
-        QVERIFY(window.Init());
+        QVERIFY(window.Init(inst.Activate()));
         if (lang == QLatin1String("de"))
             QCOMPARE(window.windowTitle(), QStringLiteral("Kluni - Such mal eben..."));
         C<QComboBox>(&window, "cbModel")->setEditText(QStringLiteral("a"));
@@ -167,7 +167,7 @@ private Q_SLOTS:
         FAbout about;
         about.SetProgramDir(inst.ResBase());
         C<QPushButton>(&about, "cmdHandbook")->click();
-        FIniShow iniProblems;
+        FIniShow iniProblems(IniProblems(), QStringLiteral("Name_GER"));
         for (QWidget* dialog : {static_cast<QWidget*>(&about), static_cast<QWidget*>(&iniProblems)}) {
             ExpectNoGerman(german, TextsOf(dialog), dialog->objectName());
             ExpectUniqueMnemonics(dialog);

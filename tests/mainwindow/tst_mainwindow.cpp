@@ -6,8 +6,12 @@
 #include "ScopedEnv.h"
 #include "mainwindow/DisplayText.h"
 #include "mainwindow/FMain.h"
+#include "mainwindow/SearchOwner.h"
 #include "mainwindow/Startup.h"
 #include "hostdata/SearchProgress.h"
+#include "platform/ReadAhead.h"
+#include "platform/WorkerThread.h"
+#include "startup/KluniError.h"
 #include "platformui/Twips.h"
 #include "startup/modRegApi.h"
 #include "platform/FolderChooser.h"
@@ -28,12 +32,15 @@
 #include <QRadioButton>
 #include <QScopeGuard>
 #include <QSessionManager>
+#include <QThread>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <QUrl>
 #include <QFile>
 #include <QFileDialog>
 #include <QtTest>
 
+#include <future>
 #include <memory>
 
 namespace {
@@ -90,10 +97,9 @@ struct Ui {
 
     Ui()
     {
-        inst.Activate();
         window = std::make_unique<FMain>();
         window->show();
-        window->Init();
+        window->Init(inst.Activate());
         FMainHooks hooks = FMainHooks::Defaults();
         hooks.setClipboardText = [this](const QString& text) { clipboard = text; };
         hooks.beep = [this] { ++beeps; };
@@ -152,6 +158,23 @@ struct LabelAtMessage : RecordingMessageSink {
     }
     const QLabel* label;
     QStringList shown;
+};
+
+// A message box runs an event loop of its own until it is closed.
+struct ModalMessages : RecordingMessageSink {
+    void Critical(const QString& text) override
+    {
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, &QEventLoop::quit);
+        loop.exec();
+        RecordingMessageSink::Critical(text);
+    }
+};
+
+// A search slowed down for the test's length; the pause ends when the search is stopped.
+struct SlowSearches {
+    explicit SlowSearches(int microseconds) { SearchProgress::SetStepDelayForTests(microseconds); }
+    ~SlowSearches() { SearchProgress::SetStepDelayForTests(0); }
 };
 
 // Start-up finds the installation through KLUNI_RESBASE, and no registry of this machine.
@@ -268,18 +291,22 @@ private Q_SLOTS:
         QCOMPARE(name->count(), 2);
     }
 
+    // Shown before any event loop runs, as at start-up, the message boxes'
+    // own loops must find nothing of the search left to use.
     void searchErrorsAreReportedAndAVanishedIndexCloses()
     {
         Ui ui;
+        const ModalMessages boxes;
+        const auto critical = [&boxes] { return CriticalTexts(boxes); };
         ui.Search("[haus", 4);   // an unclosed list
-        QCOMPARE(ui.Critical().size(), 1);
-        QVERIFY2(ui.Critical().first().contains("FMain.FilelistFromName"), qPrintable(ui.Critical().first()));
+        QCOMPARE(critical().size(), 1);
+        QVERIFY2(critical().first().contains("FMain.FilelistFromName"), qPrintable(critical().first()));
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
         ui.Search("haus1", 1);
         QCOMPARE(Rows(ui.W()), QStringList{kHaus1});
         QVERIFY(QFile::remove(ui.Native("Categories/Models.ini")));
         ui.Search("haus2", 1);
-        QVERIFY(ui.Critical().size() == 2 && !ui.W()->isVisible());
+        QVERIFY(critical().size() == 2 && !ui.W()->isVisible());
         // Closed through the ordinary path, so the place was stored.
         QVERIFY(LoadSettingLong("MainWindow", "x", -1) != -1);
         QVERIFY(QGuiApplication::overrideCursor() == nullptr);
@@ -610,15 +637,18 @@ private Q_SLOTS:
     }
 
     // A slow search shows its progress, refuses a second start and either
-    // ends with the quick search's list or, stopped, leaves everything as it was.
+    // ends with the quick search's list or, stopped, leaves everything as it
+    // was: also when Escape comes in a box that takes keys for itself, and
+    // when the stop comes after the search's last step.
     void slowSearchShowsProgressAndStopsWithoutTrace_data()
     {
         QTest::addColumn<bool>("byDate");
-        QTest::addColumn<int>("stopBy");   // 0: let it end, 1: Escape, 2: "Abbrechen"
+        QTest::addColumn<int>("stopBy");   // 0: let it end, 1: Escape in the input box, 2: "Abbrechen", 3: that late
         QTest::addColumn<QString>("progress");
         QTest::newRow("name search ends") << false << 0 << "Modelldateien geprüft";
-        QTest::newRow("name search, Escape") << false << 1 << "Modelldateien geprüft";
-        QTest::newRow("date search ends") << true << 0 << "Verzeichnissen durchsucht";
+        QTest::newRow("name search, Escape in the name box") << false << 1 << "Modelldateien geprüft";
+        QTest::newRow("name search, Abbrechen after its last step") << false << 3 << "Modelldateien geprüft";
+        QTest::newRow("date search, Escape in a date box") << true << 1 << "Verzeichnissen durchsucht";
         QTest::newRow("date search, Abbrechen") << true << 2 << "Verzeichnissen durchsucht";
     }
     void slowSearchShowsProgressAndStopsWithoutTrace()
@@ -635,18 +665,26 @@ private Q_SLOTS:
         const QString detailBefore = Text(ui.W(), "lblResult_0");
         const int historyBefore = C<QComboBox>(ui.W(), "cbModel")->count();
         ui.waitForSearches = false;
-        SearchProgress::SetStepDelayForTests(150000);
-        const auto restore = qScopeGuard([] { SearchProgress::SetStepDelayForTests(0); });
+        const SlowSearches slow(150000);
+        ui.W()->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(ui.W()));
         start();   // back after half a second, the search still running
         auto* stop = C<QPushButton>(ui.W(), "cmdStop");
         auto* search = C<QPushButton>(ui.W(), "cmdSearch");
         QVERIFY(stop->isVisible() && !search->isEnabled() && Rows(ui.W()) == before);
-        QVERIFY2(Text(ui.W(), "lblError").contains(progress), qPrintable(Text(ui.W(), "lblError")));
+        QTRY_VERIFY2(Text(ui.W(), "lblError").contains(progress), qPrintable(Text(ui.W(), "lblError")));
         search->click();   // a second search does not start
-        if (stopBy == 1)
-            QTest::keyClick(ui.W(), Qt::Key_Escape);
-        else if (stopBy == 2)
+        if (stopBy == 1) {
+            QWidget* box = byDate ? static_cast<QWidget*>(ui.Date(0)) : C<QComboBox>(ui.W(), "cbModel")->lineEdit();
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_Escape);
+        } else if (stopBy >= 2) {
+            const auto* owner = ui.W()->findChild<SearchOwner*>();
+            // Past the last entry, with no event handled meanwhile: the end may be waiting already.
+            while (stopBy == 3 && (owner->Figures().total == 0 || owner->Figures().done < owner->Figures().total))
+                QThread::msleep(1);
             stop->click();
+        }
         QTRY_VERIFY_WITH_TIMEOUT(!stop->isVisible(), 10000);
         QVERIFY(search->isEnabled());
         if (stopBy == 0) {
@@ -656,6 +694,118 @@ private Q_SLOTS:
         QVERIFY(Rows(ui.W()) == before && Text(ui.W(), "lblResult_0") == detailBefore);
         QCOMPARE(C<QComboBox>(ui.W(), "cbModel")->count(), historyBefore);
         QVERIFY(Text(ui.W(), "lblError").contains(QStringLiteral("abgebrochen")));
+    }
+
+    // Closing while a search shows its progress, in a phase that reads long
+    // (counting the entries of Models.ini): the window goes at once, the
+    // search stops and its thread ends; no progress comes after.
+    void closingDuringASearchEndsItPromptly()
+    {
+        Ui ui;
+        ui.waitForSearches = false;
+        const SlowSearches slow(60000000);   // a minute for each entry counted
+        ui.Search("haus", 0, 1);
+        QVERIFY(C(ui.W(), "cmdStop")->isVisible());
+        QElapsedTimer closing;
+        closing.start();
+        ui.W()->close();
+        QVERIFY2(closing.elapsed() < 10000, qPrintable(QString::number(closing.elapsed())));
+        QTest::qWait(300);   // the progress timer would have ticked twice
+        QVERIFY(!ui.W()->isVisible() && !ui.W()->LeftSearchRunning());
+        QVERIFY(!ui.W()->findChild<SearchOwner*>()->Busy());
+    }
+
+    // A search that does not stop (a read hanging on a network drive) is
+    // waited for only so long; its thread is left to end on its own and
+    // touches nothing of the window's.
+    void closingWaitsForAHangingSearchOnlySoLong()
+    {
+        auto window = std::make_unique<QWidget>();
+        auto* stop = new QPushButton(window.get());
+        auto* owner = new SearchOwner(window.get(), {stop, [](const SearchProgress::Figures&) {}, [] {}, [] {}});
+        std::promise<void> resume;
+        owner->Start("hangs", [hang = resume.get_future().share()](SearchProgress&) {
+            hang.wait();
+            return SearchOutput();
+        }, [](SearchOutput&) { QFAIL("a search left running is never taken over"); });
+        owner->End(200);   // would wait for ever
+        QVERIFY(owner->Abandoned());
+        window.reset();
+        resume.set_value();
+        QTest::qWait(100);
+    }
+
+    // A drop while a search runs, and a click or a drop that comes while a
+    // finished search's result is taken over (the preview loading a model
+    // meanwhile), are handled after it: the later one's list is the one
+    // shown, the name box changes only then.
+    void eventsDuringASearchWaitForItsEnd_data()
+    {
+        QTest::addColumn<int>("when");   // 0: a drop while it runs, 1: a click at its end, 2: a drop at its end
+        QTest::newRow("drop while it runs") << 0;
+        QTest::newRow("click in its takeover") << 1;
+        QTest::newRow("drop in its takeover") << 2;
+    }
+    void eventsDuringASearchWaitForItsEnd()
+    {
+        QFETCH(int, when);
+        Ui ui;
+        ui.waitForSearches = false;
+        auto* name = C<QComboBox>(ui.W(), "cbModel");
+        const auto* owner = ui.W()->findChild<SearchOwner*>();
+        const auto haus2 = Files({ui.Native("Immobilien/Stadt/haus2.gsb")});
+        ui.Search("haus2", 1);
+        C<QPushButton>(ui.W(), "cmdVorschau")->click();
+        {
+            const SlowSearches slow(150000);
+            ui.Search("stadt", 0, 1);   // by ini name: the town house
+            QVERIFY(owner->Busy());
+            if (when == 0) {
+                Drop(ui.List(), *haus2);
+                QCOMPARE(name->currentText(), QStringLiteral("stadt"));
+            }
+            name->setEditText(QStringLiteral("hütte"));
+        }
+        if (when > 0) {
+            while (!owner->WorkEnded())   // ended; no event handled since, so its takeover waits
+                QThread::msleep(1);
+            if (when == 1)
+                QMetaObject::invokeMethod(C<QPushButton>(ui.W(), "cmdSearch"), &QPushButton::click, Qt::QueuedConnection);
+            else
+                QMetaObject::invokeMethod(ui.W(), [&] { Drop(ui.List(), *haus2); }, Qt::QueuedConnection);
+        }
+        const QString last = when == 1 ? QStringLiteral("huette") : QStringLiteral("haus2");
+        QTRY_VERIFY_WITH_TIMEOUT(!owner->Busy() && Rows(ui.W()) == QStringList{when == 1 ? kHuette : kHaus2}, 10000);
+        QCOMPARE(Items(name->model()), QStringList({"hütte", "stadt", "haus2"}).mid(when == 1 ? 0 : 1));
+        QCOMPARE(name->currentText(), when == 1 ? QStringLiteral("hütte") : QString());
+        QCOMPARE(Text(ui.W(), "lblResult_0"), "\\immobilien\\stadt\\" + last + ".gsb");
+    }
+
+    // A search thread that cannot be started, and a reading thread that runs
+    // out of memory, end in the usual error report, as any error of the search.
+    void workerFailuresAreReported_data()
+    {
+        QTest::addColumn<int>("failure");   // WorkerThread::Failure
+        QTest::addColumn<bool>("readAhead");
+        QTest::newRow("the search's thread does not start") << int(WorkerThread::Failure::Start) << false;
+        QTest::newRow("a reading thread runs out of memory") << int(WorkerThread::Failure::Memory) << true;
+    }
+    void workerFailuresAreReported()
+    {
+        QFETCH(int, failure);
+        QFETCH(bool, readAhead);
+        Ui ui;
+        ui.Search("haus1", 1);
+        const SlowSearches slow(readAhead ? 100000 : 0);   // the readers start well before the reads
+        ReadAhead::ForceActiveForTests(readAhead);
+        WorkerThread::FailForTests(readAhead ? 2 : 1, WorkerThread::Failure(failure));
+        const auto restore = qScopeGuard([] { ReadAhead::ForceActiveForTests(false), WorkerThread::FailForTests(0, {}); });
+        ui.Search("haus", 0, 1);
+        QTRY_COMPARE_WITH_TIMEOUT(ui.Critical().size(), 1, 10000);
+        QCOMPARE(ui.Critical().first(), ErrorReportText("FMain.FilelistFromName", 7, KluniError::OutOfMemory().Description()));
+        QCOMPARE(Rows(ui.W()), QStringList{kHaus1});
+        ui.Search("haus2", 1);   // and the window goes on
+        QCOMPARE(Rows(ui.W()), QStringList{kHaus2});
     }
 
     // Cancelling the folder question stops with the usual message; a folder

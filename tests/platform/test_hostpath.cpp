@@ -1,6 +1,7 @@
 #include "ScopedEnv.h"
 #include "TestInstallation.h"
 #include "platform/HostPath.h"
+#include "platform/LookupCache.h"
 #include "platform/ReadOnlyFile.h"
 
 #include <QDir>
@@ -48,12 +49,10 @@ TEST_F(HostPathTest, ToNativeFindsTheSpellingOnDisk)
         {"Q:\\EEP6\\Resourcen", ""},
         {"", ""},
     };
-    for (int pass = 0; pass < 2; ++pass) {   // without and with the lookup cache
-        std::optional<LookupCacheScope> cache;
-        if (pass == 1)
-            cache.emplace();
+    LookupCache cache;
+    for (LookupCache* use : {static_cast<LookupCache*>(nullptr), &cache}) {   // without and with the lookup cache
         for (const auto& row : rows)
-            EXPECT_EQ(HostPath::ToNative(row.windows), row.native) << qPrintable(row.windows) << " pass " << pass;
+            EXPECT_EQ(HostPath::ToNative(row.windows, use), row.native) << qPrintable(row.windows) << " cache " << !!use;
     }
 }
 
@@ -111,9 +110,10 @@ TEST_F(HostPathTest, OpenReadOnlyOpensWhatToNativeNames)
     inst.WriteText("Dir/haus.ini", "klein");
     inst.WriteText("Dir/Baum.ini", "baum");
     inst.MakeDir("Dir/Ordner.ini");
-    const auto read = [](const QString& windowsPath) {
+    LookupCache* use = nullptr;
+    const auto read = [&use](const QString& windowsPath) {
         ReadOnlyFile file;
-        if (!HostPath::OpenReadOnly(windowsPath, file))
+        if (!HostPath::OpenReadOnly(windowsPath, file, use))
             return QString("-");
         char data[16];
         return QString::fromLatin1(data, int(file.Read(data, sizeof data)));
@@ -121,10 +121,10 @@ TEST_F(HostPathTest, OpenReadOnlyOpensWhatToNativeNames)
     const struct { const char *path, *content; } rows[] = {{"Dir\\Haus.ini", "gross"}, {"Dir\\haus.ini", "klein"},         {"dir\\HAUS.INI", "gross"},
                 {"DIR\\baum.ini", "baum"},  {"Dir\\..\\Dir\\Baum.ini", "baum"}, {"Dir\\Ordner.ini", "-"},
                 {"Dir\\Fehlt.ini", "-"}};
+    LookupCache cache;
     for (int pass = 0; pass < 2; ++pass) {
-        std::optional<LookupCacheScope> cache;
         if (pass == 1) {
-            cache.emplace();
+            use = &cache;
             for (int i = 0; i < 40; ++i)
                 read(Win("dir\\baum.ini"));   // never as written
         }
@@ -135,21 +135,18 @@ TEST_F(HostPathTest, OpenReadOnlyOpensWhatToNativeNames)
     EXPECT_TRUE(HostPath::ToNativeAsWritten(Win("Dir\\..\\x")).isEmpty());
 }
 
-TEST_F(HostPathTest, LookupCacheLivesForOneScope)
+TEST_F(HostPathTest, LookupCacheKeepsItsListingsUntilCleared)
 {
     inst.WriteText("Modelle/Erste.mod2", "");
     const QString lowerSecond = Win("modelle\\zweite.mod2");
-    {
-        LookupCacheScope scope;
-        EXPECT_EQ(HostPath::ToNative(Win("modelle\\erste.mod2")), Native("Modelle/Erste.mod2"));
-        inst.WriteText("Modelle/Zweite.mod2", "");
-        {
-            LookupCacheScope nested;   // shares the outer cache
-        }
-        // The listing read above is reused: the new file is not seen yet.
-        EXPECT_EQ(HostPath::ToNative(lowerSecond), Native("Modelle/zweite.mod2"));
-    }
+    LookupCache cache;
+    EXPECT_EQ(HostPath::ToNative(Win("modelle\\erste.mod2"), &cache), Native("Modelle/Erste.mod2"));
+    inst.WriteText("Modelle/Zweite.mod2", "");
+    // The listing read above is reused: the new file is not seen yet.
+    EXPECT_EQ(HostPath::ToNative(lowerSecond, &cache), Native("Modelle/zweite.mod2"));
     EXPECT_EQ(HostPath::ToNative(lowerSecond), Native("Modelle/Zweite.mod2"));
+    cache.Clear();
+    EXPECT_EQ(HostPath::ToNative(lowerSecond, &cache), Native("Modelle/Zweite.mod2"));
 }
 
 } // namespace

@@ -14,7 +14,7 @@
 #include "sidewindows/FVorschau.h"
 #include "startup/InterfaceLanguage.h"
 #include "startup/KluniError.h"
-#include "startup/ModuleState.h"
+#include "hostdata/IniProblems.h"
 #include "startup/modTools.h"
 
 #include <QAbstractButton>
@@ -38,11 +38,11 @@ namespace {
 
 // Reads the gsb file and hands it to the window as the main window does.
 template <class Window>
-void ShowGsb(Window* window, const QString& gsbPath)
+void ShowGsb(Window* window, const QString& gsbPath, const Installation& installation)
 {
     CGsb gsb;
-    gsb.Init(gsbPath);
-    window->ShowFile(gsb);
+    gsb.Init(gsbPath, installation.gtModelsDir);
+    window->ShowFile(gsb, QStringLiteral("Name_GER"));
 }
 
 // The smallest outer size in pixels that a minimum given in twips allows.
@@ -136,7 +136,6 @@ private Q_SLOTS:
         inst = std::make_unique<TestInstallation>();
         inst->MakeDir("Modelle");
         inst->Activate();
-        gMod.gtSearchNameKey = "Name_GER";
         owner = std::make_unique<QWidget>();
         owner->show();
     }
@@ -191,13 +190,10 @@ private Q_SLOTS:
              "\\immobilien\\ohne1.ini\r\n\\immobilien\\ohne2.ini\r\n"},
             {1, 2, "Name_GER", "Fehlende ini-Dateien", "1 Datei", "\\immobilien\\fehlt1.ini\r\n"},
         };
+        IniProblems problems;
         for (const auto& row : table) {
-            gMod.gcolMissingIni = Files(row.missing, "fehlt");
-            gMod.glMissingIni = row.missing;
-            gMod.gcolNoNameIni = Files(row.noName, "ohne");
-            gMod.glNoNameIni = row.noName;
-            gMod.gtSearchNameKey = row.key;
-            FIniShow dialog;
+            problems = {Files(row.missing, "fehlt"), row.missing, Files(row.noName, "ohne"), row.noName};
+            FIniShow dialog(problems, row.key);
             dialog.open();
             QVERIFY(C<QRadioButton>(&dialog, row.missing > 0 ? "rbChoice_0" : "rbChoice_1")->isChecked());
             QCOMPARE(Text(&dialog, "lblTitle"), row.title);
@@ -206,14 +202,14 @@ private Q_SLOTS:
             QCOMPARE(C(&dialog, "cmdClipB")->isEnabled(), row.missing + row.noName > 0);
         }
         // The other choice shows the other list.
-        FIniShow other;
+        FIniShow other(problems, "Name_GER");
         other.open();
         QTest::mouseClick(C(&other, "rbChoice_1"), Qt::LeftButton);
         QCOMPARE(other.ListText(), QStringLiteral("\\immobilien\\ohne1.ini\r\n\\immobilien\\ohne2.ini\r\n"));
         // A long list is cut after the hundred files it has, with the rest counted.
-        gMod.gcolMissingIni = Files(100, "f");
-        gMod.glMissingIni = 101;
-        FIniShow dialog;
+        problems.gcolMissingIni = Files(100, "f");
+        problems.glMissingIni = 101;
+        FIniShow dialog(problems, "Name_GER");
         dialog.open();
         QCOMPARE(Text(&dialog, "lblFileCount"), QStringLiteral("101 Dateien"));
         QVERIFY(dialog.ListText().endsWith("\\immobilien\\f100.ini\r\n\r\nsowie 1 weitere ini-Datei(en)\r\n"));
@@ -250,7 +246,7 @@ private Q_SLOTS:
                          qPrintable(a.control + (' ' + moved)));
             }
         };
-        FIniShow dialog;
+        FIniShow dialog(IniProblems(), "Name_GER");
         dialog.open();
         check(&dialog, MinimumPixels(4320, 3330), {{"txListe", 0, 0, 1, 1}, {"cmdDone", 1, 1, 0, 0},
                                                     {"cmdClipB", 1, 1, 0, 0}, {"lblFileCount", 1, 0, 0, 0}});
@@ -280,10 +276,10 @@ private Q_SLOTS:
             {Model("leer.gsb", {}, {}, "<s>Lok</s>"), "<s>Lok</s>", {}, ""},
             {inst->WindowsPath("Immobilien\\Lok.gsb"), "\\Lok.gsb", {}, "Keine Anzeige möglich ohne die gsb-Datei."},
         };
-        ShowGsb(w, table[4].gsb);   // with the note
+        ShowGsb(w, table[4].gsb, inst->Paths());   // with the note
         const int shortList = list->height();
         for (const auto& row : table) {
-            ShowGsb(w, row.gsb);
+            ShowGsb(w, row.gsb, inst->Paths());
             QCOMPARE(Text(w, "lblModel"), row.title);
             QCOMPARE(Items(w), row.items);
             QCOMPARE(note->isHidden(), row.note.isEmpty());
@@ -294,7 +290,7 @@ private Q_SLOTS:
         }
         QCOMPARE(C<QLabel>(w, "lblModel")->textFormat(), Qt::PlainText);   // names are never markup
         // The user can neither change the marks nor select an item.
-        ShowGsb(w, table[0].gsb);
+        ShowGsb(w, table[0].gsb, inst->Paths());
         list->item(0)->setCheckState(Qt::Checked);
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(1)).center());
         QVERIFY(list->selectedItems().isEmpty() && Items(w) == table[0].items);
@@ -372,7 +368,7 @@ private Q_SLOTS:
         auto* view = C<PreviewComponent>(w, "ctModellSchau");
         const QString haus = Model("haus.gsb", {"Haus\\Dach"}, {}, "<b>Haus", kDistanceFiveSize);
         const QString turm = Model("turm.gsb", {}, {}, "Turm", 100 * 1024);
-        ShowGsb(w, haus);
+        ShowGsb(w, haus, inst->Paths());
         QVERIFY(PreviewShown(w) && view->ModelFile() == haus);
         QCOMPARE(Text(w, "lblModel"), QStringLiteral("<b>Haus"));
         QCOMPARE(Bars(w), QStringLiteral("500 79 157 [139..1050]"));   // 5, 0.7854, 1.571
@@ -389,22 +385,22 @@ private Q_SLOTS:
         QCOMPARE(view->Distance(), 9.0);
         // The same model keeps its view; another one, or the same file in
         // other letters, starts afresh.
-        ShowGsb(w, haus);
+        ShowGsb(w, haus, inst->Paths());
         QCOMPARE(Bars(w), QStringLiteral("900 200 314 [139..1050]"));
-        ShowGsb(w, turm);
+        ShowGsb(w, turm, inst->Paths());
         QVERIFY(C<QScrollBar>(w, "scrDistance")->value() > 500);
         QCOMPARE(C<QScrollBar>(w, "scrPhi")->value(), 79);
         phi->setValue(400);
-        ShowGsb(w, turm.toUpper());
+        ShowGsb(w, turm.toUpper(), inst->Paths());
         QCOMPARE(view->ModelFile(), turm.toUpper());
         QCOMPARE(phi->value(), 79);
         // A blocked model is never loaded.
-        ShowGsb(w, Model("kaputt.gsb", {}, {"Haus\\Fehlt"}));
+        ShowGsb(w, Model("kaputt.gsb", {}, {"Haus\\Fehlt"}), inst->Paths());
         QVERIFY(!PreviewShown(w) && view->ModelFile().isEmpty());
         QVERIFY(Text(w, "lblMissingMod2").contains("fehlender mod2-Datei(en)"));
-        ShowGsb(w, haus);
+        ShowGsb(w, haus, inst->Paths());
         QVERIFY(PreviewShown(w) && view->ModelFile() == haus);
-        ShowGsb(w, "\\\\server\\eep\\Immobilien\\haus.gsb");
+        ShowGsb(w, "\\\\server\\eep\\Immobilien\\haus.gsb", inst->Paths());
         QVERIFY(!PreviewShown(w) && view->ModelFile().isEmpty());
     }
 
@@ -416,12 +412,12 @@ private Q_SLOTS:
         // (one pass of the event loop). 55 x 2.1 is 115.5, a half that goes to
         // the even 116; the same product in single precision falls below it.
         QMetaObject::invokeMethod(view, [view] { view->SetDistance(0.55); }, Qt::QueuedConnection);
-        ShowGsb(w, Model("klein.gsb", {}, {}, "Klein"));
+        ShowGsb(w, Model("klein.gsb", {}, {}, "Klein"), inst->Paths());
         QCOMPARE(Bars(w), QStringLiteral("55 79 157 [15..116]"));
         QVERIFY(inst->Messages().Entries().isEmpty());
         // 156.04 x 2.1 x 100 no longer fits 16 bits.
         QMetaObject::invokeMethod(view, [view] { view->SetDistance(156.04); }, Qt::QueuedConnection);
-        ShowGsb(w, Model("riese.gsb", {}, {}, "Riese"));
+        ShowGsb(w, Model("riese.gsb", {}, {}, "Riese"), inst->Paths());
         QCOMPARE(CriticalTexts(inst->Messages()),
                  QStringList{ErrorReportText("FVorschau.ShowFile", 6, KluniError::Overflow().Description())});
     }

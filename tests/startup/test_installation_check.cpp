@@ -1,6 +1,5 @@
 #include "ScopedEnv.h"
 #include "TestInstallation.h"
-#include "startup/ModuleState.h"
 #include "startup/modMain.h"
 #include "startup/modRegApi.h"
 
@@ -60,21 +59,22 @@ TEST_F(InstallationCheckTest, StopsWarnsOrPasses)
         row.write(inst);
         const QString named[] = {"", inst.NativeRoot(), inst.ResBase(), inst.ResBase().toLower() + "\\"};
         const ScopedEnv env("KLUNI_RESBASE", row.named == None ? QByteArray() : named[row.named].toUtf8());
-        QString notice = "alt";
-        EXPECT_EQ(CheckInstallation(&notice), row.ok) << row.name;
+        const InstallationCheck check = CheckInstallation();
+        EXPECT_EQ(check.installation != nullptr, row.ok) << row.name;
         QStringList messages;
         for (const RecordingMessageSink::Entry& e : inst.Messages().Entries())
             messages << QString(e.kind == RecordingMessageSink::Kind::Critical ? "" : "?") + e.text;
         EXPECT_EQ(messages, row.messages.join("|").replace("%1", inst.ResBase()).split('|', Qt::SkipEmptyParts)) << row.name;
-        EXPECT_EQ(notice, row.pakNotice ? ResourcenPakNotice() : "") << row.name;
+        EXPECT_EQ(check.pakNotice, row.pakNotice ? ResourcenPakNotice() : "") << row.name;
         if (row.ok) {
+            const Installation& found = *check.installation;
             // A native path is translated; a Windows one is kept as written, case and trailing backslash too.
             const QString resBase = row.named == Native ? inst.ResBase() : named[row.named];
             const QString base = resBase.chopped(resBase.endsWith('\\') ? 1 : 0);
-            EXPECT_EQ(QStringList({gMod.gtResBase, gMod.gtCategoriesDir, gMod.gtModelsDir, gMod.gtModelsIni}),
+            EXPECT_EQ(QStringList({found.gtResBase, found.gtCategoriesDir, found.gtModelsDir, found.gtModelsIni}),
                       QStringList({resBase, base + "\\Categories", base + "\\Modelle", base + "\\Categories\\Models.ini"}))
                 << row.name;
-            EXPECT_EQ(gMod.gbModelsDirOk, row.messages.isEmpty()) << row.name;
+            EXPECT_EQ(found.gbModelsDirOk, row.messages.isEmpty()) << row.name;
         }
     }
 }

@@ -1,8 +1,0 @@
-#include "startup/ModuleState.h"
-
-ModuleState gMod;
-
-void ResetModuleState()
-{
-    gMod = ModuleState();
-}
