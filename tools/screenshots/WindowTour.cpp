@@ -73,8 +73,8 @@ void WindowTour::Run(const QString& modelName)
         FAbout about(owner);
         showAndSave(about, QStringLiteral("about"));
     };
-    hooks.showIniProblems = [&showAndSave](QWidget* owner) {
-        FIniShow problems(owner);
+    hooks.showIniProblems = [&showAndSave](QWidget* owner, const IniProblems& found, const QString& searchNameKey) {
+        FIniShow problems(found, searchNameKey, owner);
         showAndSave(problems, QStringLiteral("ini-problems"));
     };
     hooks.setClipboardText = [](const QString&) {};
