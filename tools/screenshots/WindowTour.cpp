@@ -73,9 +73,10 @@ void WindowTour::Run(const QString& modelName)
         FAbout about(owner);
         showAndSave(about, QStringLiteral("about"));
     };
-    hooks.showIniProblems = [&showAndSave](QWidget* owner) {
-        FIniShow problems(owner);
-        showAndSave(problems, QStringLiteral("ini-problems"));
+    hooks.showIniProblems = [&showAndSave](QWidget* owner, const IniProblems& problems,
+                                           const QString& searchNameKey) {
+        FIniShow window(problems, searchNameKey, owner);
+        showAndSave(window, QStringLiteral("ini-problems"));
     };
     hooks.setClipboardText = [](const QString&) {};
     hooks.beep = [] {};
