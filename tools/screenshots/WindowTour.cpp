@@ -201,8 +201,6 @@ void WindowTour::Click(const char* button)
 
 void WindowTour::Choose(const char* option)
 {
-    // Qt lets a click clear a chosen option that shares its parent with
-    // options in frames below it, so only an option not chosen is clicked.
     if (!Find<QAbstractButton>(m_window, option).isChecked())
         Click(option);
 }
