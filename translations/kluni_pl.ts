@@ -327,7 +327,7 @@ Kod wyjścia: 0 z wynikiem, 1 gdy nic nie znaleziono,
     </message>
     <message>
         <source>Suche nach:</source>
-        <translation>Szukaj wg:</translation>
+        <translation>Szukaj według:</translation>
     </message>
     <message>
         <source>Modellnamen</source>

@@ -5,6 +5,7 @@
 
 #include "hostdata/CWinApi.h"
 #include "mainwindow/DisplayText.h"
+#include "mainwindow/LabelFit.h"
 #include "mainwindow/NoticeArea.h"
 #include "mainwindow/SearchOwner.h"
 #include "platformui/StoredPlace.h"
@@ -133,6 +134,7 @@ void FMain::Form_Load()
     lblNothingFound->setText(ForDisplay(FormatMsg(tr("%mSorry, aber in EEP%nist kein passendes Modell bekannt!"))));
     lblNothingFound->setGeometry(lbModels->geometry());
     fraSearchStyle[1]->setGeometry(fraSearchStyle[0]->geometry());
+    LabelFit::ShrinkAllToFit(*this);   // the texts, translated, may be wider than their labels
     SizeWindowFromNoticeArea();
     cbOper->setCurrentIndex(0);
     // Selecting the language sets the name key; the tree itself is loaded by Init.

@@ -7,6 +7,7 @@
 #include "mainwindow/ResultListModel.h"
 
 #include <QAction>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
@@ -51,6 +52,18 @@ QPushButton* MakeButton(QWidget* parent, const QString& name, const QString& tex
 QRadioButton* MakeOption(QWidget* parent, const QString& name, const QString& text, const QRect& rect)
 {
     return Place(new QRadioButton(text, parent), name, rect);
+}
+
+// The options of one choice form an exclusive group of their own, numbered
+// from 0. Left to themselves, Qt's options share their exclusivity with every
+// option below their parent, those in frames too: a click on the chosen
+// search style then found another chosen option and cleared its own.
+template <size_t N>
+void GroupOptions(QWidget* parent, QRadioButton* const (&options)[N])
+{
+    auto* group = new QButtonGroup(parent);
+    for (size_t i = 0; i < N; ++i)
+        group->addButton(options[i], static_cast<int>(i));
 }
 
 QComboBox* MakeList(QWidget* parent, const QString& name, const QStringList& items, const QRect& rect)
@@ -101,6 +114,7 @@ void FMain::CreateSearchStyleBand()
                                   QRect(110, 10, 150, 22));
     rbSearchStyle[1] = MakeOption(this, Indexed("rbSearchStyle", 1), tr("Installationsdatum"),
                                   QRect(280, 10, 170, 22));
+    GroupOptions(this, rbSearchStyle);
     rbSearchStyle[0]->setChecked(true);
 }
 
@@ -128,6 +142,7 @@ void FMain::CreateNameFrame()
                                 tr("Der Name aus der ini-Datei"), QRect(210, 24, 250, 22));
     rbModelName[2] = MakeOption(fraModelName, Indexed("rbModelName", 2), tr("Beides"),
                                 QRect(480, 24, 120, 22));
+    GroupOptions(fraModelName, rbModelName);
     rbModelName[0]->setChecked(true);
 
     lblSuchHinweis[0] = MakeLabel(frame, Indexed("lblSuchHinweis", 0),

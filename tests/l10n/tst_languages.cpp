@@ -16,6 +16,7 @@
 #include <QBuffer>
 #include <QComboBox>
 #include <QKeySequence>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -186,6 +187,42 @@ private Q_SLOTS:
         cli({"--bogus"});
         cli({"--resbase", inst.NativeRoot(), "search", "nothing"});
         ExpectNoGerman(german, messages, QStringLiteral("messages and kluni-cli"));
+    }
+
+    // Labels of fixed width show their translated texts whole: a text too
+    // wide for its label gets a smaller font, one that fits keeps the window's.
+    void fixedLabelsFitTheirTexts_data()
+    {
+        QTest::addColumn<QString>("lang");
+        QTest::addColumn<QString>("heading");
+        QTest::newRow("de") << "de" << "Suche nach:";
+        QTest::newRow("en") << "en" << "Search by:";
+        QTest::newRow("fr") << "fr" << "Recherche\u00a0:";
+        QTest::newRow("pl") << "pl" << "Szukaj według:";
+    }
+
+    void fixedLabelsFitTheirTexts()
+    {
+        QFETCH(QString, lang);
+        QFETCH(QString, heading);
+        InterfaceLanguage::Install(lang, false);
+        FMain window;
+        QCOMPARE(Text(&window, "Label5"), heading);
+        const auto widest = [](const QString& text, const QFont& font) {
+            int width = 0;
+            for (const QString& line : text.split(QLatin1Char('\n')))
+                width = std::max(width, QFontMetrics(font).horizontalAdvance(line));
+            return width;
+        };
+        for (const QLabel* label : window.findChildren<QLabel*>()) {
+            const QString name = label->objectName();
+            const int room = label->contentsRect().width();
+            QVERIFY2(widest(label->text(), label->font()) <= room && label->font().pointSizeF() >= 7, qPrintable(name));
+            QFont normal = label->font();
+            normal.setPointSizeF(window.font().pointSizeF());
+            if (widest(label->text(), normal) <= room)
+                QVERIFY2(label->font().pointSizeF() == window.font().pointSizeF(), qPrintable(name));
+        }
     }
 
     void categoryLanguageFollowsInterfaceUntilChosen()

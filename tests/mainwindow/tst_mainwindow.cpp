@@ -291,6 +291,38 @@ private Q_SLOTS:
         QCOMPARE(name->count(), 2);
     }
 
+    // A click on the chosen option keeps it chosen, and every set of options
+    // keeps exactly one chosen; the sets listed are all the window's options.
+    void aClickedOptionStaysChosenInEachSet_data()
+    {
+        QTest::addColumn<QString>("set");
+        QTest::newRow("search style") << "rbSearchStyle";
+        QTest::newRow("name source") << "rbModelName";
+    }
+
+    void aClickedOptionStaysChosenInEachSet()
+    {
+        QFETCH(QString, set);
+        const QMap<QString, int> sizes{{"rbSearchStyle", 2}, {"rbModelName", 3}};
+        Ui ui;
+        QCOMPARE(ui.W()->findChildren<QRadioButton*>().size(), 5);
+        const auto option = [&ui](const QString& name, int i) {
+            return C<QRadioButton>(ui.W(), qPrintable(QStringLiteral("%1_%2").arg(name).arg(i)));
+        };
+        for (int i = sizes[set] - 1; i >= 0; --i) {
+            for (int click = 0; click < 2; ++click) {   // chooses it, then clicks it once more
+                QTest::mouseClick(option(set, i), Qt::LeftButton);
+                QVERIFY2(option(set, i)->isChecked(), qPrintable(option(set, i)->objectName()));
+                for (auto it = sizes.cbegin(); it != sizes.cend(); ++it) {
+                    int chosen = 0;
+                    for (int j = 0; j < it.value(); ++j)
+                        chosen += option(it.key(), j)->isChecked() ? 1 : 0;
+                    QVERIFY2(chosen == 1, qPrintable(it.key()));
+                }
+            }
+        }
+    }
+
     // Shown before any event loop runs, as at start-up, the message boxes'
     // own loops must find nothing of the search left to use.
     void searchErrorsAreReportedAndAVanishedIndexCloses()
