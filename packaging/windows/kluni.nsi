@@ -10,7 +10,8 @@
 ; the type's default program) and "In Kluni suchen" on folders. The
 ; uninstaller removes exactly what was installed.
 
-Unicode true
+; A 64-bit installer for 64-bit programs (and no 32-bit layer needed to run it).
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
@@ -118,7 +119,35 @@ Function un.onInit
   Call un.ChooseContext
 FunctionEnd
 
+; The keys above Kluni's own that do not exist before installing are noted in
+; its uninstall entry ("Made..." values, checked before anything is written),
+; so that uninstalling removes exactly what installing made and nothing that
+; was there before.
+!define PARENT_CLASSES "Software\Classes"
+!macro NoteIfNew NAME KEY
+  ClearErrors
+  EnumRegKey $R0 SHCTX "${KEY}" 0
+  ${If} ${Errors}
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "Made${NAME}" 1
+  ${EndIf}
+!macroend
+!macro RemoveIfNoted REG KEY
+  ${If} ${REG} == 1
+    DeleteRegKey /ifempty SHCTX "${KEY}"
+  ${EndIf}
+!macroend
+
 Section "Kluni"
+  !insertmacro NoteIfNew Uninstall "Software\Microsoft\Windows\CurrentVersion\Uninstall"
+  !insertmacro NoteIfNew AppPaths "Software\Microsoft\Windows\CurrentVersion\App Paths"
+  !insertmacro NoteIfNew Applications "${PARENT_CLASSES}\Applications"
+  !insertmacro NoteIfNew Gsb "${PARENT_CLASSES}\.gsb"
+  !insertmacro NoteIfNew Directory "${PARENT_CLASSES}\Directory"
+  !insertmacro NoteIfNew DirectoryShell "${PARENT_CLASSES}\Directory\shell"
+  ${IfNot} ${FileExists} "$LOCALAPPDATA\Programs\*.*"
+  ${AndIf} $AllUsers != 1
+    WriteRegDWORD SHCTX "${UNINSTALL_KEY}" "MadePrograms" 1
+  ${EndIf}
   SetOutPath "$INSTDIR"
   !include "${FILES}"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -169,18 +198,34 @@ SectionEnd
 Section "Uninstall"
   Delete "$SMPROGRAMS\${APP}.lnk"
 
+  ReadRegDWORD $R1 SHCTX "${UNINSTALL_KEY}" "MadeUninstall"
+  ReadRegDWORD $R2 SHCTX "${UNINSTALL_KEY}" "MadeAppPaths"
+  ReadRegDWORD $R3 SHCTX "${UNINSTALL_KEY}" "MadeApplications"
+  ReadRegDWORD $R4 SHCTX "${UNINSTALL_KEY}" "MadeGsb"
+  ReadRegDWORD $R5 SHCTX "${UNINSTALL_KEY}" "MadeDirectory"
+  ReadRegDWORD $R6 SHCTX "${UNINSTALL_KEY}" "MadeDirectoryShell"
+  ReadRegDWORD $R7 SHCTX "${UNINSTALL_KEY}" "MadePrograms"
+
   DeleteRegKey SHCTX "${FOLDER_VERB_KEY}"
   DeleteRegValue SHCTX "${OPENWITH_KEY}" "${PROGID}"
   DeleteRegKey /ifempty SHCTX "${OPENWITH_KEY}"
-  DeleteRegKey /ifempty SHCTX "Software\Classes\.gsb"
   DeleteRegKey SHCTX "${PROGID_KEY}"
   DeleteRegKey SHCTX "${APPLICATION_KEY}"
   DeleteRegKey SHCTX "${APP_PATHS_KEY}"
   DeleteRegKey SHCTX "${UNINSTALL_KEY}"
+  !insertmacro RemoveIfNoted $R6 "${PARENT_CLASSES}\Directory\shell"
+  !insertmacro RemoveIfNoted $R5 "${PARENT_CLASSES}\Directory"
+  !insertmacro RemoveIfNoted $R4 "${PARENT_CLASSES}\.gsb"
+  !insertmacro RemoveIfNoted $R3 "${PARENT_CLASSES}\Applications"
+  !insertmacro RemoveIfNoted $R2 "Software\Microsoft\Windows\CurrentVersion\App Paths"
+  !insertmacro RemoveIfNoted $R1 "Software\Microsoft\Windows\CurrentVersion\Uninstall"
 
   !include "${UNFILES}"
   Delete "$INSTDIR\uninstall.exe"
   RMDir "$INSTDIR"
+  ${If} $R7 == 1
+    RMDir "$LOCALAPPDATA\Programs"
+  ${EndIf}
 
   System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

@@ -22,6 +22,12 @@ bool MakeFifo(const QString&)
     return false;
 }
 
+bool UnderWine()
+{
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+}
+
 bool MakeHidden(const QString& path)
 {
     const std::wstring name = path.toStdWString();
@@ -39,6 +45,11 @@ bool MakeLink(const QString& target, const QString& linkPath)
 bool MakeFifo(const QString& path)
 {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool UnderWine()
+{
+    return false;
 }
 
 bool MakeHidden(const QString& path)

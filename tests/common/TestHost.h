@@ -17,6 +17,9 @@ constexpr bool kWindows = false;
 bool MakeLink(const QString& target, const QString& linkPath);
 // A named pipe in the file system; false on Windows, which has none there.
 bool MakeFifo(const QString& path);
+// True for a Windows program that Wine runs. Wine gives files on a Unix file
+// system their modification time as their creation time.
+bool UnderWine();
 // Marks an existing file hidden as the system sees it: the attribute on
 // Windows; elsewhere the leading dot of its name already does.
 bool MakeHidden(const QString& path);
