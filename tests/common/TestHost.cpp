@@ -59,4 +59,56 @@ bool MakeHidden(const QString& path)
 
 #endif
 
+#ifdef Q_OS_WIN
+
+namespace {
+
+bool SetUserRegistryValue(const QString& keyPath, const QString& name, DWORD type, const void* data, DWORD size)
+{
+    HKEY key = nullptr;
+    if (RegCreateKeyExW(HKEY_CURRENT_USER, keyPath.toStdWString().c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr)
+        != ERROR_SUCCESS)
+        return false;
+    const bool written = RegSetValueExW(key, name.toStdWString().c_str(), 0, type, static_cast<const BYTE*>(data), size)
+        == ERROR_SUCCESS;
+    RegCloseKey(key);
+    return written;
+}
+
+} // namespace
+
+bool SetUserRegistryText(const QString& keyPath, const QString& name, const QString& text)
+{
+    const std::wstring data = text.toStdWString();
+    return SetUserRegistryValue(keyPath, name, REG_SZ, data.c_str(), DWORD((data.size() + 1) * sizeof(wchar_t)));
+}
+
+bool SetUserRegistryNumber(const QString& keyPath, const QString& name, quint32 number)
+{
+    const DWORD data = number;
+    return SetUserRegistryValue(keyPath, name, REG_DWORD, &data, sizeof data);
+}
+
+void RemoveUserRegistryKey(const QString& keyPath)
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, keyPath.toStdWString().c_str());
+}
+
+#else
+
+bool SetUserRegistryText(const QString&, const QString&, const QString&)
+{
+    return false;
+}
+
+bool SetUserRegistryNumber(const QString&, const QString&, quint32)
+{
+    return false;
+}
+
+void RemoveUserRegistryKey(const QString&) {}
+
+#endif
+
 } // namespace TestHost

@@ -3,6 +3,7 @@
 #include "platform/Registry.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -84,6 +85,28 @@ TEST(WineRegistry, ReadStringUsesThePrefixFiles)
     // The user's own classes come first, as in HKEY_CLASSES_ROOT on Windows.
     write("user.reg", "[Software\\\\Classes\\\\Software\\\\Software Untergrund\\\\EEXP] 1\n\"ResBase\"=\"D:\\\\Eigen\"\n");
     EXPECT_EQ(Registry::ReadString(RegHive::ClassesRoot, eexp, "ResBase"), "D:\\Eigen");
+}
+
+// The system's own registry, where there is one: a text value comes whole,
+// also beyond the ANSI code page, with names in any case; other types and
+// missing names give nothing. (HKEY_CLASSES_ROOT is read in test-windows
+// through a value that Wine's reg.exe writes.)
+TEST(SystemRegistry, ReadsTextValuesOnly)
+{
+    if (!Registry::IsNativeRegistry())
+        GTEST_SKIP() << "no system registry here: the Wine prefix's files stand in for it (above)";
+    const QString top = "Software\\Classes\\Kluni-Test";
+    const QString key = top + "\\EEXP";
+    const QString folder = QStringLiteral("C:\\Spiele\\Łódź EEP\\Resourcen");
+    const auto cleanup = qScopeGuard([&] { TestHost::RemoveUserRegistryKey(top); });
+    ASSERT_TRUE(TestHost::SetUserRegistryText(key, "ResBase", folder));
+    ASSERT_TRUE(TestHost::SetUserRegistryNumber(key, "Zahl", 7));
+    EXPECT_EQ(Registry::ReadString(RegHive::CurrentUser, key, "ResBase"), folder);
+    EXPECT_EQ(Registry::ReadString(RegHive::CurrentUser, "software\\classes\\kluni-test\\eexp", "resbase"), folder);
+    EXPECT_FALSE(Registry::ReadString(RegHive::LocalMachine, key, "ResBase").has_value());
+    EXPECT_FALSE(Registry::ReadString(RegHive::CurrentUser, key, "Zahl").has_value());
+    EXPECT_FALSE(Registry::ReadString(RegHive::CurrentUser, key, "Fehlt").has_value());
+    EXPECT_FALSE(Registry::ReadString(RegHive::CurrentUser, key + "\\Fehlt", "ResBase").has_value());
 }
 
 } // namespace
