@@ -24,17 +24,9 @@ bool UnderWine();
 // Windows; elsewhere the leading dot of its name already does.
 bool MakeHidden(const QString& path);
 
-// Windows only (false elsewhere): values under HKEY_CURRENT_USER\keyPath,
-// text as REG_SZ and numbers as REG_DWORD, and the removal of a key's tree.
-bool SetUserRegistryText(const QString& keyPath, const QString& name, const QString& text);
-bool SetUserRegistryNumber(const QString& keyPath, const QString& name, quint32 number);
-void RemoveUserRegistryKey(const QString& keyPath);
-
 } // namespace TestHost
 
 // Leaves a test out on Windows, saying why in the test's own output.
 #define KLUNI_SKIP_ON_WINDOWS(why)                                                                                     \
-    do {                                                                                                               \
-        if (TestHost::kWindows)                                                                                        \
-            GTEST_SKIP() << "not on Windows: " << why;                                                                 \
-    } while (false)
+    if (TestHost::kWindows)                                                                                            \
+    GTEST_SKIP() << "not on Windows: " << why

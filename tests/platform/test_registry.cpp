@@ -3,6 +3,7 @@
 #include "platform/Registry.h"
 
 #include <QFile>
+#include <QProcess>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -98,9 +99,10 @@ TEST(SystemRegistry, ReadsTextValuesOnly)
     const QString top = "Software\\Classes\\Kluni-Test";
     const QString key = top + "\\EEXP";
     const QString folder = QStringLiteral("C:\\Spiele\\Łódź EEP\\Resourcen");
-    const auto cleanup = qScopeGuard([&] { TestHost::RemoveUserRegistryKey(top); });
-    ASSERT_TRUE(TestHost::SetUserRegistryText(key, "ResBase", folder));
-    ASSERT_TRUE(TestHost::SetUserRegistryNumber(key, "Zahl", 7));
+    const auto reg = [](const QStringList& args) { return QProcess::execute("reg", args) == 0; };
+    const auto cleanup = qScopeGuard([&] { reg({"delete", "HKCU\\" + top, "/f"}); });
+    ASSERT_TRUE(reg({"add", "HKCU\\" + key, "/v", "ResBase", "/t", "REG_SZ", "/d", folder, "/f"}));
+    ASSERT_TRUE(reg({"add", "HKCU\\" + key, "/v", "Zahl", "/t", "REG_DWORD", "/d", "7", "/f"}));
     EXPECT_EQ(Registry::ReadString(RegHive::CurrentUser, key, "ResBase"), folder);
     EXPECT_EQ(Registry::ReadString(RegHive::CurrentUser, "software\\classes\\kluni-test\\eexp", "resbase"), folder);
     EXPECT_FALSE(Registry::ReadString(RegHive::LocalMachine, key, "ResBase").has_value());
