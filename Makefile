@@ -3,7 +3,7 @@ BUILD   ?= build
 JOBS    ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build test run package bench fuzz sanitize sanitize-thread clean
+.PHONY: all deps configure build test run package bench fuzz sanitize sanitize-thread clean windows test-windows
 
 all: build
 
@@ -84,3 +84,19 @@ bench:
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DKLUNI_BENCH=ON >/dev/null
 	@cmake --build $(BENCH_BUILD) -j $(JOBS) --target kluni-cli kluni-bench kluni-bench-ui kluni-demogen
 	@scripts/bench $(BENCH_BUILD) $(BENCH_ARGS)
+
+# Windows: Qt for Windows built once from Debian's qt6-base source into
+# ~/.cache/kluni (35-55 minutes the first time), then Kluni cross-built with
+# MinGW-w64 into $(WIN_BUILD): the portable zip and the installer. The guides
+# and the demo installation come from the Linux build.
+WIN_BUILD ?= build-windows
+
+windows: build
+	@scripts/install-deps windows
+	@scripts/build-windows $(BUILD) $(WIN_BUILD)
+
+# The Windows build tested under Wine (WIN_PARTS: a subset of
+# "unit cli registry window installer").
+WIN_PARTS ?=
+test-windows: windows
+	@scripts/test-windows $(BUILD) $(WIN_BUILD) $(WIN_PARTS)

@@ -1,5 +1,6 @@
 #include "cli/CliMain.h"
 #include "platform/StderrMessageSink.h"
+#include "platform/Utf8Console.h"
 #include "startup/InterfaceLanguage.h"
 
 #include <QCoreApplication>
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    const Utf8Console console;
     // Only the program's own texts: the tool shows none of Qt's.
     InterfaceLanguage::Install(InterfaceLanguage::FromSystem(), false);
     StderrMessageSink messages;

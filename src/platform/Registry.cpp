@@ -269,27 +269,25 @@ std::optional<QString> ReadString(RegHive hive, const QString& keyPath, const QS
     else if (hive == RegHive::LocalMachine)
         root = HKEY_LOCAL_MACHINE;
 
+    // The wide-character calls: a folder name need not fit the ANSI code page.
     HKEY key = nullptr;
-    if (RegOpenKeyExA(root, keyPath.toLocal8Bit().constData(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, keyPath.toStdWString().c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
         return std::nullopt;
     const std::unique_ptr<std::remove_pointer_t<HKEY>, decltype(&RegCloseKey)> keyHolder(key, &RegCloseKey);
 
-    const QByteArray name = valueName.toLocal8Bit();
+    const std::wstring name = valueName.toStdWString();
     DWORD type = 0;
     DWORD size = 0;
-    if (RegQueryValueExA(key, name.constData(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS
-        || type != REG_SZ) {
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS || type != REG_SZ)
         return std::nullopt;
-    }
-    QByteArray buffer(static_cast<qsizetype>(size), ' ');
-    if (RegQueryValueExA(key, name.constData(), nullptr, &type, reinterpret_cast<LPBYTE>(buffer.data()), &size)
+    std::wstring buffer(size / sizeof(wchar_t) + 1, L'\0');
+    if (RegQueryValueExW(key, name.c_str(), nullptr, &type, reinterpret_cast<LPBYTE>(buffer.data()), &size)
         != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    const qsizetype nul = buffer.indexOf('\0');
-    if (nul >= 0)
-        buffer.truncate(nul);
-    return QString::fromLocal8Bit(buffer);
+    // The stored data may or may not end with its terminating zero.
+    buffer.resize(wcsnlen(buffer.c_str(), size / sizeof(wchar_t)));
+    return QString::fromStdWString(buffer);
 }
 
 #else

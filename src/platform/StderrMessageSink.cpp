@@ -9,7 +9,7 @@ void WriteToStderr(const QString& text)
     // Message texts use CR LF; a terminal wants plain line feeds.
     QString out = text;
     out.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    const QByteArray bytes = out.toLocal8Bit();
+    const QByteArray bytes = out.toUtf8();   // as standard output, on every system
     std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stderr);
     std::fputc('\n', stderr);
     std::fflush(stderr);

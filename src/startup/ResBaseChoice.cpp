@@ -16,7 +16,9 @@ const QString kKey = QStringLiteral("ResBase");
 
 QString ResBaseChoice::ToWindowsForm(const QString& pathText)
 {
-    return IsAbsolutePath(pathText) ? pathText : HostPath::ToWindows(pathText);
+    // Windows takes "/" between names too; the program's own paths use "\".
+    return IsAbsolutePath(pathText) ? QString(pathText).replace(QLatin1Char('/'), QLatin1Char('\\'))
+                                    : HostPath::ToWindows(pathText);
 }
 
 bool ResBaseChoice::HoldsModelsIni(const QString& windowsPath)

@@ -1,5 +1,6 @@
 // kluni-cli run as a separate process: one case per path through each
 // command (a result, nothing found, an error) in text and JSON form.
+#include "TestHost.h"
 #include "SampleInstallation.h"
 
 #include <QDate>
@@ -43,8 +44,9 @@ CliRun RunCli(const QStringList& arguments)
         process.waitForFinished();
     }
     run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = QString::fromUtf8(process.readAllStandardOutput());
-    run.err = QString::fromUtf8(process.readAllStandardError());
+    // Windows ends the program's text lines with CR LF; the texts compared are the same.
+    run.out = QString::fromUtf8(process.readAllStandardOutput()).replace("\r\n", "\n");
+    run.err = QString::fromUtf8(process.readAllStandardError()).replace("\r\n", "\n");
     return run;
 }
 
@@ -71,7 +73,8 @@ protected:
 TEST_F(Cli, EveryCommandWithItsResultNothingFoundAndError)
 {
     QTemporaryDir elsewhere;
-    ASSERT_TRUE(QFile::link(inst.NativePath("Immobilien"), elsewhere.filePath("Haeuser")));
+    // Where no link can be made (Windows) the row that goes through one is left out.
+    const bool linked = TestHost::MakeLink(inst.NativePath("Immobilien"), elsewhere.filePath("Haeuser"));
     const QString notFound = "Sorry, aber in EEP\nist kein passendes Modell bekannt!\n";
     const QString dated = "haus_baum -- \\lselemente\\baum\\\tHaeuser\nhaus_baum -- \\lselemente\\baum\\\tBaeume\n";
     const QString stadtBrief = "haus1 -- \\immobilien\\stadt\\\tHaeuser\nhaus2 -- \\immobilien\\stadt\\\tHaeuser\n"
@@ -104,6 +107,8 @@ TEST_F(Cli, EveryCommandWithItsResultNothingFoundAndError)
         {{"--version"}, 0, "kluni-cli " KLUNI_VERSION "\n", ""},
     };
     for (const auto& row : rows) {
+        if (!linked && row.args.join(' ').contains(elsewhere.path()))
+            continue;
         const CliRun run = Run(row.args);
         const std::string name = row.args.join(' ').toStdString();
         EXPECT_EQ(run.exitCode, row.exitCode) << name << "\n" << run.err.toStdString();

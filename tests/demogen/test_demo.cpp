@@ -9,7 +9,7 @@
 #include "ModelPlanner.h"
 #include "ModelsIniWriter.h"
 #include "NameFactory.h"
-#include "ScopedEnv.h"
+#include "ScopedResBase.h"
 #include "TestInstallation.h"
 #include "hostdata/CCategories.h"
 #include "hostdata/CGsb.h"
@@ -159,7 +159,7 @@ protected:
     static void TearDownTestSuite() { s_plan.reset(), s_dir.reset(); }
     void SetUp() override
     {
-        const ScopedEnv resBase("KLUNI_RESBASE", DemoGenerator::ResourcenDir(s_dir->path()).toLocal8Bit());
+        const ScopedResBase resBase(DemoGenerator::ResourcenDir(s_dir->path()));
         const InstallationCheck check = CheckInstallation();
         ASSERT_TRUE(check.installation);
         installation = check.installation;

@@ -1,4 +1,5 @@
 #include "ScopedEnv.h"
+#include "TestHost.h"
 #include "TestInstallation.h"
 #include "platform/HostPath.h"
 #include "platform/LookupCache.h"
@@ -13,6 +14,7 @@ namespace {
 
 class HostPathTest : public ::testing::Test {
 protected:
+    void SetUp() override { KLUNI_SKIP_ON_WINDOWS("Windows paths are the native ones there, with nothing to map"); }
     TestInstallation inst;   // Z: -> / only, a temporary tree below /tmp
 
     QString Native(const QString& rel) const { return inst.NativePath(rel); }
@@ -78,9 +80,9 @@ TEST_F(HostPathTest, WinePrefixDrivesMapBothWays)
     const QString driveC = prefix.filePath("drive_c");
     ASSERT_TRUE(QDir().mkpath(driveC + "/EEP6/Resourcen"));
     ASSERT_TRUE(QDir().mkpath(prefix.filePath("dosdevices")));
-    ASSERT_TRUE(QFile::link("../drive_c", prefix.filePath("dosdevices/c:")));
+    ASSERT_TRUE(TestHost::MakeLink("../drive_c", prefix.filePath("dosdevices/c:")));
     // Wine's raw device entries ("d::") are not drives.
-    ASSERT_TRUE(QFile::link("/dev/null", prefix.filePath("dosdevices/d::")));
+    ASSERT_TRUE(TestHost::MakeLink("/dev/null", prefix.filePath("dosdevices/d::")));
     const ScopedEnv env("WINEPREFIX", prefix.path().toLocal8Bit());
     HostPath::SetDriveTable({});   // rebuild from the environment
 
@@ -95,7 +97,7 @@ TEST_F(HostPathTest, WinePrefixDrivesMapBothWays)
 
     // A prefix that defines Z: itself keeps its own; outside every drive a path keeps its shape.
     QFile::remove(prefix.filePath("dosdevices/c:"));
-    ASSERT_TRUE(QFile::link(prefix.path(), prefix.filePath("dosdevices/z:")));
+    ASSERT_TRUE(TestHost::MakeLink(prefix.path(), prefix.filePath("dosdevices/z:")));
     HostPath::SetDriveTable({});
     ASSERT_EQ(HostPath::DriveTable().size(), 1);
     EXPECT_EQ(HostPath::DriveTable().at(0).nativeRoot, QDir::cleanPath(prefix.path()));

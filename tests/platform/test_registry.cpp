@@ -1,7 +1,10 @@
 #include "ScopedEnv.h"
+#include "TestHost.h"
 #include "platform/Registry.h"
 
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -64,6 +67,7 @@ TEST(WineRegistry, FindsStringValuesOnly)
 // Arbitrary registry text is fed to the reader in fuzz/fuzz_winereg.cpp.
 TEST(WineRegistry, ReadStringUsesThePrefixFiles)
 {
+    KLUNI_SKIP_ON_WINDOWS("the registry there is the system's own (tested through Wine's reg.exe)");
     QTemporaryDir prefix;
     const ScopedEnv env("WINEPREFIX", prefix.path().toLocal8Bit());
     const QString eexp = "Software\\Software Untergrund\\EEXP";
@@ -82,6 +86,29 @@ TEST(WineRegistry, ReadStringUsesThePrefixFiles)
     // The user's own classes come first, as in HKEY_CLASSES_ROOT on Windows.
     write("user.reg", "[Software\\\\Classes\\\\Software\\\\Software Untergrund\\\\EEXP] 1\n\"ResBase\"=\"D:\\\\Eigen\"\n");
     EXPECT_EQ(Registry::ReadString(RegHive::ClassesRoot, eexp, "ResBase"), "D:\\Eigen");
+}
+
+// The system's own registry, where there is one: a text value comes whole,
+// also beyond the ANSI code page, with names in any case; other types and
+// missing names give nothing. (HKEY_CLASSES_ROOT is read in test-windows
+// through a value that Wine's reg.exe writes.)
+TEST(SystemRegistry, ReadsTextValuesOnly)
+{
+    if (!Registry::IsNativeRegistry())
+        GTEST_SKIP() << "no system registry here: the Wine prefix's files stand in for it (above)";
+    const QString top = "Software\\Classes\\Kluni-Test";
+    const QString key = top + "\\EEXP";
+    const QString folder = QStringLiteral("C:\\Spiele\\Łódź EEP\\Resourcen");
+    const auto reg = [](const QStringList& args) { return QProcess::execute("reg", args) == 0; };
+    const auto cleanup = qScopeGuard([&] { reg({"delete", "HKCU\\" + top, "/f"}); });
+    ASSERT_TRUE(reg({"add", "HKCU\\" + key, "/v", "ResBase", "/t", "REG_SZ", "/d", folder, "/f"}));
+    ASSERT_TRUE(reg({"add", "HKCU\\" + key, "/v", "Zahl", "/t", "REG_DWORD", "/d", "7", "/f"}));
+    EXPECT_EQ(Registry::ReadString(RegHive::CurrentUser, key, "ResBase"), folder);
+    EXPECT_EQ(Registry::ReadString(RegHive::CurrentUser, "software\\classes\\kluni-test\\eexp", "resbase"), folder);
+    EXPECT_FALSE(Registry::ReadString(RegHive::LocalMachine, key, "ResBase").has_value());
+    EXPECT_FALSE(Registry::ReadString(RegHive::CurrentUser, key, "Zahl").has_value());
+    EXPECT_FALSE(Registry::ReadString(RegHive::CurrentUser, key, "Fehlt").has_value());
+    EXPECT_FALSE(Registry::ReadString(RegHive::CurrentUser, key + "\\Fehlt", "ResBase").has_value());
 }
 
 } // namespace
