@@ -46,16 +46,16 @@ fuzz:
 
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 ASAN_BUILD ?= build-asan
+# The same options for the build, which runs the built tools (the guides' pictures).
+ASAN_ENV = ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
+	    LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
+	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 
 sanitize:
 	@scripts/install-deps sanitize
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLUNI_SANITIZE=ON -DKLUNI_BENCH=OFF >/dev/null
-	@cmake --build $(ASAN_BUILD) -j $(JOBS)
-	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen \
-	    ASAN_OPTIONS=detect_leaks=1:strict_string_checks=1:detect_stack_use_after_return=1 \
-	    LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt:print_suppressions=0 \
-	    UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	    ctest --output-on-failure -j $(JOBS)
+	@$(ASAN_ENV) cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && QT_QPA_PLATFORM=offscreen $(ASAN_ENV) ctest --output-on-failure -j $(JOBS)
 
 # The whole test suite under ThreadSanitizer (GCC's), in a build of its own.
 # Qt is not built with it: where our threads hand work to each other, our code
@@ -63,7 +63,8 @@ sanitize:
 # worker threads (its painting pool, the file dialog's gatherer) are ordered
 # inside Qt, out of the sanitizer's sight: ignore_noninstrumented_modules
 # keeps the allocations and copies that Qt's code makes out of the race
-# checks, while everything our code does stays checked. die_after_fork=0:
+# checks, while everything our code does stays checked (in the build too,
+# which runs the picture-taking tool). die_after_fork=0:
 # QProcess forks the multi-threaded tests, the child only runs exec.
 TSAN_BUILD ?= build-tsan
 TSAN_OPTIONS_ALL = halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumented_modules=1:die_after_fork=0
@@ -71,7 +72,7 @@ TSAN_OPTIONS_ALL = halt_on_error=1:second_deadlock_stack=1:ignore_noninstrumente
 sanitize-thread:
 	@scripts/install-deps tsan
 	@cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKLUNI_SANITIZE_THREAD=ON -DKLUNI_BENCH=OFF >/dev/null
-	@cmake --build $(TSAN_BUILD) -j $(JOBS)
+	@TSAN_OPTIONS=$(TSAN_OPTIONS_ALL) cmake --build $(TSAN_BUILD) -j $(JOBS)
 	cd $(TSAN_BUILD) && QT_QPA_PLATFORM=offscreen TSAN_OPTIONS=$(TSAN_OPTIONS_ALL) ctest --output-on-failure -j $(JOBS)
 
 # Benchmarks: a Release build of its own, a generated installation of
