@@ -41,6 +41,12 @@ protected:
         return specials || std::none_of(specialNames.begin(), specialNames.end(),
                                         [&](const QString& n) { return path.contains(n, Qt::CaseInsensitive); });
     }
+    // The names of those that exist on this host.
+    QStringList Present(QStringList names) const
+    {
+        names.removeIf([this](const QString& name) { return !Applies(name); });
+        return names;
+    }
     QString Win(const QString& rel) const { return inst.WindowsPath(rel); }
 
     // Names in listing order, directories with a trailing '/'.
@@ -98,10 +104,8 @@ TEST_F(FileSystemTest, ExistenceTests)
 
 TEST_F(FileSystemTest, ListingIsInNtfsOrderWithDotEntriesFirst)
 {
-    QStringList all{"./", "../", "A.ini", "a1.ini", "b.ini", "c.txt", "Haus.GSB", "Link/", "Strasse2.ini",
-                    "Straße.ini", "Unter.ini/", "Verweis.ini", "Zaun.gsb", "_x.ini", "Ä.ini"};
-    all.erase(std::remove_if(all.begin(), all.end(), [this](const QString& n) { return !Applies(n); }), all.end());
-    EXPECT_EQ(Names("*.*"), all);
+    EXPECT_EQ(Names("*.*"), Present({"./", "../", "A.ini", "a1.ini", "b.ini", "c.txt", "Haus.GSB", "Link/", "Strasse2.ini",
+                                     "Straße.ini", "Unter.ini/", "Verweis.ini", "Zaun.gsb", "_x.ini", "Ä.ini"}));
     EXPECT_EQ(Names("A*.INI"), QStringList({"A.ini", "a1.ini"}));
     // A filter that leaves entries out keeps the order and kinds of the others.
     const FileSystem::EntryFilter gsbAndDirs = [](const QString& name, bool isDir) {
@@ -110,8 +114,7 @@ TEST_F(FileSystemTest, ListingIsInNtfsOrderWithDotEntriesFirst)
         return name.endsWith(".gsb", Qt::CaseInsensitive) ? FileSystem::EntryNeed::KindAndTimes
                                                           : FileSystem::EntryNeed::Skip;
     };
-    EXPECT_EQ(Names("*.*", gsbAndDirs).join(' '),
-              specials ? "./ ../ Haus.GSB Link/ Unter.ini/ Zaun.gsb" : "./ ../ Haus.GSB Unter.ini/ Zaun.gsb");
+    EXPECT_EQ(Names("*.*", gsbAndDirs), Present({"./", "../", "Haus.GSB", "Link/", "Unter.ini/", "Zaun.gsb"}));
 
     std::vector<FileSystem::DirEntry> entries;
     EXPECT_FALSE(FileSystem::ListDirectory(Win("Fehlt"), "*.*", entries));
